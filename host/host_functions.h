@@ -1,0 +1,46 @@
+// The process-wide table through which every call into the host goes.
+#pragma once
+
+#include <cstdint>
+
+#include "host/host_function_list.h"
+#include "host/module_loader.h"
+
+namespace stelmarin::host {
+
+// A host function that must exist but is never called: only its address is kept, so that
+// no code can call it by mistake.
+struct UntypedEntry {
+    platform::ProcAddress address = nullptr;
+};
+
+// One entry per host function, null until MQInit fills it. The entries point into the host
+// module, which the host keeps loaded for as long as the plug-in is.
+struct HostFunctionTable {
+#define STELMARIN_TABLE_TYPED(ret, name, params) ret(*name) params = nullptr;
+#define STELMARIN_TABLE_UNTYPED(name) UntypedEntry name;
+#define STELMARIN_TABLE_AGAIN(name)
+    STELMARIN_HOST_FUNCTIONS(STELMARIN_TABLE_TYPED, STELMARIN_TABLE_UNTYPED, STELMARIN_TABLE_AGAIN)
+#undef STELMARIN_TABLE_TYPED
+#undef STELMARIN_TABLE_UNTYPED
+#undef STELMARIN_TABLE_AGAIN
+};
+
+// The plug-in's one table. Written only by MQInit; read on the host's UI thread.
+HostFunctionTable &Host() noexcept;
+
+// Looks every name up in the module that the host names, in look-up order, storing each
+// address in `table`. Returns 1 when all were found and 0 otherwise; entries filled before a
+// missing name keep their values. The module reference taken here is always released before
+// returning: the host keeps its module loaded.
+int BindHostFunctions(const char *moduleFileName, HostFunctionTable &table) noexcept;
+
+// The version handshake: the plug-in accepts hosts from 0x4400 on and answers with its own
+// interface version 0x440, or 0 to refuse.
+inline constexpr uint32_t kMinimumHostVersion = 0x4400;
+inline constexpr uint32_t kPluginInterfaceVersion = 0x440;
+constexpr uint32_t CheckHostVersion(uint32_t hostVersion) noexcept {
+    return hostVersion >= kMinimumHostVersion ? kPluginInterfaceVersion : 0;
+}
+
+}  // namespace stelmarin::host

@@ -1,0 +1,45 @@
+#include "simhost/call_trace.h"
+
+namespace simhost {
+
+void CallTrace::Clear() {
+    calls_.clear();
+    counts_.clear();
+}
+
+void CallTrace::Record(const char *function, std::string arguments) {
+    calls_.push_back({function, std::move(arguments)});
+}
+
+std::vector<std::string> CallTrace::Functions() const {
+    std::vector<std::string> names;
+    names.reserve(calls_.size());
+    for (const auto &call : calls_) names.push_back(call.function);
+    return names;
+}
+
+std::vector<std::string> CallTrace::Texts() const {
+    std::vector<std::string> texts;
+    texts.reserve(calls_.size());
+    for (const auto &call : calls_) texts.push_back(call.Text());
+    return texts;
+}
+
+int CallTrace::CountOf(const std::string &function) const {
+    auto found = counts_.find(function);
+    return found == counts_.end() ? 0 : found->second;
+}
+
+int CallTrace::Total() const {
+    int total = 0;
+    for (const auto &[name, count] : counts_) total += count;
+    return total;
+}
+
+std::string CallTrace::Format() const {
+    std::string text;
+    for (const auto &call : calls_) text += "  " + call.Text() + "\n";
+    return text;
+}
+
+}  // namespace simhost

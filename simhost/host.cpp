@@ -1,0 +1,253 @@
+#include "simhost/host.h"
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <string>
+
+namespace simhost {
+
+namespace {
+
+Host *g_activeHost = nullptr;
+
+std::string Point(const MQPoint &p) {
+    char text[96];
+    std::snprintf(text, sizeof text, "(%g, %g, %g)", static_cast<double>(p.x), static_cast<double>(p.y),
+                  static_cast<double>(p.z));
+    return text;
+}
+
+std::string Args(std::initializer_list<std::string> parts) {
+    std::string text;
+    for (const auto &part : parts) {
+        if (!text.empty()) text += ", ";
+        text += part;
+    }
+    return text;
+}
+
+std::string Int(int value) { return std::to_string(value); }
+
+}  // namespace
+
+Host *ActiveHost() { return g_activeHost; }
+void SetActiveHost(Host *host) { g_activeHost = host; }
+
+std::string HostModulePath() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void *>(&HostModulePath), &info) == 0 || info.dli_fname == nullptr) return {};
+    return info.dli_fname;
+}
+
+Host::Host() : document_(std::make_unique<Document>()) {}
+Host::~Host() {
+    if (g_activeHost == this) g_activeHost = nullptr;
+}
+
+void Host::NewDocument() {
+    retired_.push_back(std::move(document_));
+    document_ = std::make_unique<Document>();
+}
+
+void Host::Enter(const char *function) {
+    trace.Count(function);
+    if (pluginCallDepth_ == 0) Violation(function, "called while the host was not inside a call to the plug-in");
+}
+
+void Host::Violation(const char *function, const std::string &what) {
+    violations.push_back(std::string(function) + ": " + what);
+}
+
+bool Host::CheckDocument(const char *function, MQDocument doc) {
+    if (doc == DocumentHandle()) return true;
+    Violation(function, doc == nullptr ? "null document" : "not the open document");
+    return false;
+}
+
+Object *Host::CheckObject(const char *function, MQObject obj) {
+    auto *object = reinterpret_cast<Object *>(obj);
+    if (document_->Owns(object)) return object;
+    Violation(function, obj == nullptr ? "null object" : "object handle that is not in the document");
+    return nullptr;
+}
+
+Vertex *Host::CheckVertex(const char *function, Object *object, int vertexIndex) {
+    if (object->ValidIndex(vertexIndex)) return &object->vertex(vertexIndex);
+    Violation(function, "vertex index " + Int(vertexIndex) + " outside 0.." + Int(object->VertexCount() - 1) +
+                            " of object '" + object->name() + "'");
+    return nullptr;
+}
+
+std::string Host::Name(MQObject obj) const {
+    auto *object = reinterpret_cast<Object *>(obj);
+    if (!document_->Owns(object)) return obj == nullptr ? "null" : "stale";
+    return object->name();
+}
+
+int Host::GetObjectCount(MQDocument doc) {
+    Enter("MQDoc_GetObjectCount");
+    if (trace.Recording()) trace.Record("MQDoc_GetObjectCount", "doc");
+    return CheckDocument("MQDoc_GetObjectCount", doc) ? document_->ObjectCount() : 0;
+}
+
+MQObject Host::GetObject(MQDocument doc, int index) {
+    Enter("MQDoc_GetObject");
+    if (trace.Recording()) trace.Record("MQDoc_GetObject", Args({"doc", Int(index)}));
+    if (!CheckDocument("MQDoc_GetObject", doc)) return nullptr;
+    return Handle(document_->ObjectAt(index));
+}
+
+int Host::GetCurrentObjectIndex(MQDocument doc) {
+    Enter("MQDoc_GetCurrentObjectIndex");
+    if (trace.Recording()) trace.Record("MQDoc_GetCurrentObjectIndex", "doc");
+    return CheckDocument("MQDoc_GetCurrentObjectIndex", doc) ? document_->currentObject : -1;
+}
+
+MQObject Host::GetObjectFromUniqueID(MQDocument doc, int uniqueID) {
+    Enter("MQDoc_GetObjectFromUniqueID");
+    if (trace.Recording()) trace.Record("MQDoc_GetObjectFromUniqueID", Args({"doc", Int(uniqueID)}));
+    if (!CheckDocument("MQDoc_GetObjectFromUniqueID", doc)) return nullptr;
+    return Handle(document_->ObjectFromUniqueID(uniqueID));
+}
+
+int Host::GetObjectIndex(MQDocument doc, MQObject obj) {
+    Enter("MQDoc_GetObjectIndex");
+    if (trace.Recording()) trace.Record("MQDoc_GetObjectIndex", Args({"doc", Name(obj)}));
+    if (!CheckDocument("MQDoc_GetObjectIndex", doc)) return -1;
+    // Asking where an object is, is how a plug-in tells whether it is still in the
+    // document: a stale handle is a fair question here, not a fault.
+    return document_->IndexOf(reinterpret_cast<Object *>(obj));
+}
+
+int Host::IsSelectVertex(MQDocument doc, int objectIndex, int vertexIndex) {
+    Enter("MQDoc_IsSelectVertex");
+    if (trace.Recording()) trace.Record("MQDoc_IsSelectVertex", Args({"doc", Int(objectIndex), Int(vertexIndex)}));
+    if (!CheckDocument("MQDoc_IsSelectVertex", doc)) return 0;
+    Object *object = document_->ObjectAt(objectIndex);
+    if (object == nullptr) {
+        Violation("MQDoc_IsSelectVertex", "no object at index " + Int(objectIndex));
+        return 0;
+    }
+    Vertex *vertex = CheckVertex("MQDoc_IsSelectVertex", object, vertexIndex);
+    return vertex != nullptr && vertex->selected ? 1 : 0;
+}
+
+int Host::GetVisible(MQObject obj) {
+    Enter("MQObj_GetVisible");
+    if (trace.Recording()) trace.Record("MQObj_GetVisible", Name(obj));
+    Object *object = CheckObject("MQObj_GetVisible", obj);
+    return object != nullptr && object->visible ? 1 : 0;
+}
+
+int Host::GetIntValue(MQObject obj, int code) {
+    Enter("MQObj_GetIntValue");
+    if (trace.Recording()) trace.Record("MQObj_GetIntValue", Args({Name(obj), Int(code)}));
+    Object *object = CheckObject("MQObj_GetIntValue", obj);
+    return object != nullptr ? object->IntValue(code) : 0;
+}
+
+int Host::GetVertexCount(MQObject obj) {
+    Enter("MQObj_GetVertexCount");
+    if (trace.Recording()) trace.Record("MQObj_GetVertexCount", Name(obj));
+    Object *object = CheckObject("MQObj_GetVertexCount", obj);
+    return object != nullptr ? object->VertexCount() : 0;
+}
+
+int Host::GetVertexRefCount(MQObject obj, int vertexIndex) {
+    Enter("MQObj_GetVertexRefCount");
+    if (trace.Recording()) trace.Record("MQObj_GetVertexRefCount", Args({Name(obj), Int(vertexIndex)}));
+    Object *object = CheckObject("MQObj_GetVertexRefCount", obj);
+    if (object == nullptr) return 0;
+    Vertex *vertex = CheckVertex("MQObj_GetVertexRefCount", object, vertexIndex);
+    return vertex != nullptr ? vertex->refCount : 0;
+}
+
+int Host::GetVertexUniqueID(MQObject obj, int vertexIndex) {
+    Enter("MQObj_GetVertexUniqueID");
+    if (trace.Recording()) trace.Record("MQObj_GetVertexUniqueID", Args({Name(obj), Int(vertexIndex)}));
+    Object *object = CheckObject("MQObj_GetVertexUniqueID", obj);
+    if (object == nullptr) return 0;
+    Vertex *vertex = CheckVertex("MQObj_GetVertexUniqueID", object, vertexIndex);
+    return vertex != nullptr ? vertex->uniqueID : 0;
+}
+
+int Host::GetVertexIndexFromUniqueID(MQObject obj, int uniqueID) {
+    Enter("MQObj_GetVertexIndexFromUniqueID");
+    if (trace.Recording()) trace.Record("MQObj_GetVertexIndexFromUniqueID", Args({Name(obj), Int(uniqueID)}));
+    Object *object = CheckObject("MQObj_GetVertexIndexFromUniqueID", obj);
+    return object != nullptr ? object->IndexFromUniqueID(uniqueID) : -1;
+}
+
+void Host::GetVertex(MQObject obj, int vertexIndex, MQPoint *out) {
+    Enter("MQObj_GetVertex");
+    if (trace.Recording()) trace.Record("MQObj_GetVertex", Args({Name(obj), Int(vertexIndex)}));
+    if (out == nullptr) return Violation("MQObj_GetVertex", "null point");
+    Object *object = CheckObject("MQObj_GetVertex", obj);
+    if (object == nullptr) return;
+    if (Vertex *vertex = CheckVertex("MQObj_GetVertex", object, vertexIndex)) *out = vertex->position;
+}
+
+void Host::SetVertex(MQObject obj, int vertexIndex, MQPoint *in) {
+    Enter("MQObj_SetVertex");
+    if (in == nullptr) return Violation("MQObj_SetVertex", "null point");
+    if (trace.Recording()) trace.Record("MQObj_SetVertex", Args({Name(obj), Int(vertexIndex), Point(*in)}));
+    Object *object = CheckObject("MQObj_SetVertex", obj);
+    if (object == nullptr) return;
+    Vertex *vertex = CheckVertex("MQObj_SetVertex", object, vertexIndex);
+    if (vertex == nullptr) return;
+    if (vertex->deleted) return Violation("MQObj_SetVertex", "vertex " + Int(vertexIndex) + " was deleted");
+    vertex->position = *in;
+}
+
+int Host::SendMessage(int code, HostMessage *message) {
+    Enter("MQ_SendMessage");
+    if (trace.Recording()) trace.Record("MQ_SendMessage", Int(code));
+    if (message == nullptr) {
+        Violation("MQ_SendMessage", "null message record");
+        return 0;
+    }
+    SentMessage sent{code, message->product_id, message->plugin_id, {}};
+    if (message->options == nullptr) {
+        Violation("MQ_SendMessage", "null option array");
+    } else {
+        for (const MQOption *pair = message->options; pair->name != nullptr; ++pair) {
+            sent.optionNames.emplace_back(pair->name);
+        }
+    }
+    if (message->reserved != 0) Violation("MQ_SendMessage", "third word is not 0");
+    messages.push_back(sent);
+    switch (code) {
+        case kMessageDeactivated:
+            pluginActive = false;
+            return 1;
+        case kMessageSettingsElements:
+            // This host keeps no settings tree: the elements stay null.
+            return 0;
+        default:
+            Violation("MQ_SendMessage", "unknown message code " + Int(code));
+            return 0;
+    }
+}
+
+int Host::XmlElementValue(MQXmlElement, int code, void *) {
+    Enter("MQXmlElem_Value");
+    if (trace.Recording()) trace.Record("MQXmlElem_Value", Int(code));
+    Violation("MQXmlElem_Value", "no settings element was handed out, so none can be addressed");
+    return 0;
+}
+
+int Host::WidgetValue(int widgetID, int code, MQOption *) {
+    Enter("MQWidget_Value");
+    if (trace.Recording()) trace.Record("MQWidget_Value", Args({Int(widgetID), Int(code)}));
+    Violation("MQWidget_Value", "this host has no widgets");
+    return 0;
+}
+
+void Host::UntypedCalled(const char *function) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, "?");
+    Violation(function, "a plug-in must never call this function");
+}
+
+}  // namespace simhost

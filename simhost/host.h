@@ -1,0 +1,105 @@
+// The stand-in host: it owns the document, answers the host functions that a plug-in
+// calls, records what the plug-in did and reports every misbehaviour it sees.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/host_abi.h"
+#include "simhost/call_trace.h"
+#include "simhost/document_model.h"
+
+namespace simhost {
+
+// The version this host reports to a plug-in.
+inline constexpr uint32_t kHostVersion = 0x4600;
+
+// A message that the plug-in sent with MQ_SendMessage.
+struct SentMessage {
+    int code;
+    uint32_t productID;
+    uint32_t pluginID;
+    std::vector<std::string> optionNames;
+};
+
+class Host {
+public:
+    Host();
+    ~Host();
+    Host(const Host &) = delete;
+    Host &operator=(const Host &) = delete;
+
+    Document &document() { return *document_; }
+    MQDocument DocumentHandle() { return Handle(document_.get()); }
+    // Replaces the document with an empty one, as the modeller's "new" does.
+    void NewDocument();
+
+    CallTrace trace;
+    // Everything the plug-in did that a real host would not accept, in plain words.
+    std::vector<std::string> violations;
+    std::vector<SentMessage> messages;
+    // The host's own record of whether the plug-in counts as active; message 100 clears it.
+    bool pluginActive = false;
+
+    // The host is inside a call to the plug-in while one of these lives; host functions
+    // called at any other time are a violation.
+    class PluginCall {
+    public:
+        explicit PluginCall(Host &host) : host_(host) { ++host_.pluginCallDepth_; }
+        ~PluginCall() { --host_.pluginCallDepth_; }
+        PluginCall(const PluginCall &) = delete;
+        PluginCall &operator=(const PluginCall &) = delete;
+
+    private:
+        Host &host_;
+    };
+
+    // The host functions, as the exports of the host module reach them.
+    int GetObjectCount(MQDocument doc);
+    MQObject GetObject(MQDocument doc, int index);
+    int GetCurrentObjectIndex(MQDocument doc);
+    MQObject GetObjectFromUniqueID(MQDocument doc, int uniqueID);
+    int GetObjectIndex(MQDocument doc, MQObject obj);
+    int IsSelectVertex(MQDocument doc, int objectIndex, int vertexIndex);
+    int GetVisible(MQObject obj);
+    int GetIntValue(MQObject obj, int code);
+    int GetVertexCount(MQObject obj);
+    int GetVertexRefCount(MQObject obj, int vertexIndex);
+    int GetVertexUniqueID(MQObject obj, int vertexIndex);
+    int GetVertexIndexFromUniqueID(MQObject obj, int uniqueID);
+    void GetVertex(MQObject obj, int vertexIndex, MQPoint *out);
+    void SetVertex(MQObject obj, int vertexIndex, MQPoint *in);
+    int SendMessage(int code, HostMessage *message);
+    int XmlElementValue(MQXmlElement element, int code, void *record);
+    int WidgetValue(int widgetID, int code, MQOption *options);
+    // A function that no plug-in may call was called.
+    void UntypedCalled(const char *function);
+
+    static MQObject Handle(Object *object) { return reinterpret_cast<MQObject>(object); }
+    static MQDocument Handle(Document *document) { return reinterpret_cast<MQDocument>(document); }
+
+private:
+    void Enter(const char *function);
+    void Violation(const char *function, const std::string &what);
+    bool CheckDocument(const char *function, MQDocument doc);
+    Object *CheckObject(const char *function, MQObject obj);
+    Vertex *CheckVertex(const char *function, Object *object, int vertexIndex);
+    std::string Name(MQObject obj) const;
+
+    std::unique_ptr<Document> document_;
+    // Earlier documents stay allocated, so that a stale handle is recognised as such.
+    std::vector<std::unique_ptr<Document>> retired_;
+    int pluginCallDepth_ = 0;
+};
+
+// The host that the host module's exports serve; one at a time, as there is one modeller
+// per process. Null while no session runs.
+Host *ActiveHost();
+void SetActiveHost(Host *host);
+
+// The file of the host module, to be handed to a plug-in's MQInit.
+std::string HostModulePath();
+
+}  // namespace simhost

@@ -1,0 +1,75 @@
+#include "simhost/session.h"
+
+#include <cstdio>
+
+namespace simhost {
+
+Session::Session(const std::string &pluginPath) : plugin_(pluginPath) { SetActiveHost(&host_); }
+
+Session::~Session() { SetActiveHost(nullptr); }
+
+void Session::Start(const std::string &hostModule) {
+    const uint32_t answer = CheckVersion();
+    if (answer == 0) {
+        char version[16];
+        std::snprintf(version, sizeof version, "0x%X", kHostVersion);
+        throw LoadError("plug-in '" + plugin_.path() + "' refuses host version " + version);
+    }
+    if (Init(hostModule) == 0) {
+        throw LoadError("plug-in '" + plugin_.path() + "' refused the host module '" + hostModule + "'");
+    }
+}
+
+uint32_t Session::CheckVersion(uint32_t hostVersion) {
+    Host::PluginCall call(host_);
+    return plugin_.MQCheckVersion(hostVersion);
+}
+
+int Session::Init(const std::string &hostModule) {
+    Host::PluginCall call(host_);
+    return plugin_.MQInit(hostModule.c_str());
+}
+
+int Session::SendEvent(int code, OptionList &options) { return SendEvent(code, options.data()); }
+
+int Session::SendEvent(int code, void *option) {
+    Host::PluginCall call(host_);
+    return plugin_.MQOnEvent(host_.DocumentHandle(), code, option);
+}
+
+int Session::SendFlagEvent(int code, int32_t flag) { return SendEvent(code, &flag); }
+
+int Session::Initialize() {
+    OptionList none;
+    return SendEvent(1, none);
+}
+
+int Session::Exit() {
+    OptionList none;
+    return SendEvent(2, none);
+}
+
+int Session::Activate(bool on) {
+    const int answer = SendFlagEvent(100, on ? 1 : 0);
+    host_.pluginActive = answer != 0;
+    return answer;
+}
+
+bool Session::QueryActivated() {
+    OptionList none;
+    return SendEvent(101, none) != 0;
+}
+
+int Session::Draw() {
+    OptionList options;
+    options.Pointer("scene", &scene_).Int("width", 640).Int("height", 480);
+    return SendEvent(110, options);
+}
+
+int Session::NewDocument() {
+    host_.NewDocument();
+    OptionList none;
+    return SendEvent(201, none);
+}
+
+}  // namespace simhost
