@@ -186,4 +186,15 @@ TEST(PluginLoading, AFileWithoutTheEntryPointsIsRejectedByName) {
     EXPECT_THROW(Session("/nonexistent/stelmarin.so"), simhost::LoadError);
 }
 
+TEST(HostValidation, AMisbehavingPlugInIsReportedPlainly) {
+    Session session(BROKEN_PLUGIN_FILE);
+    session.Start();
+    session.document().AddObject("body").AddVertex({0, 0, 0});
+    EXPECT_EQ(session.Draw(), 1);
+    EXPECT_THAT(session.host().violations,
+                ::testing::ElementsAre("MQ_RefreshView: a plug-in must never call this function",
+                                       "MQObj_SetVertex: object handle that is not in the document",
+                                       "MQObj_SetVertex: vertex index 1 outside 0..0 of object 'body'"));
+}
+
 }  // namespace
