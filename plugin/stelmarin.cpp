@@ -2,6 +2,8 @@
 
 #include <clocale>
 
+#include "pinning/capture.h"
+#include "pinning/enforcement.h"
 #include "plugin/entry_points.h"
 
 namespace stelmarin {
@@ -29,5 +31,19 @@ bool Stelmarin::OnActivate(MQDocument, int32_t flag) {
 }
 
 bool Stelmarin::OnQueryActivated(MQDocument) { return activated; }
+
+void Stelmarin::OnDrawView(MQDocument doc, MQScene, int, int) { EnforcePins(store, activated, doc); }
+
+void Stelmarin::OnDocumentNew(MQDocument) { ClearAllSlots(); }
+
+bool Stelmarin::SwitchSlot(MQDocument doc, int slot, bool on) { return stelmarin::SwitchSlot(store, doc, slot, on); }
+
+bool Stelmarin::CaptureSelection(MQDocument doc, int slot) {
+    return stelmarin::CaptureSelection(store, activated, doc, slot);
+}
+
+void Stelmarin::ClearAllSlots() {
+    for (int slot = 0; slot < kSlotCount; ++slot) store.ClearSlot(slot);
+}
 
 }  // namespace stelmarin

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "pinning/pin_store.h"
 #include "plugin/plugin_classes.h"
 
 namespace stelmarin {
@@ -21,8 +22,18 @@ public:
     const char *EnumString() override;
     bool OnActivate(MQDocument doc, int32_t flag) override;
     bool OnQueryActivated(MQDocument doc) override;
+    void OnDrawView(MQDocument doc, MQScene scene, int width, int height) override;
+    void OnDocumentNew(MQDocument doc) override;
+
+    // The slot operations that the window's buttons trigger.
+    bool SwitchSlot(MQDocument doc, int slot, bool on);
+    bool CaptureSelection(MQDocument doc, int slot);
+    void ClearSlot(int slot) { store.ClearSlot(slot); }
+    // Empties and disarms all four slots; the masks stay.
+    void ClearAllSlots();
 
     bool activated = false;
+    PinStore store;
 };
 
 }  // namespace stelmarin

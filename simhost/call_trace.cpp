@@ -4,7 +4,6 @@ namespace simhost {
 
 void CallTrace::Clear() {
     calls_.clear();
-    counts_.clear();
 }
 
 void CallTrace::Record(const char *function, std::string arguments) {
@@ -26,15 +25,12 @@ std::vector<std::string> CallTrace::Texts() const {
 }
 
 int CallTrace::CountOf(const std::string &function) const {
-    auto found = counts_.find(function);
-    return found == counts_.end() ? 0 : found->second;
+    int count = 0;
+    for (const auto &call : calls_) count += call.function == function;
+    return count;
 }
 
-int CallTrace::Total() const {
-    int total = 0;
-    for (const auto &[name, count] : counts_) total += count;
-    return total;
-}
+int CallTrace::Total() const { return static_cast<int>(calls_.size()); }
 
 std::string CallTrace::Format() const {
     std::string text;

@@ -1,9 +1,8 @@
 // What the plug-in asked of the host: every host function call, in order, with its
-// arguments, when recording is on; and per-function counts always.
+// arguments, while recording is on. Off, it costs nothing on the host's hot paths.
 #pragma once
 
 #include <cstddef>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -17,13 +16,11 @@ struct HostCall {
 
 class CallTrace {
 public:
-    // Recording the calls themselves is off until switched on; counting never stops.
     bool recording = false;
 
     void Clear();
     void Record(const char *function, std::string arguments);
     bool Recording() const { return recording; }
-    void Count(const char *function) { ++counts_[function]; }
 
     const std::vector<HostCall> &Calls() const { return calls_; }
     std::vector<std::string> Functions() const;
@@ -35,7 +32,6 @@ public:
 
 private:
     std::vector<HostCall> calls_;
-    std::map<std::string, int> counts_;
 };
 
 }  // namespace simhost

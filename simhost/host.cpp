@@ -51,7 +51,6 @@ void Host::NewDocument() {
 }
 
 void Host::Enter(const char *function) {
-    trace.Count(function);
     if (pluginCallDepth_ == 0) Violation(function, "called while the host was not inside a call to the plug-in");
 }
 

@@ -35,7 +35,10 @@ int UntypedCalls(const simhost::CallTrace &trace) {
 
 class PluginModule : public ::testing::Test {
 protected:
-    void SetUp() override { session.Start(); }
+    void SetUp() override {
+        session.host().trace.recording = true;
+        session.Start();
+    }
 
     Session session{STELMARIN_PLUGIN_FILE};
     simhost::PluginModule &plugin = session.plugin();

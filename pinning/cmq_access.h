@@ -1,0 +1,109 @@
+// Thin value wrappers over the host's document, objects and vertices. Each operation is
+// one or two host calls; nothing is cached and nothing on the host side is owned. Host
+// handles held here never outlive the event or callback that produced them.
+#pragma once
+
+#include <memory>
+
+#include "host/host_abi.h"
+
+namespace cmq {
+
+class CMQObject;
+struct CMQVertex;
+class CMQVertexIterator;
+
+// Integer values of an object that the plug-in reads.
+inline constexpr int kExemptValue = 259;    // non-zero: enforcement leaves the object alone
+inline constexpr int kUniqueIDValue = 260;  // the object's unique ID
+
+// A document handle, as the host passed it with an event or widget callback.
+class CMQDocument {
+public:
+    explicit CMQDocument(MQDocument doc) : doc_(doc) {}
+
+    MQDocument handle() const { return doc_; }
+    int ObjectCount() const;
+    // The current object; the host's index is passed on unchecked, also when negative.
+    CMQObject GetCurrentObject() const;
+    // The object at `index`; its handle is null for an empty place.
+    CMQObject GetObject(int index) const;
+    // The object carrying `uniqueID`; its handle is null when there is none.
+    CMQObject GetObjectFromUniqueID(int uniqueID) const;
+
+private:
+    MQDocument doc_;
+};
+
+// An object handle with the document it came from. Copying or destroying it never
+// touches the host object.
+class CMQObject {
+public:
+    CMQObject(MQObject object, MQDocument doc) : object_(object), doc_(doc) {}
+    CMQObject(const CMQObject &) = default;
+    CMQObject &operator=(const CMQObject &) = default;
+    virtual ~CMQObject();
+
+    MQObject handle() const { return object_; }
+    MQDocument document() const { return doc_; }
+
+    // Both handles set and the object still in its document.
+    bool IsValid() const;
+    bool IsVisible() const;
+    int UniqueID() const;
+    bool IsExempt() const;
+    int VertexCount() const;
+    int VertexRefCount(int index) const;
+    int VertexUniqueID(int index) const;
+    // The vertex's present index, or -1 when it is gone.
+    int VertexIndexFromUniqueID(int uniqueID) const;
+    MQPoint GetVertex(int index) const;
+    void SetVertex(int index, MQPoint position) const;
+
+    // The vertices in use, in increasing index; the end is re-read on every comparison.
+    CMQVertexIterator begin();
+    CMQVertexIterator end();
+
+private:
+    MQObject object_;
+    MQDocument doc_;
+};
+
+// A snapshot of one vertex, always made on the heap and held through a shared handle.
+// `object` is not owned and must outlive the record.
+struct CMQVertex {
+    int index = -1;
+    CMQObject *object = nullptr;
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+
+    CMQVertex(int vertexIndex, CMQObject *owner, MQPoint position)
+        : index(vertexIndex), object(owner), x(position.x), y(position.y), z(position.z) {}
+    ~CMQVertex();
+    CMQVertex(const CMQVertex &) = delete;
+    CMQVertex &operator=(const CMQVertex &) = delete;
+
+    bool IsSelected() const;
+};
+
+using CMQVertexHandle = std::shared_ptr<CMQVertex>;
+
+// Walks the vertices in use of one object. `object` is not owned.
+class CMQVertexIterator {
+public:
+    CMQVertexIterator(int index, CMQObject *object) : index_(index), object_(object) {}
+
+    int index() const { return index_; }
+    CMQVertexIterator &operator++();
+    // Equal when the indices are; the objects are not compared.
+    bool operator==(const CMQVertexIterator &other) const { return index_ == other.index_; }
+    // A new snapshot of the vertex, its position read from the host now.
+    CMQVertexHandle operator*() const;
+
+private:
+    int index_;
+    CMQObject *object_;
+};
+
+}  // namespace cmq

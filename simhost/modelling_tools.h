@@ -1,0 +1,35 @@
+// What a modeller's tools do to the document between two draws: selecting, moving,
+// scaling and jittering vertices, deleting, hiding, exempting and compacting. Tests and
+// sessions use these to play the user.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "simhost/document_model.h"
+
+namespace simhost {
+
+// Which vertices of an object a tool works on.
+enum class Scope { Selected, All };
+
+void Select(Object &object, const std::vector<int> &indices);
+void Deselect(Object &object, const std::vector<int> &indices);
+void SelectAll(Object &object);
+void ClearSelection(Object &object);
+std::vector<int> SelectedIndices(const Object &object);
+
+void Move(Object &object, MQPoint delta, Scope scope);
+// Scales about `centre`, per axis.
+void Scale(Object &object, MQPoint factor, MQPoint centre, Scope scope);
+// Moves each vertex by a random offset within ±amplitude per axis; the same seed gives the
+// same offsets.
+void Jitter(Object &object, float amplitude, uint32_t seed, Scope scope);
+
+// A flat grid of quads in the XY plane, `columns` by `rows` quads of `spacing`, centred on
+// X = 0 and starting at Y = 0, at depth `z`. With an even number of columns its middle
+// column of vertices lies exactly on X = 0.
+Object &AddGrid(Document &document, const std::string &name, int columns, int rows, float spacing, float z = 0.0f);
+
+}  // namespace simhost
