@@ -4,8 +4,6 @@ namespace stelmarin::host {
 
 namespace {
 
-HostFunctionTable g_table;
-
 template <class Fn>
 bool Store(platform::ModuleHandle module, const char *name, Fn &entry) noexcept {
     platform::ProcAddress address = platform::FindSymbol(module, name);
@@ -29,7 +27,7 @@ bool LookUpAll(platform::ModuleHandle module, HostFunctionTable &table) noexcept
 
 }  // namespace
 
-HostFunctionTable &Host() noexcept { return g_table; }
+HostFunctionTable g_hostFunctions;
 
 int BindHostFunctions(const char *moduleFileName, HostFunctionTable &table) noexcept {
     platform::ModuleHandle module = platform::OpenModule(moduleFileName);

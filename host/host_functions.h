@@ -26,8 +26,10 @@ struct HostFunctionTable {
 #undef STELMARIN_TABLE_AGAIN
 };
 
-// The plug-in's one table. Written only by MQInit; read on the host's UI thread.
-HostFunctionTable &Host() noexcept;
+// The plug-in's one table. Written only by MQInit; read on the host's UI thread. Reached
+// inline: every host call of the draw pass goes through it.
+extern HostFunctionTable g_hostFunctions;
+inline HostFunctionTable &Host() noexcept { return g_hostFunctions; }
 
 // Looks every name up in the module that the host names, in look-up order, storing each
 // address in `table`. Returns 1 when all were found and 0 otherwise; entries filled before a

@@ -1,10 +1,6 @@
 #include "pinning/cmq_access.h"
 
-#include "host/host_functions.h"
-
 namespace cmq {
-
-using stelmarin::host::Host;
 
 int CMQDocument::ObjectCount() const { return Host().MQDoc_GetObjectCount(doc_); }
 
@@ -28,25 +24,6 @@ bool CMQObject::IsValid() const {
     if (object_ == nullptr || doc_ == nullptr) return false;
     return Host().MQDoc_GetObjectIndex(doc_, object_) >= 0;
 }
-
-bool CMQObject::IsVisible() const { return Host().MQObj_GetVisible(object_) != 0; }
-int CMQObject::UniqueID() const { return Host().MQObj_GetIntValue(object_, kUniqueIDValue); }
-bool CMQObject::IsExempt() const { return Host().MQObj_GetIntValue(object_, kExemptValue) != 0; }
-int CMQObject::VertexCount() const { return Host().MQObj_GetVertexCount(object_); }
-int CMQObject::VertexRefCount(int index) const { return Host().MQObj_GetVertexRefCount(object_, index); }
-int CMQObject::VertexUniqueID(int index) const { return Host().MQObj_GetVertexUniqueID(object_, index); }
-
-int CMQObject::VertexIndexFromUniqueID(int uniqueID) const {
-    return Host().MQObj_GetVertexIndexFromUniqueID(object_, uniqueID);
-}
-
-MQPoint CMQObject::GetVertex(int index) const {
-    MQPoint position{};
-    Host().MQObj_GetVertex(object_, index, &position);
-    return position;
-}
-
-void CMQObject::SetVertex(int index, MQPoint position) const { Host().MQObj_SetVertex(object_, index, &position); }
 
 CMQVertexIterator CMQObject::begin() {
     CMQVertexIterator first(0, this);

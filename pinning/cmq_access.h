@@ -6,8 +6,11 @@
 #include <memory>
 
 #include "host/host_abi.h"
+#include "host/host_functions.h"
 
 namespace cmq {
+
+using stelmarin::host::Host;
 
 class CMQObject;
 struct CMQVertex;
@@ -49,16 +52,23 @@ public:
 
     // Both handles set and the object still in its document.
     bool IsValid() const;
-    bool IsVisible() const;
-    int UniqueID() const;
-    bool IsExempt() const;
-    int VertexCount() const;
-    int VertexRefCount(int index) const;
-    int VertexUniqueID(int index) const;
+    // Single host calls, inline: the draw pass makes them for every pinned vertex.
+    bool IsVisible() const { return Host().MQObj_GetVisible(object_) != 0; }
+    int UniqueID() const { return Host().MQObj_GetIntValue(object_, kUniqueIDValue); }
+    bool IsExempt() const { return Host().MQObj_GetIntValue(object_, kExemptValue) != 0; }
+    int VertexCount() const { return Host().MQObj_GetVertexCount(object_); }
+    int VertexRefCount(int index) const { return Host().MQObj_GetVertexRefCount(object_, index); }
+    int VertexUniqueID(int index) const { return Host().MQObj_GetVertexUniqueID(object_, index); }
     // The vertex's present index, or -1 when it is gone.
-    int VertexIndexFromUniqueID(int uniqueID) const;
-    MQPoint GetVertex(int index) const;
-    void SetVertex(int index, MQPoint position) const;
+    int VertexIndexFromUniqueID(int uniqueID) const {
+        return Host().MQObj_GetVertexIndexFromUniqueID(object_, uniqueID);
+    }
+    MQPoint GetVertex(int index) const {
+        MQPoint position{};
+        Host().MQObj_GetVertex(object_, index, &position);
+        return position;
+    }
+    void SetVertex(int index, MQPoint position) const { Host().MQObj_SetVertex(object_, index, &position); }
 
     // The vertices in use, in increasing index; the end is re-read on every comparison.
     CMQVertexIterator begin();
