@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "plugin/options.h"
+#include "host/option_array.h"
 
 namespace stelmarin {
 

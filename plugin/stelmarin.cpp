@@ -4,11 +4,17 @@
 
 #include "pinning/capture.h"
 #include "pinning/enforcement.h"
+#include "host/widgets.h"
 #include "plugin/entry_points.h"
 
 namespace stelmarin {
 
-Stelmarin::Stelmarin() { std::setlocale(LC_CTYPE, ""); }
+Stelmarin::Stelmarin() {
+    // The registry is made first, so that it is destroyed after this object, whose window
+    // leaves it on the way out.
+    WidgetRegistry::Instance();
+    std::setlocale(LC_CTYPE, "");
+}
 
 Stelmarin::~Stelmarin() = default;
 
@@ -25,12 +31,31 @@ int Stelmarin::GetPlugInType() { return kPluginTypeStation; }
 
 const char *Stelmarin::EnumString() { return "Stelmarin"; }
 
+bool Stelmarin::OnInitialize() {
+    const int32_t x = -1;
+    const int32_t y = -1;
+    if (!window) {
+        const std::unique_ptr<MQWindow> mainWindow = MQWindow::HostMainWindow();
+        window = std::make_unique<StelmarinWindow>(this, *mainWindow);
+        if (x >= 0 && y >= 0) {
+            window->SetPosX(x);
+            window->SetPosY(y);
+        }
+    }
+    OnActivate(nullptr, activated ? 1 : 0);
+    return true;
+}
+
+void Stelmarin::OnExit() { window.reset(); }
+
 bool Stelmarin::OnActivate(MQDocument, int32_t flag) {
+    if (!window) return false;
     activated = flag != 0;
+    window->SetVisible(activated);
     return activated;
 }
 
-bool Stelmarin::OnQueryActivated(MQDocument) { return activated; }
+bool Stelmarin::OnQueryActivated(MQDocument) { return window != nullptr && activated; }
 
 void Stelmarin::OnDrawView(MQDocument doc, MQScene, int, int) { EnforcePins(store, activated, doc); }
 
@@ -44,6 +69,8 @@ bool Stelmarin::CaptureSelection(MQDocument doc, int slot) {
 
 void Stelmarin::ClearAllSlots() {
     for (int slot = 0; slot < kSlotCount; ++slot) store.ClearSlot(slot);
+    if (!window) return;
+    for (MQButton *button : window->slotButtons) button->SetDown(false);
 }
 
 }  // namespace stelmarin

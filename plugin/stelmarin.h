@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "pinning/pin_store.h"
 #include "plugin/plugin_classes.h"
+#include "ui/stelmarin_window.h"
 
 namespace stelmarin {
 
@@ -20,6 +22,8 @@ public:
     const char *GetPlugInName() override;
     int GetPlugInType() override;
     const char *EnumString() override;
+    bool OnInitialize() override;
+    void OnExit() override;
     bool OnActivate(MQDocument doc, int32_t flag) override;
     bool OnQueryActivated(MQDocument doc) override;
     void OnDrawView(MQDocument doc, MQScene scene, int width, int height) override;
@@ -32,6 +36,8 @@ public:
     // Empties and disarms all four slots; the masks stay.
     void ClearAllSlots();
 
+    // The main window: null before initialisation and after exit.
+    std::unique_ptr<StelmarinWindow> window;
     bool activated = false;
     PinStore store;
 };

@@ -236,11 +236,10 @@ int Host::XmlElementValue(MQXmlElement, int code, void *) {
     return 0;
 }
 
-int Host::WidgetValue(int widgetID, int code, MQOption *) {
+int Host::WidgetValue(int widgetID, int code, MQOption *options) {
     Enter("MQWidget_Value");
     if (trace.Recording()) trace.Record("MQWidget_Value", Args({Int(widgetID), Int(code)}));
-    Violation("MQWidget_Value", "this host has no widgets");
-    return 0;
+    return widgets.Value(widgetID, code, options);
 }
 
 void Host::UntypedCalled(const char *function) {

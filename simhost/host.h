@@ -10,6 +10,7 @@
 #include "host/host_abi.h"
 #include "simhost/call_trace.h"
 #include "simhost/document_model.h"
+#include "simhost/widget_host.h"
 
 namespace simhost {
 
@@ -37,6 +38,7 @@ public:
     void NewDocument();
 
     CallTrace trace;
+    WidgetHost widgets{*this};
     // Everything the plug-in did that a real host would not accept, in plain words.
     std::vector<std::string> violations;
     std::vector<SentMessage> messages;
@@ -76,6 +78,8 @@ public:
     int WidgetValue(int widgetID, int code, MQOption *options);
     // A function that no plug-in may call was called.
     void UntypedCalled(const char *function);
+    // Something the plug-in did that a real host would not accept.
+    void Report(const std::string &what) { violations.push_back(what); }
 
     static MQObject Handle(Object *object) { return reinterpret_cast<MQObject>(object); }
     static MQDocument Handle(Document *document) { return reinterpret_cast<MQDocument>(document); }

@@ -21,6 +21,11 @@ OptionList &OptionList::Float(const std::string &name, float value) {
     return Add(name, &floats_.back());
 }
 
+OptionList &OptionList::Bool(const std::string &name, bool value) {
+    bools_.push_back(value);
+    return Add(name, &bools_.back());
+}
+
 OptionList &OptionList::Text(const std::string &name, const std::string &value) {
     texts_.push_back(value);
     return Add(name, texts_.back().data());

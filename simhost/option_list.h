@@ -16,6 +16,7 @@ class OptionList {
 public:
     OptionList &Int(const std::string &name, int32_t value);
     OptionList &Float(const std::string &name, float value);
+    OptionList &Bool(const std::string &name, bool value);
     OptionList &Text(const std::string &name, const std::string &value);
     OptionList &Pointer(const std::string &name, void *value);
 
@@ -31,6 +32,7 @@ private:
     std::deque<std::string> names_;
     std::deque<int32_t> ints_;
     std::deque<float> floats_;
+    std::deque<bool> bools_;
     std::deque<std::string> texts_;
     std::vector<MQOption> pairs_{{nullptr, nullptr}};
 };

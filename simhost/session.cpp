@@ -4,37 +4,47 @@
 
 namespace simhost {
 
-Session::Session(const std::string &pluginPath) : plugin_(pluginPath) { SetActiveHost(&host_); }
+Session::Session(const std::string &pluginPath) : plugin_(std::make_unique<PluginModule>(pluginPath)) {
+    SetActiveHost(&host_);
+}
 
-Session::~Session() { SetActiveHost(nullptr); }
+Session::~Session() {
+    // Unloading runs the plug-in's destructors, which may still talk to the host: the
+    // host is inside that call, as a modeller is while it releases a plug-in.
+    {
+        Host::PluginCall call(host_);
+        plugin_.reset();
+    }
+    SetActiveHost(nullptr);
+}
 
 void Session::Start(const std::string &hostModule) {
     const uint32_t answer = CheckVersion();
     if (answer == 0) {
         char version[16];
         std::snprintf(version, sizeof version, "0x%X", kHostVersion);
-        throw LoadError("plug-in '" + plugin_.path() + "' refuses host version " + version);
+        throw LoadError("plug-in '" + plugin_->path() + "' refuses host version " + version);
     }
     if (Init(hostModule) == 0) {
-        throw LoadError("plug-in '" + plugin_.path() + "' refused the host module '" + hostModule + "'");
+        throw LoadError("plug-in '" + plugin_->path() + "' refused the host module '" + hostModule + "'");
     }
 }
 
 uint32_t Session::CheckVersion(uint32_t hostVersion) {
     Host::PluginCall call(host_);
-    return plugin_.MQCheckVersion(hostVersion);
+    return plugin_->MQCheckVersion(hostVersion);
 }
 
 int Session::Init(const std::string &hostModule) {
     Host::PluginCall call(host_);
-    return plugin_.MQInit(hostModule.c_str());
+    return plugin_->MQInit(hostModule.c_str());
 }
 
 int Session::SendEvent(int code, OptionList &options) { return SendEvent(code, options.data()); }
 
 int Session::SendEvent(int code, void *option) {
     Host::PluginCall call(host_);
-    return plugin_.MQOnEvent(host_.DocumentHandle(), code, option);
+    return plugin_->MQOnEvent(host_.DocumentHandle(), code, option);
 }
 
 int Session::SendFlagEvent(int code, int32_t flag) { return SendEvent(code, &flag); }

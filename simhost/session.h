@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "simhost/host.h"
@@ -21,7 +22,7 @@ public:
 
     Host &host() { return host_; }
     Document &document() { return host_.document(); }
-    PluginModule &plugin() { return plugin_; }
+    PluginModule &plugin() { return *plugin_; }
 
     // The handshake as the modeller does it: the version check, then binding to the host
     // module. Throws LoadError naming the step when the plug-in refuses.
@@ -46,7 +47,7 @@ public:
 
 private:
     Host host_;
-    PluginModule plugin_;
+    std::unique_ptr<PluginModule> plugin_;
     char scene_ = 0;  // what the scene handle points at; the plug-in never looks
 };
 

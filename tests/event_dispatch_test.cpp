@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "plugin/entry_points.h"
-#include "plugin/options.h"
+#include "host/option_array.h"
 
 namespace stelmarin {
 namespace {

@@ -170,6 +170,7 @@ TEST(PluginLoading, TheModuleIsUnloadedWithItsSessionAndStartsFreshNextTime) {
     {
         Session session(STELMARIN_PLUGIN_FILE);
         session.Start();
+        session.Initialize();
         session.Activate(true);
         EXPECT_TRUE(session.QueryActivated());
     }

@@ -17,24 +17,27 @@ namespace stelmarin::testing {
 
 class PluginInHost : public ::testing::Test {
 protected:
-    void SetUp() override {
-        simhost::SetActiveHost(&host);
-        ASSERT_EQ(host::BindHostFunctions(simhost::HostModulePath().c_str(), host::Host()), 1);
-    }
-    void TearDown() override {
-        EXPECT_TRUE(host.violations.empty()) << host.violations.front();
-        simhost::SetActiveHost(nullptr);
-    }
-
-    MQDocument doc() { return host.DocumentHandle(); }
-    simhost::Document &document() { return host.document(); }
-
     // Everything the plug-in does happens inside a call from the host.
     template <class Body>
     auto AsHost(Body body) {
         simhost::Host::PluginCall call(host);
         return body();
     }
+    void SetUp() override {
+        simhost::SetActiveHost(&host);
+        ASSERT_EQ(host::BindHostFunctions(simhost::HostModulePath().c_str(), host::Host()), 1);
+        ASSERT_TRUE(AsHost([&] { return plugin.OnInitialize(); }));
+    }
+    void TearDown() override {
+        AsHost([&] { plugin.OnExit(); });
+        EXPECT_TRUE(host.violations.empty()) << host.violations.front();
+        EXPECT_TRUE(host.widgets.scriptErrors.empty()) << host.widgets.scriptErrors.front();
+        simhost::SetActiveHost(nullptr);
+    }
+
+    MQDocument doc() { return host.DocumentHandle(); }
+    simhost::Document &document() { return host.document(); }
+
     void Draw() { AsHost([&] { plugin.OnDrawView(doc(), nullptr, 640, 480); }); }
     bool Switch(int slot, bool on) { return AsHost([&] { return plugin.SwitchSlot(doc(), slot, on); }); }
     bool Capture(int slot) { return AsHost([&] { return plugin.CaptureSelection(doc(), slot); }); }

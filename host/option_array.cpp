@@ -1,4 +1,4 @@
-#include "plugin/options.h"
+#include "host/option_array.h"
 
 #include <cstring>
 

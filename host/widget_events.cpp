@@ -1,0 +1,176 @@
+#include "host/widget_events.h"
+
+#include <cstring>
+#include <memory>
+
+#include "host/host_functions.h"
+#include "host/option_array.h"
+
+namespace stelmarin {
+
+namespace {
+
+bool Is(const char *type, const char *name) { return std::strcmp(type, name) == 0; }
+
+bool IsMouseEvent(const char *type) {
+    static constexpr const char *kNames[] = {"leftdown",  "leftup",   "leftdoubleclick",  "middledown",
+                                             "middleup",  "middledoubleclick", "rightdown", "rightup",
+                                             "rightdoubleclick", "mousemove", "mousewheel"};
+    for (const char *name : kNames) {
+        if (Is(type, name)) return true;
+    }
+    return false;
+}
+
+template <class Record>
+void ReadButtons(const MQOption *options, Record &record) {
+    const int32_t state = OptionInt(options, "button_state", 0);
+    record.left_button = (state & kLeftButton) != 0;
+    record.middle_button = (state & kMiddleButton) != 0;
+    record.right_button = (state & kRightButton) != 0;
+    record.shift_key = (state & kShiftKey) != 0;
+    record.ctrl_key = (state & kCtrlKey) != 0;
+    record.alt_key = (state & kAltKey) != 0;
+}
+
+MouseEventRecord MouseRecord(const MQOption *options) {
+    MouseEventRecord record;
+    record.client_x = OptionInt(options, "client_x", 0);
+    record.client_y = OptionInt(options, "client_y", 0);
+    record.screen_x = OptionInt(options, "screen_x", 0);
+    record.screen_y = OptionInt(options, "screen_y", 0);
+    record.down_x = OptionInt(options, "down_x", 0);
+    record.down_y = OptionInt(options, "down_y", 0);
+    record.last_x = OptionInt(options, "last_x", 0);
+    record.last_y = OptionInt(options, "last_y", 0);
+    record.wheel_delta = OptionInt(options, "wheel_delta", 0);
+    record.pressure = OptionFloat(options, "pressure", 0.0f);
+    ReadButtons(options, record);
+    return record;
+}
+
+KeyEventRecord KeyRecord(const MQOption *options) {
+    KeyEventRecord record;
+    record.key = OptionInt(options, "key", 0);
+    record.auto_repeat = OptionInt(options, "auto_repeat", 0) != 0;
+    ReadButtons(options, record);
+    return record;
+}
+
+void ReportFinished(bool finished, void *hostFinished) {
+    if (finished && hostFinished != nullptr) *static_cast<bool *>(hostFinished) = true;
+}
+
+// The host's x, y, width and height of a draw-item event: read before the handler, written
+// back after it. A key the host did not give is neither read nor written.
+struct ItemBox {
+    explicit ItemBox(const MQOption *options)
+        : at{OptionIntTarget(options, "x"), OptionIntTarget(options, "y"), OptionIntTarget(options, "width"),
+             OptionIntTarget(options, "height")} {}
+    template <class Record>
+    void Read(Record &record) const {
+        int32_t *fields[] = {&record.x, &record.y, &record.width, &record.height};
+        for (int i = 0; i < 4; ++i) {
+            if (at[i] != nullptr) *fields[i] = *at[i];
+        }
+    }
+    template <class Record>
+    void WriteBack(const Record &record) const {
+        const int32_t fields[] = {record.x, record.y, record.width, record.height};
+        for (int i = 0; i < 4; ++i) {
+            if (at[i] != nullptr) *at[i] = fields[i];
+        }
+    }
+    int32_t *at[4];
+};
+
+int Route(MQWidgetEventClosureBase &handler, MQWidgetBase *sender, MQDocument doc, const MQOption *options,
+          const char *type, void *hostFinished) {
+    if (IsMouseEvent(type)) {
+        MouseEventRecord record = MouseRecord(options);
+        const int result = handler.Invoke(sender, doc, &record);
+        ReportFinished(record.finished, hostFinished);
+        return result;
+    }
+    if (Is(type, "keydown") || Is(type, "keyup")) {
+        KeyEventRecord record = KeyRecord(options);
+        const int result = handler.Invoke(sender, doc, &record);
+        ReportFinished(record.finished, hostFinished);
+        return result;
+    }
+    if (Is(type, "paint")) {
+        std::unique_ptr<MQCanvas> canvas(new (std::nothrow) MQCanvas(FindOption(options, "canvas")));
+        PaintEventRecord record{canvas.get()};
+        return handler.Invoke(sender, doc, &record);
+    }
+    if (Is(type, "listdrawitem")) {
+        const ItemBox box(options);
+        std::unique_ptr<MQCanvas> canvas(new (std::nothrow) MQCanvas(FindOption(options, "canvas")));
+        ListDrawItemRecord record;
+        record.canvas = canvas.get();
+        record.index = OptionInt(options, "index", -1);
+        box.Read(record);
+        const int result = handler.Invoke(sender, doc, &record);
+        canvas.reset();
+        box.WriteBack(record);
+        return result;
+    }
+    if (Is(type, "treelistdrawitem")) {
+        const ItemBox box(options);
+        std::unique_ptr<MQCanvas> canvas(new (std::nothrow) MQCanvas(FindOption(options, "canvas")));
+        TreeListDrawItemRecord record;
+        record.canvas = canvas.get();
+        record.index = OptionInt(options, "index", -1);
+        record.id = OptionInt(options, "id", -1);
+        box.Read(record);
+        const int result = handler.Invoke(sender, doc, &record);
+        canvas.reset();
+        box.WriteBack(record);
+        return result;
+    }
+    return handler.Invoke(sender, doc, nullptr);
+}
+
+int Dispatch(MQDocument doc, MQOption *options, void *closure) {
+    const int32_t targetID = OptionInt(options, "target_id", 0);
+    const int32_t senderID = OptionInt(options, "sender_id", 0);
+    void *hostFinished = FindOption(options, "finished");
+    const auto *type = static_cast<const char *>(FindOption(options, "type"));
+    if (type == nullptr) return 0;
+    MQWidgetBase *target = FindWidget(targetID);
+    if (target == nullptr) return 0;
+    // Held for the call: a handler may destroy the widget the closure belongs to (the
+    // host can end the plug-in from inside a modal run), and the closure must outlive
+    // its own Invoke.
+    std::shared_ptr<MQWidgetEventClosureBase> handler;
+    for (const auto &registered : target->handlers) {
+        if (registered.get() == closure) {
+            handler = registered;
+            break;
+        }
+    }
+    if (!handler) return 0;
+    return Route(*handler, FindWidget(senderID), doc, options, type, hostFinished);
+}
+
+}  // namespace
+
+int WidgetEventProc(MQDocument doc, MQOption *options, void *closure) noexcept {
+    try {
+        return Dispatch(doc, options, closure);
+    } catch (...) {
+        return 0;
+    }
+}
+
+void MQWidgetBase::AddEventHandler(const char *name, std::shared_ptr<MQWidgetEventClosureBase> closure, bool prior) {
+    MQOption options[] = {{"type", const_cast<char *>(name)},
+                          {"proc", reinterpret_cast<void *>(&WidgetEventProc)},
+                          {"pointer", closure.get()},
+                          {"prior", &prior},
+                          {nullptr, nullptr}};
+    host::Host().MQWidget_Value(widgetID, kWidgetAddEventHandler, options);
+    handlers.push_back(std::move(closure));
+}
+
+}  // namespace stelmarin

@@ -1,0 +1,517 @@
+#include "simhost/widget_host.h"
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+#include "simhost/host.h"
+#include "simhost/option_list.h"
+
+namespace simhost {
+
+namespace {
+
+enum class Kind { Wide, Ascii, Double, Bool, Int, Code, Object };
+
+// The type of every key of the widget protocol.
+std::optional<Kind> KindOf(const std::string &key) {
+    static const std::map<std::string, Kind> kKinds = {
+        {"title", Kind::Wide},       {"text", Kind::Wide},         {"message", Kind::Wide},
+        {"horzlayout", Kind::Ascii}, {"vertlayout", Kind::Ascii},  {"alignment", Kind::Ascii},
+        {"type", Kind::Ascii},       {"system", Kind::Ascii},      {"messagetype", Kind::Ascii},
+        {"code", Kind::Ascii},       {"inspace", Kind::Double},    {"outspace", Kind::Double},
+        {"down", Kind::Bool},        {"visible", Kind::Bool},      {"prior", Kind::Bool},
+        {"pos_x", Kind::Int},        {"pos_y", Kind::Int},         {"id", Kind::Int},
+        {"result", Kind::Int},       {"child", Kind::Int},         {"parent", Kind::Int},
+        {"proc", Kind::Code},        {"pointer", Kind::Object},
+    };
+    auto found = kKinds.find(key);
+    if (found == kKinds.end()) return std::nullopt;
+    return found->second;
+}
+
+// Which widget types take a property, and whether it can be read back.
+bool Settable(const std::string &type, const std::string &key) {
+    const bool window = type == "window" || type == "dialog";
+    if (key == "title" || key == "inspace" || key == "outspace" || key == "horzlayout" || key == "vertlayout" ||
+        key == "visible" || key == "pos_x" || key == "pos_y") {
+        return window;
+    }
+    if (key == "text" || key == "down") return type == "button";
+    if (key == "alignment") return type == "frame";
+    return false;
+}
+
+bool Gettable(const std::string &type, const std::string &key) {
+    return (key == "down" || key == "pos_x" || key == "pos_y") && Settable(type, key);
+}
+
+WidgetValue Read(Kind kind, const void *value) {
+    switch (kind) {
+        case Kind::Wide: return std::u16string(static_cast<const char16_t *>(value));
+        case Kind::Ascii: return std::string(static_cast<const char *>(value));
+        case Kind::Double: return *static_cast<const double *>(value);
+        case Kind::Bool: return *static_cast<const bool *>(value);
+        case Kind::Int: return *static_cast<const int32_t *>(value);
+        default: return {};
+    }
+}
+
+std::string Format(const WidgetValue &value) {
+    if (const auto *wide = std::get_if<std::u16string>(&value)) return "\"" + Narrow(*wide) + "\"";
+    if (const auto *ascii = std::get_if<std::string>(&value)) return *ascii;
+    if (const auto *real = std::get_if<double>(&value)) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", *real);
+        return text;
+    }
+    if (const auto *flag = std::get_if<bool>(&value)) return *flag ? "true" : "false";
+    if (const auto *integer = std::get_if<int32_t>(&value)) return std::to_string(*integer);
+    return "?";
+}
+
+std::vector<std::string> Keys(const MQOption *options) {
+    std::vector<std::string> keys;
+    for (const MQOption *pair = options; pair->name != nullptr; ++pair) keys.emplace_back(pair->name);
+    return keys;
+}
+
+std::string Join(const std::vector<std::string> &keys) {
+    std::string text;
+    for (const auto &key : keys) text += (text.empty() ? "" : ", ") + key;
+    return "(" + text + ")";
+}
+
+const char *AsText(const MQOption &pair) { return static_cast<const char *>(pair.value); }
+
+}  // namespace
+
+std::string Narrow(const std::u16string &text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        uint32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00u);
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::u16string Widget::Text(const std::string &key) const {
+    auto found = properties.find(key);
+    if (found == properties.end()) return {};
+    const auto *text = std::get_if<std::u16string>(&found->second);
+    return text != nullptr ? *text : std::u16string();
+}
+
+bool Widget::Flag(const std::string &key) const {
+    auto found = properties.find(key);
+    if (found == properties.end()) return false;
+    const auto *flag = std::get_if<bool>(&found->second);
+    return flag != nullptr && *flag;
+}
+
+std::optional<int32_t> Widget::Int(const std::string &key) const {
+    auto found = properties.find(key);
+    if (found == properties.end()) return std::nullopt;
+    const auto *value = std::get_if<int32_t>(&found->second);
+    if (value == nullptr) return std::nullopt;
+    return *value;
+}
+
+WidgetHost::WidgetHost(Host &host) : host_(host) {
+    Widget main;
+    main.id = mainWindow_;
+    main.type = "main_window";
+    main.properties["title"] = std::u16string(u"Modeller");
+    widgets_[mainWindow_] = main;
+}
+
+void WidgetHost::Violation(const std::string &what) { host_.Report("MQWidget_Value: " + what); }
+
+Widget *WidgetHost::Live(const char *what, int32_t id) {
+    auto found = widgets_.find(id);
+    if (found == widgets_.end()) {
+        Violation(std::string(what) + " to widget " + std::to_string(id) + ", which this host never created");
+        return nullptr;
+    }
+    if (found->second.destroyed) {
+        Violation(std::string(what) + " to widget " + std::to_string(id) + ", which was destroyed");
+        return nullptr;
+    }
+    return &found->second;
+}
+
+int WidgetHost::Value(int32_t id, int code, MQOption *options) {
+    if (options == nullptr) {
+        Violation("null option array with message " + std::to_string(code));
+        return 0;
+    }
+    switch (code) {
+        case 1: return Command(id, options);
+        case 0x100: {
+            const auto keys = Keys(options);
+            if (keys != std::vector<std::string>{"system", "result"}) {
+                Violation("system query with keys " + Join(keys));
+                return 0;
+            }
+            if (std::strcmp(AsText(options[0]), "main_window") != 0) {
+                Violation(std::string("system query for unknown \"") + AsText(options[0]) + "\"");
+                return 0;
+            }
+            log.push_back("query main_window");
+            *static_cast<int32_t *>(options[1].value) = mainWindow_;
+            return 1;
+        }
+        case 0x101: Create(options); return 1;
+        case 0x102: Destroy(id, options); return 1;
+        case 0x201:
+        case 0x203: AddChild(id, options, code); return 1;
+        case 0x301: Get(id, options); return 1;
+        case 0x302: Set(id, options); return 1;
+        case 0x304: AddHandler(id, options); return 1;
+        default: Violation("unknown message code " + std::to_string(code)); return 0;
+    }
+}
+
+void WidgetHost::Create(MQOption *options) {
+    const auto keys = Keys(options);
+    if (keys != std::vector<std::string>{"type", "id"}) return Violation("create with keys " + Join(keys));
+    const std::string type = AsText(options[0]);
+    if (type != "window" && type != "dialog" && type != "frame" && type != "button") {
+        return Violation("create of unknown widget type \"" + type + "\"");
+    }
+    auto &answer = *static_cast<int32_t *>(options[1].value);
+    if (failCreation) {
+        answer = 0;
+        log.push_back("create " + type + " -> 0");
+        return;
+    }
+    Widget widget;
+    widget.id = nextID_++;
+    widget.type = type;
+    if (type == "window") {
+        widget.properties["pos_x"] = int32_t{200};
+        widget.properties["pos_y"] = int32_t{150};
+        widget.properties["visible"] = true;
+    }
+    widgets_[widget.id] = widget;
+    answer = widget.id;
+    log.push_back("create " + type + " -> " + std::to_string(widget.id));
+}
+
+void WidgetHost::Destroy(int32_t id, MQOption *options) {
+    if (options[0].name != nullptr) return Violation("destroy with keys " + Join(Keys(options)));
+    log.push_back("destroy " + std::to_string(id));
+    Widget *widget = Live("destroy", id);
+    if (widget == nullptr) return;
+    if (widget->type == "main_window") return Violation("the plug-in destroyed the host's main window");
+    widget->destroyed = true;
+    if (auto parent = widgets_.find(widget->parent); parent != widgets_.end()) {
+        auto &siblings = parent->second.children;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), id), siblings.end());
+    }
+}
+
+void WidgetHost::AddChild(int32_t id, MQOption *options, int code) {
+    const char *what = code == 0x201 ? "add child" : "attach window";
+    const auto keys = Keys(options);
+    if (keys != std::vector<std::string>{"child", "result"}) return Violation(std::string(what) + " with keys " + Join(keys));
+    const int32_t childID = *static_cast<const int32_t *>(options[0].value);
+    log.push_back(std::string(code == 0x201 ? "add " : "attach ") + std::to_string(id) + " <- " + std::to_string(childID));
+    Widget *container = Live(what, id);
+    // A window whose creation failed is still attached, with ID 0: nothing to do.
+    if (container == nullptr || (code == 0x203 && childID == 0)) return;
+    Widget *child = Live(what, childID);
+    if (child == nullptr) return;
+    if (code == 0x201 && container->type != "window" && container->type != "dialog" && container->type != "frame") {
+        return Violation("add child to a " + container->type);
+    }
+    if (code == 0x203 && container->type != "window" && container->type != "main_window") {
+        return Violation("attach to a " + container->type);
+    }
+    if (child->parent != 0) return Violation("widget " + std::to_string(childID) + " already has a parent");
+    child->parent = id;
+    container->children.push_back(childID);
+    *static_cast<int32_t *>(options[1].value) = static_cast<int32_t>(container->children.size()) - 1;
+}
+
+void WidgetHost::Get(int32_t id, MQOption *options) {
+    const auto keys = Keys(options);
+    if (keys.size() != 1) return Violation("get with keys " + Join(keys) + "; one key per message");
+    log.push_back("get " + std::to_string(id) + " " + keys[0]);
+    Widget *widget = Live("get", id);
+    if (widget == nullptr) return;
+    if (!Gettable(widget->type, keys[0])) return Violation("get of \"" + keys[0] + "\" from a " + widget->type);
+    if (options[0].value == nullptr) return Violation("get of \"" + keys[0] + "\" with nowhere to write");
+    if (keys[0] == "down") {
+        *static_cast<bool *>(options[0].value) = widget->Flag("down");
+    } else {
+        *static_cast<int32_t *>(options[0].value) = widget->Int(keys[0]).value_or(0);
+    }
+}
+
+void WidgetHost::Set(int32_t id, MQOption *options) {
+    const auto keys = Keys(options);
+    if (keys.size() != 1) return Violation("set with keys " + Join(keys) + "; one key per message");
+    const std::string &key = keys[0];
+    const auto kind = KindOf(key);
+    if (!kind || options[0].value == nullptr) return Violation("set of \"" + key + "\" without a value");
+    const WidgetValue value = Read(*kind, options[0].value);
+    log.push_back("set " + std::to_string(id) + " " + key + "=" + Format(value));
+    Widget *widget = Live("set", id);
+    if (widget == nullptr) return;
+    if (!Settable(widget->type, key)) return Violation("set of \"" + key + "\" on a " + widget->type);
+    widget->properties[key] = value;
+}
+
+void WidgetHost::AddHandler(int32_t id, MQOption *options) {
+    const auto keys = Keys(options);
+    if (keys != std::vector<std::string>{"type", "proc", "pointer", "prior"}) {
+        return Violation("add handler with keys " + Join(keys));
+    }
+    HandlerRegistration handler{AsText(options[0]), reinterpret_cast<WidgetEventProc>(options[1].value),
+                                options[2].value, *static_cast<const bool *>(options[3].value)};
+    log.push_back("handler " + std::to_string(id) + " " + handler.event);
+    Widget *widget = Live("add handler", id);
+    if (widget == nullptr) return;
+    if (handler.proc == nullptr || handler.closure == nullptr) return Violation("handler without proc or pointer");
+    for (const auto &existing : widget->handlers) {
+        if (existing.closure == handler.closure && existing.event == handler.event) {
+            return Violation("the same closure registered twice for \"" + handler.event + "\"");
+        }
+    }
+    widget->handlers.push_back(handler);
+}
+
+int WidgetHost::Command(int32_t id, MQOption *options) {
+    const auto keys = Keys(options);
+    if (keys.empty() || keys[0] != "type") {
+        Violation("command with keys " + Join(keys));
+        return 0;
+    }
+    const std::string type = AsText(options[0]);
+    if (type == "close") {
+        if (keys != std::vector<std::string>{"type", "code"}) return Violation("close with keys " + Join(keys)), 0;
+        log.push_back("close " + std::to_string(id) + " " + AsText(options[1]));
+        Widget *dialog = Live("close", id);
+        if (dialog == nullptr) return 0;
+        if (dialog->type != "dialog" || dialog->modalDepth == 0) return Violation("close of a dialog that is not open"), 0;
+        dialog->closeRequested = true;
+        return 1;
+    }
+    if (type == "modal") {
+        if (keys != std::vector<std::string>{"type", "result"}) return Violation("modal with keys " + Join(keys)), 0;
+        log.push_back("modal " + std::to_string(id));
+        Widget *dialog = Live("modal", id);
+        if (dialog == nullptr) return 0;
+        if (dialog->type != "dialog") return Violation("modal run of a " + dialog->type), 0;
+        RunModal(*dialog, options);
+        return 1;
+    }
+    if (type == "messagebox") {
+        if (keys != std::vector<std::string>{"type", "messagetype", "parent", "message", "title", "result"}) {
+            return Violation("message box with keys " + Join(keys)), 0;
+        }
+        Question question{static_cast<const char16_t *>(options[3].value),
+                          static_cast<const char16_t *>(options[4].value), *static_cast<const int32_t *>(options[2].value),
+                          0};
+        log.push_back("messagebox " + std::string(AsText(options[1])) + " parent=" + std::to_string(question.parent) +
+                      " \"" + Narrow(question.message) + "\" \"" + Narrow(question.title) + "\"");
+        if (std::strcmp(AsText(options[1]), "okcancel") != 0) Violation("unknown message box kind");
+        if (question.parent != 0) Live("message box", question.parent);
+        if (answers_.empty()) {
+            scriptErrors.push_back("the plug-in asked \"" + Narrow(question.message) +
+                                   "\" and the script had no answer ready; the host answered Cancel");
+        } else {
+            Answer answer = std::move(answers_.front());
+            answers_.pop_front();
+            if (answer.during) answer.during();
+            question.answer = answer.answer;
+        }
+        questions.push_back(question);
+        *static_cast<int32_t *>(options[5].value) = question.answer;
+        return 1;
+    }
+    Violation("unknown command \"" + type + "\"");
+    return 0;
+}
+
+void WidgetHost::RunModal(Widget &dialog, MQOption *options) {
+    // Widgets are never erased from the map, so the reference outlives any destruction.
+    const int32_t id = dialog.id;
+    ++dialog.modalDepth;
+    dialog.closeRequested = false;
+    dialogs_.push_back(id);
+    int32_t result = 1;
+    while (!dialog.closeRequested && !dialog.destroyed) {
+        if (modal_.empty()) {
+            scriptErrors.push_back("the script ran out of actions while the dialog \"" + Narrow(dialog.Text("title")) +
+                                   "\" was open; the host closed it");
+            result = 0;
+            break;
+        }
+        auto action = std::move(modal_.front());
+        modal_.pop_front();
+        action();
+    }
+    dialogs_.erase(std::find(dialogs_.begin(), dialogs_.end(), id));
+    --dialog.modalDepth;
+    dialog.closeRequested = false;
+    *static_cast<int32_t *>(options[1].value) = result;
+}
+
+void WidgetHost::ScriptAnswer(int32_t answer, std::function<void()> during) {
+    answers_.push_back({answer, std::move(during)});
+}
+
+void WidgetHost::ScriptModal(std::function<void()> action) { modal_.push_back(std::move(action)); }
+
+const Widget *WidgetHost::Find(int32_t id) const {
+    auto found = widgets_.find(id);
+    return found == widgets_.end() || found->second.destroyed ? nullptr : &found->second;
+}
+
+int32_t WidgetHost::ButtonLabelled(const std::u16string &text) const {
+    const auto inside = [&](int32_t id, int32_t top) {
+        for (const Widget *w = Find(id); w != nullptr; w = Find(w->parent)) {
+            if (w->id == top) return true;
+        }
+        return false;
+    };
+    for (auto dialog = dialogs_.rbegin(); dialog != dialogs_.rend(); ++dialog) {
+        for (const auto &[id, widget] : widgets_) {
+            if (!widget.destroyed && widget.type == "button" && widget.Text("text") == text && inside(id, *dialog)) {
+                return id;
+            }
+        }
+    }
+    for (const auto &[id, widget] : widgets_) {
+        if (!widget.destroyed && widget.type == "button" && widget.Text("text") == text) return id;
+    }
+    return 0;
+}
+
+int32_t WidgetHost::PluginWindow() const {
+    for (const auto &[id, widget] : widgets_) {
+        if (!widget.destroyed && widget.type == "window") return id;
+    }
+    return 0;
+}
+
+int32_t WidgetHost::OpenDialog() const { return dialogs_.empty() ? 0 : dialogs_.back(); }
+
+bool WidgetHost::IsShown(int32_t id) const {
+    const Widget *widget = Find(id);
+    while (widget != nullptr && (widget->type == "frame" || widget->type == "button")) widget = Find(widget->parent);
+    if (widget == nullptr) return false;
+    if (widget->type == "main_window") return true;
+    if (widget->type == "dialog") return widget->modalDepth > 0;
+    return widget->Flag("visible");
+}
+
+int WidgetHost::LiveWidgets() const {
+    int live = 0;
+    for (const auto &[id, widget] : widgets_) live += !widget.destroyed && widget.type != "main_window";
+    return live;
+}
+
+int WidgetHost::Deliver(int32_t target, int32_t sender, const std::string &event,
+                        const std::map<std::string, int32_t> &ints) {
+    const Widget *widget = Find(target);
+    if (widget == nullptr) return 0;
+    // The handlers as they are now: a handler may register or destroy widgets.
+    const std::vector<HandlerRegistration> handlers = widget->handlers;
+    int result = 0;
+    for (const auto &handler : handlers) {
+        if (handler.event != event) continue;
+        OptionList options;
+        options.Int("target_id", target).Int("sender_id", sender).Text("type", event);
+        for (const auto &[name, value] : ints) options.Int(name, value);
+        options.Bool("finished", false);
+        Host::PluginCall call(host_);
+        result = handler.proc(host_.DocumentHandle(), options.data(), handler.closure);
+    }
+    return result;
+}
+
+int WidgetHost::UserEvent(const char *what, int32_t id, const std::string &event,
+                          const std::map<std::string, int32_t> &ints) {
+    if (Find(id) == nullptr) {
+        scriptErrors.push_back(std::string(what) + ": there is no widget " + std::to_string(id));
+        return 0;
+    }
+    if (!IsShown(id)) {
+        scriptErrors.push_back(std::string(what) + ": widget " + std::to_string(id) + " is not on screen");
+        return 0;
+    }
+    return Deliver(id, id, event, ints);
+}
+
+int WidgetHost::LeftClick(int32_t id, int32_t modifiers, int32_t screenX, int32_t screenY) {
+    return UserEvent("left click", id, "leftdown",
+                     {{"button_state", modifiers | kLeft}, {"screen_x", screenX}, {"screen_y", screenY}});
+}
+
+int WidgetHost::RightClick(int32_t id, int32_t modifiers, int32_t screenX, int32_t screenY) {
+    return UserEvent("right click", id, "rightdown",
+                     {{"button_state", modifiers | kRight}, {"screen_x", screenX}, {"screen_y", screenY}});
+}
+
+int WidgetHost::KeyPress(int32_t id, int32_t key, int32_t modifiers) {
+    return UserEvent("key press", id, "keydown", {{"key", key}, {"button_state", modifiers}});
+}
+
+void WidgetHost::UserCloses(int32_t id) {
+    auto found = widgets_.find(id);
+    if (found == widgets_.end() || found->second.destroyed || found->second.type != "window" || !IsShown(id)) {
+        scriptErrors.push_back("close window: widget " + std::to_string(id) + " is not a window on screen");
+        return;
+    }
+    found->second.properties["visible"] = false;
+    Deliver(id, id, "hide", {});
+}
+
+void WidgetHost::DumpWidget(const Widget &widget, int depth, std::string &out) const {
+    out += std::string(static_cast<size_t>(depth) * 2, ' ');
+    if (widget.type == "main_window") {
+        out += "main window";
+    } else if (widget.type == "window" || widget.type == "dialog") {
+        out += widget.type + " \"" + Narrow(widget.Text("title")) + "\"";
+        if (widget.type == "window") out += widget.Flag("visible") ? " shown" : " hidden";
+        if (widget.type == "dialog") out += widget.modalDepth > 0 ? " open" : " closed";
+        out += " at " + std::to_string(widget.Int("pos_x").value_or(0)) + "," +
+               std::to_string(widget.Int("pos_y").value_or(0));
+    } else if (widget.type == "button") {
+        out += "[" + Narrow(widget.Text("text")) + "]" + (widget.Flag("down") ? " down" : " up");
+    } else {
+        out += widget.type;
+    }
+    out += "\n";
+    for (int32_t child : widget.children) {
+        if (const Widget *w = Find(child)) DumpWidget(*w, depth + 1, out);
+    }
+}
+
+std::string WidgetHost::Dump() const {
+    std::string out;
+    DumpWidget(widgets_.at(mainWindow_), 0, out);
+    return out;
+}
+
+}  // namespace simhost

@@ -1,0 +1,146 @@
+// The stand-in host's windows and controls: widgets with host-chosen IDs that keep every
+// property the plug-in sets, their handler registrations, message boxes and modal runs
+// answered from a script, and the user's clicks, keys and window closing delivered to the
+// plug-in's handlers. Everything the plug-in sends is logged and checked against the
+// widget message protocol.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "host/host_abi.h"
+
+namespace simhost {
+
+class Host;
+
+using WidgetValue = std::variant<std::monostate, std::u16string, std::string, double, bool, int32_t>;
+using WidgetEventProc = int (*)(MQDocument, MQOption *, void *);
+
+struct HandlerRegistration {
+    std::string event;
+    WidgetEventProc proc;
+    void *closure;
+    bool prior;
+};
+
+struct Widget {
+    int32_t id = 0;
+    std::string type;  // "main_window", "window", "dialog", "frame" or "button"
+    int32_t parent = 0;
+    std::vector<int32_t> children;
+    std::map<std::string, WidgetValue> properties;
+    std::vector<HandlerRegistration> handlers;
+    bool destroyed = false;
+    int modalDepth = 0;  // a dialog is open while a modal run of it lasts
+    bool closeRequested = false;
+
+    std::u16string Text(const std::string &key) const;
+    bool Flag(const std::string &key) const;
+    std::optional<int32_t> Int(const std::string &key) const;
+};
+
+// One message box the plug-in asked.
+struct Question {
+    std::u16string message;
+    std::u16string title;
+    int32_t parent;
+    int32_t answer;
+};
+
+// Modifier keys and buttons of a user action, as the host reports them in "button_state".
+enum Modifier : int32_t {
+    kLeft = 0x01,
+    kRight = 0x02,
+    kShift = 0x04,
+    kCtrl = 0x08,
+    kMiddle = 0x10,
+    kAlt = 0x20,
+};
+
+class WidgetHost {
+public:
+    explicit WidgetHost(Host &host);
+
+    // Serves one MQWidget_Value call.
+    int Value(int32_t id, int code, MQOption *options);
+
+    // Answers 0 to every creation, as a host out of resources would.
+    bool failCreation = false;
+
+    // The next message box is answered `answer`; `during` runs while it is up.
+    void ScriptAnswer(int32_t answer, std::function<void()> during = {});
+    // Runs while a modal dialog is open, in order, one action per step of the host's
+    // nested loop; the run ends when the dialog closes.
+    void ScriptModal(std::function<void()> action);
+    size_t PendingModalActions() const { return modal_.size(); }
+
+    // The user's actions. Each names the widget acted on and returns what the plug-in's
+    // handler answered; acting on a widget that is not on screen is a script error.
+    int LeftClick(int32_t id, int32_t modifiers = 0, int32_t screenX = 0, int32_t screenY = 0);
+    int RightClick(int32_t id, int32_t modifiers = 0, int32_t screenX = 0, int32_t screenY = 0);
+    int KeyPress(int32_t id, int32_t key, int32_t modifiers = 0);
+    // The user closes a window: the host hides it and tells its "hide" handlers.
+    void UserCloses(int32_t id);
+    // Any event to the handlers of `target` for `event`, with the host's options.
+    int Deliver(int32_t target, int32_t sender, const std::string &event, const std::map<std::string, int32_t> &ints);
+
+    const Widget *Find(int32_t id) const;
+    // The live button labelled `text`; in an open dialog first, so that "X" finds the
+    // dialog's toggle.
+    int32_t ButtonLabelled(const std::u16string &text) const;
+    // The first live window the plug-in created; 0 when there is none.
+    int32_t PluginWindow() const;
+    // The innermost open modal dialog; 0 when none is open.
+    int32_t OpenDialog() const;
+    bool IsShown(int32_t id) const;
+    int32_t MainWindow() const { return mainWindow_; }
+    int LiveWidgets() const;
+
+    // Every message the plug-in sent, one line each, e.g. "set 12 down=false".
+    std::vector<std::string> log;
+    std::vector<Question> questions;
+    // What the session's script got wrong (unanswered questions, a modal run left open,
+    // clicks on hidden widgets), as opposed to what the plug-in did wrong.
+    std::vector<std::string> scriptErrors;
+
+    // What a person would see: titles, labels, pressed states, visibility.
+    std::string Dump() const;
+
+private:
+    Widget *Live(const char *what, int32_t id);
+    void Violation(const std::string &what);
+    int Command(int32_t id, MQOption *options);
+    void Create(MQOption *options);
+    void Destroy(int32_t id, MQOption *options);
+    void AddChild(int32_t id, MQOption *options, int code);
+    void Get(int32_t id, MQOption *options);
+    void Set(int32_t id, MQOption *options);
+    void AddHandler(int32_t id, MQOption *options);
+    void RunModal(Widget &dialog, MQOption *options);
+    int UserEvent(const char *what, int32_t id, const std::string &event, const std::map<std::string, int32_t> &ints);
+    void DumpWidget(const Widget &widget, int depth, std::string &out) const;
+
+    Host &host_;
+    int32_t nextID_ = 1001;
+    int32_t mainWindow_ = 1;
+    std::map<int32_t, Widget> widgets_;
+    std::vector<int32_t> dialogs_;  // open modal dialogs, innermost last
+    struct Answer {
+        int32_t answer;
+        std::function<void()> during;
+    };
+    std::deque<Answer> answers_;
+    std::deque<std::function<void()>> modal_;
+};
+
+// UTF-16 text as UTF-8, for logs and dumps.
+std::string Narrow(const std::u16string &text);
+
+}  // namespace simhost
