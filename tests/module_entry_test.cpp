@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/host_function_list.h"
+#include "simhost/modelling_tools.h"
 #include "simhost/session.h"
 
 namespace {
@@ -188,6 +189,25 @@ TEST(PluginLoading, AFileWithoutTheEntryPointsIsRejectedByName) {
         EXPECT_THAT(error.what(), HasSubstr("does not export MQCheckVersion"));
     }
     EXPECT_THROW(Session("/nonexistent/stelmarin.so"), simhost::LoadError);
+}
+
+TEST_F(PluginModule, ItsWindowPinsTheSeamThroughTheRealModule) {
+    simhost::Object &body = simhost::AddGrid(session.document(), "body", 2, 2, 1.0f);
+    session.Initialize();
+    session.Activate(true);
+    auto &widgets = session.host().widgets;
+    widgets.LeftClick(widgets.ButtonLabelled(u"X0"));
+    EXPECT_TRUE(widgets.Find(widgets.ButtonLabelled(u"X0"))->Flag("down"));
+    simhost::Move(body, {0.5f, 0.5f, 0.0f}, simhost::Scope::All);
+    session.Draw();
+    EXPECT_EQ(body.vertex(1).position.x, 0.0f);
+    EXPECT_EQ(body.vertex(1).position.y, 0.5f);
+    widgets.UserCloses(widgets.PluginWindow());
+    EXPECT_FALSE(session.QueryActivated());
+    session.Exit();
+    EXPECT_EQ(widgets.LiveWidgets(), 0);
+    EXPECT_THAT(session.host().violations, IsEmpty());
+    EXPECT_THAT(widgets.scriptErrors, IsEmpty());
 }
 
 TEST(HostValidation, AMisbehavingPlugInIsReportedPlainly) {
