@@ -1,5 +1,7 @@
 #include "plugin/plugin_classes.h"
 
+#include <cstdio>
+
 #include "host/host_functions.h"
 
 namespace stelmarin {
@@ -13,6 +15,22 @@ void MQBasePlugin::NotifyDeactivated() {
     MQOption none[] = {{nullptr, nullptr}};
     HostMessage message{product, id, 0, none};
     host::Host().MQ_SendMessage(kMessageDeactivated, &message);
+}
+
+std::unique_ptr<MQSetting> MQBasePlugin::CreateSettingAccessor() {
+    uint32_t product = 0;
+    uint32_t id = 0;
+    GetPlugInID(&product, &id);
+    // The host writes the two element handles into the value places themselves.
+    MQOption options[] = {{"root", nullptr}, {"pluginsettings", nullptr}, {nullptr, nullptr}};
+    HostMessage message{product, id, 0, options};
+    host::Host().MQ_SendMessage(kMessageSettingsElements, &message);
+    auto *pluginSettings = static_cast<MQXmlElement>(options[1].value);
+    if (pluginSettings == nullptr) return nullptr;
+    GetPlugInID(&product, &id);
+    char name[64];
+    std::snprintf(name, sizeof name, "Plugin-%08X-%08X", static_cast<unsigned>(product), static_cast<unsigned>(id));
+    return std::make_unique<MQSetting>(pluginSettings, name);
 }
 
 // Defaults for the operations a station plug-in does not override. The hosts' meaning of

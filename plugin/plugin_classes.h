@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "host/host_abi.h"
+#include "host/settings.h"
 
 namespace stelmarin {
 
@@ -55,6 +57,8 @@ public:
 
     // Tells the host that the plug-in has become inactive on its own (message 100).
     void NotifyDeactivated();
+    // An accessor for this plug-in's own settings, or null when the host keeps none.
+    std::unique_ptr<MQSetting> CreateSettingAccessor();
 };
 
 class MQStationPlugin : public MQBasePlugin {

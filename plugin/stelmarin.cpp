@@ -32,8 +32,12 @@ int Stelmarin::GetPlugInType() { return kPluginTypeStation; }
 const char *Stelmarin::EnumString() { return "Stelmarin"; }
 
 bool Stelmarin::OnInitialize() {
-    const int32_t x = -1;
-    const int32_t y = -1;
+    int32_t x = -1;
+    int32_t y = -1;
+    if (std::unique_ptr<MQSetting> settings = CreateSettingAccessor()) {
+        settings->LoadInt("PosX", x);
+        settings->LoadInt("PosY", y);
+    }
     if (!window) {
         const std::unique_ptr<MQWindow> mainWindow = MQWindow::HostMainWindow();
         window = std::make_unique<StelmarinWindow>(this, *mainWindow);
@@ -46,7 +50,16 @@ bool Stelmarin::OnInitialize() {
     return true;
 }
 
-void Stelmarin::OnExit() { window.reset(); }
+void Stelmarin::OnExit() {
+    // Without a window there is no position to remember: storing the getters' 0, 0 would
+    // put the next run's window in the corner of the screen.
+    if (!window) return;
+    if (std::unique_ptr<MQSetting> settings = CreateSettingAccessor()) {
+        settings->SaveInt("PosX", window->GetPosX());
+        settings->SaveInt("PosY", window->GetPosY());
+    }
+    window.reset();
+}
 
 bool Stelmarin::OnActivate(MQDocument, int32_t flag) {
     if (!window) return false;

@@ -221,19 +221,22 @@ int Host::SendMessage(int code, HostMessage *message) {
             pluginActive = false;
             return 1;
         case kMessageSettingsElements:
-            // This host keeps no settings tree: the elements stay null.
-            return 0;
+            if (!offersSettings) return 0;
+            for (MQOption *pair = message->options; pair != nullptr && pair->name != nullptr; ++pair) {
+                if (std::string(pair->name) == "root") pair->value = settings.Root();
+                if (std::string(pair->name) == "pluginsettings") pair->value = settings.PluginSettings();
+            }
+            return 1;
         default:
             Violation("MQ_SendMessage", "unknown message code " + Int(code));
             return 0;
     }
 }
 
-int Host::XmlElementValue(MQXmlElement, int code, void *) {
+int Host::XmlElementValue(MQXmlElement element, int code, void *record) {
     Enter("MQXmlElem_Value");
     if (trace.Recording()) trace.Record("MQXmlElem_Value", Int(code));
-    Violation("MQXmlElem_Value", "no settings element was handed out, so none can be addressed");
-    return 0;
+    return settings.Value(element, code, record, *this);
 }
 
 int Host::WidgetValue(int widgetID, int code, MQOption *options) {

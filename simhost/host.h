@@ -10,6 +10,7 @@
 #include "host/host_abi.h"
 #include "simhost/call_trace.h"
 #include "simhost/document_model.h"
+#include "simhost/settings_tree.h"
 #include "simhost/widget_host.h"
 
 namespace simhost {
@@ -39,6 +40,10 @@ public:
 
     CallTrace trace;
     WidgetHost widgets{*this};
+    SettingsTree settings;
+    // Off, the host answers the settings request with no elements, as a host that keeps
+    // no settings does.
+    bool offersSettings = true;
     // Everything the plug-in did that a real host would not accept, in plain words.
     std::vector<std::string> violations;
     std::vector<SentMessage> messages;

@@ -4,8 +4,14 @@
 
 namespace simhost {
 
-Session::Session(const std::string &pluginPath) : plugin_(std::make_unique<PluginModule>(pluginPath)) {
+Session::Session(const std::string &pluginPath, const std::string &settingsFile)
+    : plugin_(std::make_unique<PluginModule>(pluginPath)), settingsFile_(settingsFile) {
+    if (!settingsFile_.empty()) host_.settings.Load(settingsFile_);
     SetActiveHost(&host_);
+}
+
+void Session::SaveSettings() {
+    if (!settingsFile_.empty()) host_.settings.Save(settingsFile_);
 }
 
 Session::~Session() {

@@ -14,8 +14,10 @@ namespace simhost {
 
 class Session {
 public:
-    // Loads the plug-in file and makes this session's host the active one.
-    explicit Session(const std::string &pluginPath);
+    // Loads the plug-in file and makes this session's host the active one. With a
+    // settings file, the host's settings are read from it (SettingsError when it is
+    // unreadable or malformed; a missing one starts empty).
+    explicit Session(const std::string &pluginPath, const std::string &settingsFile = {});
     ~Session();
     Session(const Session &) = delete;
     Session &operator=(const Session &) = delete;
@@ -45,9 +47,13 @@ public:
     // The user starts a new document: the host replaces it, then tells the plug-in.
     int NewDocument();
 
+    // Writes the host's settings back to the file they were read from, if any.
+    void SaveSettings();
+
 private:
     Host host_;
     std::unique_ptr<PluginModule> plugin_;
+    std::string settingsFile_;
     char scene_ = 0;  // what the scene handle points at; the plug-in never looks
 };
 

@@ -487,6 +487,16 @@ void WidgetHost::UserCloses(int32_t id) {
     Deliver(id, id, "hide", {});
 }
 
+void WidgetHost::UserMoves(int32_t id, int32_t x, int32_t y) {
+    auto found = widgets_.find(id);
+    if (found == widgets_.end() || found->second.destroyed || found->second.type != "window" || !IsShown(id)) {
+        scriptErrors.push_back("move window: widget " + std::to_string(id) + " is not a window on screen");
+        return;
+    }
+    found->second.properties["pos_x"] = x;
+    found->second.properties["pos_y"] = y;
+}
+
 void WidgetHost::DumpWidget(const Widget &widget, int depth, std::string &out) const {
     out += std::string(static_cast<size_t>(depth) * 2, ' ');
     if (widget.type == "main_window") {

@@ -88,6 +88,8 @@ public:
     int KeyPress(int32_t id, int32_t key, int32_t modifiers = 0);
     // The user closes a window: the host hides it and tells its "hide" handlers.
     void UserCloses(int32_t id);
+    // The user drags a window to a new place on screen.
+    void UserMoves(int32_t id, int32_t x, int32_t y);
     // Any event to the handlers of `target` for `event`, with the host's options.
     int Deliver(int32_t target, int32_t sender, const std::string &event, const std::map<std::string, int32_t> &ints);
 

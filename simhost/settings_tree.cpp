@@ -1,0 +1,161 @@
+#include "simhost/settings_tree.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "simhost/host.h"
+
+namespace simhost {
+
+namespace {
+
+constexpr const char *kRootName = "settings";
+constexpr const char *kPluginsName = "pluginsettings";
+
+bool Contains(pugi::xml_node subtree, const pugi::xml_node_struct *wanted) {
+    if (subtree.internal_object() == wanted) return true;
+    for (pugi::xml_node child : subtree.children()) {
+        if (child.type() == pugi::node_element && Contains(child, wanted)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string DefaultSettingsPath() {
+    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0') {
+        return std::string(config) + "/simhost/settings.xml";
+    }
+    if (const char *home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        return std::string(home) + "/.config/simhost/settings.xml";
+    }
+    return "simhost-settings.xml";
+}
+
+SettingsTree::SettingsTree() { Reset(); }
+
+void SettingsTree::Reset() {
+    document_.reset();
+    root_ = document_.append_child(kRootName);
+    plugins_ = root_.append_child(kPluginsName);
+}
+
+void SettingsTree::Load(const std::string &path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        Reset();
+        return;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw SettingsError("cannot read the settings file '" + path + "'");
+    std::stringstream content;
+    content << in.rdbuf();
+    const std::string bytes = content.str();
+    pugi::xml_document loaded;
+    const pugi::xml_parse_result parsed = loaded.load_buffer(bytes.data(), bytes.size());
+    if (!parsed) {
+        // Where the parser stopped, as a line number a person can look up.
+        const auto offset = static_cast<size_t>(std::max<ptrdiff_t>(parsed.offset, 0));
+        const auto line = 1 + std::count(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(std::min(offset, bytes.size())), '\n');
+        throw SettingsError("the settings file '" + path + "' is not valid XML (line " + std::to_string(line) + ": " +
+                            parsed.description() + "); it was left as it is");
+    }
+    pugi::xml_node root = loaded.document_element();
+    if (std::string(root.name()) != kRootName) {
+        throw SettingsError("the settings file '" + path + "' has no <" + kRootName +
+                            "> element at its top; it was left as it is");
+    }
+    document_.reset(loaded);
+    root_ = document_.document_element();
+    plugins_ = root_.child(kPluginsName);
+    if (!plugins_) plugins_ = root_.append_child(kPluginsName);
+}
+
+void SettingsTree::Save(const std::string &path) const {
+    const std::filesystem::path target(path);
+    std::error_code error;
+    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
+    const std::string temporary = path + ".tmp";
+    if (!document_.save_file(temporary.c_str(), "  ")) {
+        throw SettingsError("cannot write the settings file '" + temporary + "'");
+    }
+    std::filesystem::rename(temporary, target, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        throw SettingsError("cannot replace the settings file '" + path + "'");
+    }
+}
+
+pugi::xml_node SettingsTree::Resolve(MQXmlElement element) const {
+    const auto *wanted = reinterpret_cast<const pugi::xml_node_struct *>(element);
+    if (wanted == nullptr || !Contains(root_, wanted)) return {};
+    return pugi::xml_node(const_cast<pugi::xml_node_struct *>(wanted));
+}
+
+int SettingsTree::Value(MQXmlElement element, int code, void *record, Host &host) {
+    const auto reject = [&](const std::string &what) {
+        host.Report("MQXmlElem_Value: " + what);
+        return 0;
+    };
+    pugi::xml_node node = Resolve(element);
+    if (!node) return reject(element == nullptr ? "null element" : "element handle that is not in the settings tree");
+    if (record == nullptr) return reject("null record with message " + std::to_string(code));
+    switch (code) {
+        case kXmlAddChild: {
+            auto &add = *static_cast<XmlAddChild *>(record);
+            if (add.name == nullptr || *add.name == '\0') return reject("add child without a name");
+            add.result = Handle(node.append_child(add.name));
+            return 1;
+        }
+        case kXmlRemoveChild: {
+            auto &remove = *static_cast<XmlRemoveChild *>(record);
+            pugi::xml_node child = Resolve(remove.child);
+            if (!child || child.parent() != node) return reject("remove of an element that is not a child");
+            node.remove_child(child);
+            if (remove.result != nullptr) *remove.result = 1;
+            return 1;
+        }
+        case kXmlFindChild: {
+            auto &find = *static_cast<XmlFindChild *>(record);
+            if (find.name == nullptr) return reject("find child without a name");
+            pugi::xml_node child = node.child(find.name);
+            find.result = child ? Handle(child) : nullptr;
+            return 1;
+        }
+        case kXmlGetText: {
+            auto &get = *static_cast<XmlGetText *>(record);
+            pugi::xml_node text = node.first_child();
+            if (text.type() != pugi::node_pcdata && text.type() != pugi::node_cdata) {
+                get.result = nullptr;
+                return 1;
+            }
+            text_ = text.value();
+            get.result = text_.c_str();
+            return 1;
+        }
+        case kXmlSetText: {
+            const auto &set = *static_cast<const XmlSetText *>(record);
+            if (set.text == nullptr) return reject("set text without a text");
+            node.text().set(set.text);
+            return 1;
+        }
+        default:
+            return reject("unknown message code " + std::to_string(code));
+    }
+}
+
+const char *SettingsTree::TextAt(const std::string &path) const {
+    pugi::xml_node node = root_.first_element_by_path(path.c_str());
+    return node ? node.text().get() : nullptr;
+}
+
+std::string SettingsTree::Xml() const {
+    std::ostringstream out;
+    document_.save(out, "  ");
+    return out.str();
+}
+
+}  // namespace simhost

@@ -1,0 +1,60 @@
+// The host's settings: a real XML tree with a root element and, below it, the element
+// that holds every plug-in's settings. It answers the XML element messages of the
+// plug-in interface and is kept in an XML file between runs.
+#pragma once
+
+#include <pugixml.hpp>
+
+#include <stdexcept>
+#include <string>
+
+#include "host/host_abi.h"
+
+namespace simhost {
+
+class Host;
+
+class SettingsError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class SettingsTree {
+public:
+    SettingsTree();
+
+    // Reads the tree from `path`. A missing file gives an empty tree; one that cannot be
+    // read or is not a settings file throws SettingsError naming it, and is left as it is.
+    void Load(const std::string &path);
+    // Writes the tree to `path` through a temporary file, so that a failed write never
+    // leaves half a file. Throws SettingsError naming it.
+    void Save(const std::string &path) const;
+
+    MQXmlElement Root() { return Handle(root_); }
+    MQXmlElement PluginSettings() { return Handle(plugins_); }
+
+    // One MQXmlElem_Value call; `report` receives what a real host would reject.
+    int Value(MQXmlElement element, int code, void *record, Host &host);
+
+    // The text of `path` below the root ("pluginsettings/Plugin-.../PosX"), or null.
+    const char *TextAt(const std::string &path) const;
+    pugi::xml_node PluginSettingsNode() const { return plugins_; }
+    std::string Xml() const;
+
+private:
+    static MQXmlElement Handle(pugi::xml_node node) { return reinterpret_cast<MQXmlElement>(node.internal_object()); }
+    // The element behind a handle, or an empty node when the handle names no element of
+    // this tree.
+    pugi::xml_node Resolve(MQXmlElement element) const;
+    void Reset();
+
+    pugi::xml_document document_;
+    pugi::xml_node root_;
+    pugi::xml_node plugins_;
+    std::string text_;  // the last text handed out; valid until the next message
+};
+
+// Where the stand-in host keeps its settings unless told otherwise.
+std::string DefaultSettingsPath();
+
+}  // namespace simhost
