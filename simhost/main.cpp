@@ -27,10 +27,12 @@ std::string DefaultPluginPath() {
 
 int Usage(FILE *to) {
     std::fputs(
-        "usage: simhost [--plugin PATH] [--trace]\n"
+        "usage: simhost [--plugin PATH] [--settings FILE] [--trace]\n"
         "  Loads the plug-in (default: stelmarin.so beside simhost), binds it to this host and\n"
         "  runs a short modelling session with it, printing the plug-in's window after each\n"
-        "  step. --trace also prints every host function call the plug-in makes.\n"
+        "  step. The host's settings, where the plug-in remembers its window position, are\n"
+        "  read from and written back to FILE (default: ~/.config/simhost/settings.xml).\n"
+        "  --trace also prints every host function call the plug-in makes.\n"
         "  Exits 0 when the session ran and the plug-in did nothing a host would reject.\n",
         to);
     return to == stdout ? 0 : 2;
@@ -77,8 +79,8 @@ float SeamOffset(const simhost::Object &body, int columns) {
     return worst;
 }
 
-int RunSession(const std::string &pluginPath, bool trace) {
-    Session session(pluginPath);
+int RunSession(const std::string &pluginPath, const std::string &settingsFile, bool trace) {
+    Session session(pluginPath, settingsFile);
     auto &host = session.host();
     auto &widgets = host.widgets;
     Demo demo(session, trace);
@@ -95,8 +97,9 @@ int RunSession(const std::string &pluginPath, bool trace) {
     simhost::Object &body = simhost::AddGrid(session.document(), "body", kColumns, 6, 0.25f);
     std::printf("model: \"body\", %d vertices, seam on X = 0\n", body.VertexCount());
 
+    std::printf("settings: %s\n", settingsFile.c_str());
     session.Initialize();
-    demo.Step("event 1: the plug-in makes its window, hidden");
+    demo.Step("event 1: the plug-in makes its window, hidden, where the last run left it");
     session.Activate(true);
     demo.Step("event 100: activated, the window is shown");
 
@@ -132,13 +135,20 @@ int RunSession(const std::string &pluginPath, bool trace) {
                 static_cast<double>(before.x), static_cast<double>(before.y), static_cast<double>(before.z),
                 static_cast<double>(after.x), static_cast<double>(after.y), static_cast<double>(after.z));
 
+    widgets.UserMoves(widgets.PluginWindow(), 480, 300);
+    demo.Step("the user drags the window to 480,300");
     widgets.UserCloses(widgets.PluginWindow());
     demo.Step("the user closes the window: the plug-in deactivates itself");
     for (const auto &message : host.messages) std::printf("   host was sent message %d\n", message.code);
     std::printf("   activated? %s\n", session.QueryActivated() ? "yes" : "no");
 
     session.Exit();
-    demo.Step("event 2: the plug-in destroys its window");
+    demo.Step("event 2: the plug-in stores its window position and destroys its window");
+    session.SaveSettings();
+    const std::string own = "pluginsettings/Plugin-5A3C71E2-2F8D4B96/";
+    const char *x = host.settings.TextAt(own + "PosX");
+    const char *y = host.settings.TextAt(own + "PosY");
+    std::printf("   saved to %s: PosX=%s PosY=%s\n", settingsFile.c_str(), x ? x : "-", y ? y : "-");
 
     for (const auto &error : widgets.scriptErrors) std::printf("SCRIPT ERROR %s\n", error.c_str());
     for (const auto &violation : host.violations) std::printf("VIOLATION %s\n", violation.c_str());
@@ -151,6 +161,7 @@ int RunSession(const std::string &pluginPath, bool trace) {
 
 int main(int argc, char **argv) {
     std::string plugin = DefaultPluginPath();
+    std::string settings = simhost::DefaultSettingsPath();
     bool trace = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return Usage(stdout);
@@ -158,13 +169,15 @@ int main(int argc, char **argv) {
             trace = true;
         } else if (std::strcmp(argv[i], "--plugin") == 0 && i + 1 < argc) {
             plugin = argv[++i];
+        } else if (std::strcmp(argv[i], "--settings") == 0 && i + 1 < argc) {
+            settings = argv[++i];
         } else {
             std::fprintf(stderr, "simhost: unknown argument '%s'\n", argv[i]);
             return Usage(stderr);
         }
     }
     try {
-        return RunSession(plugin, trace);
+        return RunSession(plugin, settings, trace);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "simhost: %s\n", error.what());
         return 1;
