@@ -1,6 +1,6 @@
 #include "simhost/host.h"
 
-#include <dlfcn.h>
+#include "simhost/platform.h"
 
 #include <cstdio>
 #include <string>
@@ -34,11 +34,7 @@ std::string Int(int value) { return std::to_string(value); }
 Host *ActiveHost() { return g_activeHost; }
 void SetActiveHost(Host *host) { g_activeHost = host; }
 
-std::string HostModulePath() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void *>(&HostModulePath), &info) == 0 || info.dli_fname == nullptr) return {};
-    return info.dli_fname;
-}
+std::string HostModulePath() { return platform::ModuleOf(reinterpret_cast<const void *>(&HostModulePath)); }
 
 Host::Host() : document_(std::make_unique<Document>()) {}
 Host::~Host() {

@@ -108,7 +108,8 @@ private:
 Host *ActiveHost();
 void SetActiveHost(Host *host);
 
-// The file of the host module, to be handed to a plug-in's MQInit.
+// The file of the host module, to be handed to a plug-in's MQInit: the host library, or
+// on Windows the program itself, which exports the host functions as the modeller does.
 std::string HostModulePath();
 
 }  // namespace simhost

@@ -5,6 +5,12 @@
 #include "host/host_function_list.h"
 #include "simhost/host.h"
 
+// A second build of this file makes a host module that lacks one name, for checking that
+// a plug-in refuses an incomplete host: the function is there under another name.
+#if defined(SIMHOST_WITHOUT_CANVAS)
+#define MQCanvas_Value simhost_without_MQCanvas_Value
+#endif
+
 #if defined(_WIN32)
 #define SIMHOST_EXPORT extern "C" __declspec(dllexport)
 #else

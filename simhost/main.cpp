@@ -2,8 +2,6 @@
 // loads the plug-in, binds it, builds a small model, then works the plug-in's window the
 // way a user would, printing the window after each step, every message the host was sent
 // and what the draws did to the pinned vertices.
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +9,7 @@
 #include <string>
 
 #include "simhost/modelling_tools.h"
+#include "simhost/platform.h"
 #include "simhost/session.h"
 
 namespace {
@@ -18,11 +17,10 @@ namespace {
 using simhost::Session;
 
 std::string DefaultPluginPath() {
-    char resolved[4096];
-    const ssize_t length = readlink("/proc/self/exe", resolved, sizeof resolved - 1);
-    std::string self = length > 0 ? std::string(resolved, static_cast<size_t>(length)) : std::string();
-    const auto slash = self.rfind('/');
-    return (slash == std::string::npos ? std::string(".") : self.substr(0, slash)) + "/stelmarin.so";
+    const std::string self = simhost::platform::ExecutablePath();
+    const auto slash = self.find_last_of("/\\");
+    return (slash == std::string::npos ? std::string(".") : self.substr(0, slash)) + "/" +
+           simhost::platform::kPluginFileName;
 }
 
 int Usage(FILE *to) {

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "simhost/host.h"
+#include "simhost/platform.h"
 
 namespace simhost {
 
@@ -25,15 +26,7 @@ bool Contains(pugi::xml_node subtree, const pugi::xml_node_struct *wanted) {
 
 }  // namespace
 
-std::string DefaultSettingsPath() {
-    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0') {
-        return std::string(config) + "/simhost/settings.xml";
-    }
-    if (const char *home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        return std::string(home) + "/.config/simhost/settings.xml";
-    }
-    return "simhost-settings.xml";
-}
+std::string DefaultSettingsPath() { return platform::ConfigDirectory() + "/simhost/settings.xml"; }
 
 SettingsTree::SettingsTree() { Reset(); }
 

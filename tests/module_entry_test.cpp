@@ -1,6 +1,5 @@
 // The built plug-in module, loaded by the stand-in host exactly as the modeller loads it:
 // its exports, the version handshake, binding to host modules, and every event code.
-#include <dlfcn.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,6 +8,7 @@
 
 #include "host/host_function_list.h"
 #include "simhost/modelling_tools.h"
+#include "simhost/platform.h"
 #include "simhost/session.h"
 
 namespace {
@@ -19,12 +19,19 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
-bool IsLoaded(const char *file) {
-    void *handle = dlopen(file, RTLD_NOW | RTLD_NOLOAD);
-    if (handle == nullptr) return false;
-    dlclose(handle);
-    return true;
-}
+using simhost::platform::IsLoaded;
+
+// A reference of the test's own, as the modeller holds its own module.
+struct OwnReference {
+    explicit OwnReference(const char *file) : library(simhost::platform::OpenLibrary(file, why)) {}
+    ~OwnReference() { Release(); }
+    void Release() {
+        if (library != nullptr) simhost::platform::CloseLibrary(library);
+        library = nullptr;
+    }
+    std::string why;
+    void *library;
+};
 
 int UntypedCalls(const simhost::CallTrace &trace) {
     int calls = 0;
@@ -136,8 +143,8 @@ TEST_F(PluginModule, MalformedOptionArraysAreReadSafely) {
 TEST_F(PluginModule, QueryActivatedIsFalseRightAfterLoad) { EXPECT_FALSE(session.QueryActivated()); }
 
 TEST(PluginBinding, AHostModuleLackingOneNameIsRefusedAndReleasedOnce) {
-    void *own = dlopen(SIMHOST_HOST_NOCANVAS, RTLD_NOW);
-    ASSERT_NE(own, nullptr);
+    OwnReference own(SIMHOST_HOST_NOCANVAS);
+    ASSERT_NE(own.library, nullptr) << own.why;
     {
         Session session(STELMARIN_PLUGIN_FILE);
         EXPECT_EQ(session.CheckVersion(), 0x440u);
@@ -145,19 +152,19 @@ TEST(PluginBinding, AHostModuleLackingOneNameIsRefusedAndReleasedOnce) {
         EXPECT_TRUE(IsLoaded(SIMHOST_HOST_NOCANVAS)) << "the plug-in released a reference it did not take";
         EXPECT_EQ(session.Init(simhost::HostModulePath()), 1) << "a later binding to a complete host succeeds";
     }
-    dlclose(own);
+    own.Release();
     EXPECT_FALSE(IsLoaded(SIMHOST_HOST_NOCANVAS)) << "the plug-in kept a reference to the host module";
 }
 
 TEST(PluginBinding, ACompleteHostModuleIsBoundAndReleasedOnce) {
-    void *own = dlopen(SIMHOST_HOST_DETACHED, RTLD_NOW);
-    ASSERT_NE(own, nullptr);
+    OwnReference own(SIMHOST_HOST_DETACHED);
+    ASSERT_NE(own.library, nullptr) << own.why;
     {
         Session session(STELMARIN_PLUGIN_FILE);
         EXPECT_EQ(session.Init(SIMHOST_HOST_DETACHED), 1);
         EXPECT_TRUE(IsLoaded(SIMHOST_HOST_DETACHED)) << "the plug-in released a reference it did not take";
     }
-    dlclose(own);
+    own.Release();
     EXPECT_FALSE(IsLoaded(SIMHOST_HOST_DETACHED)) << "the plug-in kept a reference to the host module";
 }
 

@@ -176,17 +176,28 @@ TEST(TextConversion, Utf8AndUtf16RoundTripEveryPlane) {
     const std::string utf8 = WideToUtf8(wide);
     EXPECT_EQ(utf8, "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80z");
     EXPECT_EQ(Utf8ToWide(utf8.c_str()), wide);
-    EXPECT_EQ(AnsiToUtf8(utf8.c_str()), utf8);
+    EXPECT_EQ(AnsiToUtf8("PosX"), "PosX");
     EXPECT_EQ(Utf8ToWide(nullptr), u"");
     EXPECT_EQ(AnsiToUtf8(nullptr), "");
+#if !defined(_WIN32)
+    EXPECT_EQ(AnsiToUtf8(utf8.c_str()), utf8) << "the narrow encoding here is UTF-8";
+#endif
+}
+
+// Made only of replacement characters, at least one: how many a converter writes for one
+// bad sequence differs between systems.
+bool Replaced(const std::u16string &text) {
+    return !text.empty() && text.find_first_not_of(u'\uFFFD') == std::u16string::npos;
 }
 
 TEST(TextConversion, InvalidInputIsReplacedAndNeverReadPastItsEnd) {
     EXPECT_EQ(Utf8ToWide("a\xFF" "b"), u"a\uFFFDb");
-    EXPECT_EQ(Utf8ToWide("\xC0\x80"), u"\uFFFD\uFFFD") << "overlong";
-    EXPECT_EQ(Utf8ToWide("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD") << "an encoded surrogate";
-    EXPECT_EQ(Utf8ToWide("x\xE2\x82"), u"x\uFFFD\uFFFD") << "cut short at the terminator";
-    EXPECT_EQ(Utf8ToWide("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD") << "beyond U+10FFFF";
+    EXPECT_TRUE(Replaced(Utf8ToWide("\xC0\x80"))) << "overlong";
+    EXPECT_TRUE(Replaced(Utf8ToWide("\xED\xA0\x80"))) << "an encoded surrogate";
+    EXPECT_TRUE(Replaced(Utf8ToWide("\xF4\x90\x80\x80"))) << "beyond U+10FFFF";
+    const std::u16string cut = Utf8ToWide("x\xE2\x82");
+    EXPECT_EQ(cut.substr(0, 1), u"x");
+    EXPECT_TRUE(Replaced(cut.substr(1))) << "cut short at the terminator";
     EXPECT_EQ(WideToUtf8(std::u16string(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx") << "a lone surrogate";
     EXPECT_EQ(WideToUtf8(std::u16string(1, char16_t(0xDC00))), "\xEF\xBF\xBD");
 }

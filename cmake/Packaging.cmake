@@ -1,0 +1,22 @@
+# What a user installs: the plug-in module, an install note and the licence, in one zip.
+set(_note ${PROJECT_BINARY_DIR}/INSTALL.txt)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/install-note.txt.in ${_note} @ONLY)
+install(TARGETS stelmarin LIBRARY DESTINATION . COMPONENT plugin)
+install(FILES ${_note} DESTINATION . COMPONENT plugin)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt COMPONENT plugin)
+
+if(WIN32)
+  set(_system win32)
+else()
+  set(_system linux-${CMAKE_SYSTEM_PROCESSOR})
+endif()
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME stelmarin)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME stelmarin-${PROJECT_VERSION}-${_system})
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_SOURCE_DIR}/dist)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_STRIP_FILES ON)
+# Only the plug-in's component: the test libraries built beside it install things too.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};plugin;/")
+include(CPack)

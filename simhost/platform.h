@@ -1,0 +1,29 @@
+// What the stand-in host needs of the operating system's dynamic loader and file system,
+// on POSIX systems and on Windows alike.
+#pragma once
+
+#include <string>
+
+namespace simhost::platform {
+
+// The file name plug-ins have on this system.
+#if defined(_WIN32)
+inline constexpr const char *kPluginFileName = "stelmarin.dll";
+#else
+inline constexpr const char *kPluginFileName = "stelmarin.so";
+#endif
+
+// Opens a module by path; null when it cannot be loaded, with the reason in `error`.
+void *OpenLibrary(const std::string &path, std::string &error);
+void *FindSymbol(void *library, const char *name);
+void CloseLibrary(void *library);
+// Whether the module at `path` is loaded in this process now; takes no reference.
+bool IsLoaded(const std::string &path);
+// The file of the module (library or executable) that holds `address`.
+std::string ModuleOf(const void *address);
+// The running program's file.
+std::string ExecutablePath();
+// Where a user's per-program settings live: ~/.config on POSIX, %APPDATA% on Windows.
+std::string ConfigDirectory();
+
+}  // namespace simhost::platform

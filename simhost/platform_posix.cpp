@@ -1,0 +1,48 @@
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "simhost/platform.h"
+
+namespace simhost::platform {
+
+void *OpenLibrary(const std::string &path, std::string &error) {
+    void *library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        const char *why = dlerror();
+        error = why != nullptr ? why : "unknown reason";
+    }
+    return library;
+}
+
+void *FindSymbol(void *library, const char *name) { return dlsym(library, name); }
+
+void CloseLibrary(void *library) { dlclose(library); }
+
+bool IsLoaded(const std::string &path) {
+    void *library = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    if (library == nullptr) return false;
+    dlclose(library);
+    return true;
+}
+
+std::string ModuleOf(const void *address) {
+    Dl_info info{};
+    if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) return {};
+    return info.dli_fname;
+}
+
+std::string ExecutablePath() {
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    return length > 0 ? std::string(path, static_cast<size_t>(length)) : std::string();
+}
+
+std::string ConfigDirectory() {
+    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0') return config;
+    if (const char *home = std::getenv("HOME"); home != nullptr && *home != '\0') return std::string(home) + "/.config";
+    return ".";
+}
+
+}  // namespace simhost::platform

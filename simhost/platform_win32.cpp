@@ -1,0 +1,49 @@
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "simhost/platform.h"
+
+namespace simhost::platform {
+
+namespace {
+
+std::string FileOf(HMODULE module) {
+    char path[MAX_PATH * 4];
+    const DWORD length = GetModuleFileNameA(module, path, sizeof path);
+    return length > 0 ? std::string(path, length) : std::string();
+}
+
+}  // namespace
+
+void *OpenLibrary(const std::string &path, std::string &error) {
+    HMODULE library = LoadLibraryA(path.c_str());
+    if (library == nullptr) error = "error " + std::to_string(GetLastError());
+    return reinterpret_cast<void *>(library);
+}
+
+void *FindSymbol(void *library, const char *name) {
+    return reinterpret_cast<void *>(GetProcAddress(static_cast<HMODULE>(library), name));
+}
+
+void CloseLibrary(void *library) { FreeLibrary(static_cast<HMODULE>(library)); }
+
+bool IsLoaded(const std::string &path) { return GetModuleHandleA(path.c_str()) != nullptr; }
+
+std::string ModuleOf(const void *address) {
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCSTR>(address), &module)) {
+        return {};
+    }
+    return FileOf(module);
+}
+
+std::string ExecutablePath() { return FileOf(nullptr); }
+
+std::string ConfigDirectory() {
+    if (const char *appData = std::getenv("APPDATA"); appData != nullptr && *appData != '\0') return appData;
+    return ".";
+}
+
+}  // namespace simhost::platform
