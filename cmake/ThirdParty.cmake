@@ -27,3 +27,19 @@ if(STELMARIN_BUILD_TESTS)
     endforeach()
   endif()
 endif()
+
+# Header-only libraries of the stand-in host, taken from the system's packages. Their
+# headers are copied into the build, so that a cross build never searches the system's
+# own include folder.
+if(STELMARIN_BUILD_SIMHOST)
+  set(_headers ${PROJECT_BINARY_DIR}/third_party/include)
+  foreach(header tiny_obj_loader.h CLI/CLI.hpp)
+    if(NOT EXISTS /usr/include/${header})
+      message(FATAL_ERROR "/usr/include/${header} is missing: run scripts/install-deps")
+    endif()
+  endforeach()
+  file(COPY /usr/include/tiny_obj_loader.h DESTINATION ${_headers})
+  file(COPY /usr/include/CLI DESTINATION ${_headers})
+  add_library(third_party_headers INTERFACE)
+  target_include_directories(third_party_headers SYSTEM INTERFACE ${_headers})
+endif()

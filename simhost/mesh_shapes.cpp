@@ -1,0 +1,1 @@
+#include "simhost/mesh_shapes.h"

@@ -1,0 +1,1 @@
+#include "simhost/obj_mesh.h"

@@ -1,0 +1,30 @@
+// Wavefront OBJ meshes in and out of the stand-in host's document: one host object per
+// "o" (or "g") block, vertices in file order, faces of any size.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "simhost/document_model.h"
+
+namespace simhost {
+
+// A file that cannot be read or is not valid OBJ; what() names the file and, where it
+// applies, the line: "head.obj:12: face corner 9 is out of range (8 vertices so far)".
+class MeshError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Adds the objects of the OBJ file to the document and returns their indices. Either
+// every object of the file is added or, on a MeshError, the document is left exactly as
+// it was.
+std::vector<int> LoadObj(const std::string &path, Document &document);
+
+// Writes the document's live objects as OBJ, one "o" block each; the hidden ones too.
+// Holes left by deleted vertices are closed up in the file: face indices are renumbered.
+// The file is replaced whole or not at all (MeshError when it cannot be written).
+void SaveObj(const std::string &path, const Document &document);
+
+}  // namespace simhost

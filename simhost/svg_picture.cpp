@@ -1,0 +1,1 @@
+#include "simhost/svg_picture.h"

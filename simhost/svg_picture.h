@@ -1,0 +1,39 @@
+// Pictures of the document as SVG: front, top and side orthographic views side by side,
+// edges in grey, each slot's pinned vertices in its own colour with a legend, and the
+// vertices that the last draw moved back marked.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "simhost/document_model.h"
+
+namespace simhost {
+
+// A vertex by the unique IDs of its object and of itself, as pins name it.
+struct VertexKey {
+    int objectID = 0;
+    int vertexID = 0;
+    friend bool operator==(const VertexKey &, const VertexKey &) = default;
+    friend auto operator<=>(const VertexKey &, const VertexKey &) = default;
+};
+
+struct PictureContent {
+    const Document *document = nullptr;
+    std::string title;
+    // Per slot 0..3: its pinned vertices, and whether it is armed (shown in the legend).
+    std::array<std::vector<VertexKey>, 4> pins;
+    std::array<bool, 4> armed{};
+    // Vertices that the last draw wrote back to a different position.
+    std::vector<VertexKey> movedBack;
+};
+
+// The SVG text of the picture. Deterministic: the same content gives the same bytes.
+std::string RenderSvg(const PictureContent &content);
+
+// Writes the picture to `path`, replacing the file whole; std::runtime_error naming the
+// file when it cannot be written.
+void WritePicture(const std::string &path, const PictureContent &content);
+
+}  // namespace simhost
