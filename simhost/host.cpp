@@ -193,6 +193,7 @@ void Host::SetVertex(MQObject obj, int vertexIndex, MQPoint *in) {
     if (vertex == nullptr) return;
     if (vertex->deleted) return Violation("MQObj_SetVertex", "vertex " + Int(vertexIndex) + " was deleted");
     vertex->position = *in;
+    ++verticesWritten;
 }
 
 int Host::SendMessage(int code, HostMessage *message) {

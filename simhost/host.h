@@ -34,6 +34,7 @@ public:
     Host &operator=(const Host &) = delete;
 
     Document &document() { return *document_; }
+    const Document &document() const { return *document_; }
     MQDocument DocumentHandle() { return Handle(document_.get()); }
     // Replaces the document with an empty one, as the modeller's "new" does.
     void NewDocument();
@@ -49,6 +50,8 @@ public:
     std::vector<SentMessage> messages;
     // The host's own record of whether the plug-in counts as active; message 100 clears it.
     bool pluginActive = false;
+    // Vertices the plug-in has written through MQObj_SetVertex, counted since it started.
+    long long verticesWritten = 0;
 
     // The host is inside a call to the plug-in while one of these lives; host functions
     // called at any other time are a violation.

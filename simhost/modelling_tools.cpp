@@ -1,6 +1,9 @@
 #include "simhost/modelling_tools.h"
 
+#include <algorithm>
 #include <random>
+#include <set>
+#include <utility>
 
 namespace simhost {
 
@@ -66,6 +69,42 @@ void Jitter(Object &object, float amplitude, uint32_t seed, Scope scope) {
         p.y += offset(random);
         p.z += offset(random);
     });
+}
+
+void Smooth(Object &object, int iterations, Scope scope) {
+    const int count = object.VertexCount();
+    std::set<std::pair<int, int>> edges;
+    for (const auto &face : object.faces()) {
+        for (size_t i = 0; i < face.size(); ++i) {
+            const int a = face[i];
+            const int b = face[(i + 1) % face.size()];
+            edges.insert({std::min(a, b), std::max(a, b)});
+        }
+    }
+    std::vector<std::vector<int>> neighbours(static_cast<size_t>(count));
+    for (const auto &[a, b] : edges) {
+        neighbours[static_cast<size_t>(a)].push_back(b);
+        neighbours[static_cast<size_t>(b)].push_back(a);
+    }
+    std::vector<MQPoint> before(static_cast<size_t>(count));
+    for (int pass = 0; pass < iterations; ++pass) {
+        for (int i = 0; i < count; ++i) before[static_cast<size_t>(i)] = object.vertex(i).position;
+        for (int i = 0; i < count; ++i) {
+            Vertex &vertex = object.vertex(i);
+            const auto &around = neighbours[static_cast<size_t>(i)];
+            if (vertex.deleted || around.empty() || (scope == Scope::Selected && !vertex.selected)) continue;
+            double x = 0, y = 0, z = 0;
+            for (int n : around) {
+                const MQPoint &p = before[static_cast<size_t>(n)];
+                x += p.x;
+                y += p.y;
+                z += p.z;
+            }
+            const double share = 1.0 / static_cast<double>(around.size());
+            vertex.position = {static_cast<float>(x * share), static_cast<float>(y * share),
+                               static_cast<float>(z * share)};
+        }
+    }
 }
 
 Object &AddGrid(Document &document, const std::string &name, int columns, int rows, float spacing, float z) {

@@ -27,6 +27,10 @@ void Scale(Object &object, MQPoint factor, MQPoint centre, Scope scope);
 // same offsets.
 void Jitter(Object &object, float amplitude, uint32_t seed, Scope scope);
 
+// Neighbour averaging, as a smoothing brush does: each pass moves every vertex in scope to
+// the mean of the vertices it shares an edge with, all from the positions before the pass.
+void Smooth(Object &object, int iterations, Scope scope);
+
 // A flat grid of quads in the XY plane, `columns` by `rows` quads of `spacing`, centred on
 // X = 0 and starting at Y = 0, at depth `z`. With an even number of columns its middle
 // column of vertices lies exactly on X = 0.

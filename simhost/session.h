@@ -23,7 +23,9 @@ public:
     Session &operator=(const Session &) = delete;
 
     Host &host() { return host_; }
+    const Host &host() const { return host_; }
     Document &document() { return host_.document(); }
+    const Document &document() const { return host_.document(); }
     PluginModule &plugin() { return *plugin_; }
 
     // The handshake as the modeller does it: the version check, then binding to the host

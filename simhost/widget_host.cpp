@@ -352,6 +352,18 @@ int WidgetHost::Command(int32_t id, MQOption *options) {
     return 0;
 }
 
+size_t WidgetHost::DiscardModalActions() {
+    const size_t count = modal_.size();
+    modal_.clear();
+    return count;
+}
+
+size_t WidgetHost::DiscardAnswers() {
+    const size_t count = answers_.size();
+    answers_.clear();
+    return count;
+}
+
 void WidgetHost::RunModal(Widget &dialog, MQOption *options) {
     // Widgets are never erased from the map, so the reference outlives any destruction.
     const int32_t id = dialog.id;

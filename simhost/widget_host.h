@@ -80,6 +80,10 @@ public:
     // nested loop; the run ends when the dialog closes.
     void ScriptModal(std::function<void()> action);
     size_t PendingModalActions() const { return modal_.size(); }
+    // Forgets the modal actions that no dialog took, and answers not asked for; returns how
+    // many there were.
+    size_t DiscardModalActions();
+    size_t DiscardAnswers();
 
     // The user's actions. Each names the widget acted on and returns what the plug-in's
     // handler answered; acting on a widget that is not on screen is a script error.

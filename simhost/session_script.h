@@ -1,0 +1,105 @@
+// The session language: one command a line, with which a person (or a test) plays the
+// modeller: meshes, selections, the plug-in's life, clicks on its window, modelling tools,
+// draws, checks, reports and pictures. `simhost run` reads it from a file, `simhost repl`
+// from the keyboard.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace simhost {
+
+class Workbench;
+class ScriptRunner;
+
+// A line that is not a command of the language; what() says what is wrong with it.
+class ScriptSyntaxError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A command, parsed and checked, ready to run.
+struct ScriptCommand {
+    std::string text;  // the line as written, for messages
+    std::function<void(ScriptRunner &)> run;
+};
+
+// Parses one line. Blank lines and comments ("# ...") give no command.
+std::optional<ScriptCommand> ParseScriptLine(const std::string &line);
+
+// Every command with its arguments and an example, as `help` prints it.
+const char *ScriptHelp();
+
+// How a step ended: the session goes on only after Ok.
+enum class StepResult {
+    Ok,
+    Failed,    // a check failed, the plug-in misbehaved, or the user's action was impossible
+    BadInput,  // a line, a file or an argument that cannot be used
+};
+
+struct ScriptSettings {
+    std::string pluginPath;
+    std::string settingsFile;
+    std::string outDir = "simhost-out";
+    bool trace = false;
+};
+
+class ScriptRunner {
+public:
+    ScriptRunner(const ScriptSettings &settings, std::ostream &out);
+    ~ScriptRunner();
+
+    // Runs a whole script file: every line is parsed before the first runs, so that a
+    // mistake on line 40 costs nothing. Stops at the first step that does not end Ok.
+    // Messages name the file and line.
+    StepResult RunFile(const std::string &path);
+    // Runs one line, as the REPL does; `where` prefixes messages ("stdin:3").
+    StepResult RunLine(const std::string &line, const std::string &where);
+    // Checks what the session leaves behind at its end: dialog actions or answers the
+    // plug-in never asked for.
+    StepResult Finish(const std::string &where);
+
+    // Used by the commands.
+    Workbench &bench();
+    std::ostream &out() { return out_; }
+    // A path for reading, relative to the script's folder or else to the output folder;
+    // one for writing, relative to the output folder (made when needed).
+    std::string InputPath(const std::string &path) const;
+    std::string OutputPath(const std::string &path);
+    // The files the session wrote, in the order first written.
+    const std::vector<std::string> &written() const { return written_; }
+    bool trace = false;
+    // Answers and dialog actions queued for what the plug-in shows next.
+    struct Pending;
+    Pending &pending();
+
+private:
+    StepResult Run(const ScriptCommand &command, const std::string &where);
+    StepResult Problems(const std::string &where, size_t violationsBefore);
+
+    ScriptSettings settings_;
+    std::ostream &out_;
+    std::string scriptDir_ = ".";
+    std::unique_ptr<Workbench> bench_;
+    std::unique_ptr<Pending> pending_;
+    std::vector<std::string> written_;
+};
+
+// A step that failed: a check that did not hold, an action the screen does not allow.
+class StepFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A step that could not be done with what it was given: a missing or malformed file.
+class StepBadInput : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace simhost

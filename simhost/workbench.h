@@ -1,0 +1,87 @@
+// A user at the modeller: the session with the plug-in loaded, the user's actions on the
+// plug-in's window by button label, the host's ledger of what the user pinned, and what
+// every draw did. Scripts, the demo and long random sessions all work through it.
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "simhost/pin_ledger.h"
+#include "simhost/session.h"
+#include "simhost/svg_picture.h"
+
+namespace simhost {
+
+// The user asked for something the screen does not offer: a button that is not there,
+// a dialog that is not open.
+class ActionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One thing the user does while the fix-mode dialog is open.
+struct DialogAction {
+    enum class Kind { Click, Key, RightClick } kind;
+    char axis = 0;    // the toggle clicked: 'X', 'Y' or 'Z'
+    int32_t key = 0;  // the key pressed: 27, 88, 89 or 90
+};
+
+class Workbench {
+public:
+    Workbench(const std::string &pluginPath, const std::string &settingsFile);
+
+    Session &session() { return session_; }
+    Document &document() { return session_.document(); }
+    const Document &document() const { return session_.document(); }
+    Host &host() { return session_.host(); }
+    WidgetHost &widgets() { return session_.host().widgets; }
+    const PinLedger &ledger() const { return ledger_; }
+
+    // The plug-in's life, as the modeller drives it.
+    void Start() { session_.Start(); }
+    void Initialize() { session_.Initialize(); }
+    void Activate(bool on) { session_.Activate(on); }
+    void Exit() { session_.Exit(); }
+    void NewDocument();
+
+    // The slot button labelled "X0", "1", "2" or "3"; ActionError when the plug-in's
+    // window does not show it.
+    int SlotOf(const std::string &label) const;
+    // A left click on a slot button, with Control and Shift as given.
+    void ClickSlot(const std::string &label, bool ctrl, bool shift);
+    // The next question the plug-in asks is answered OK (or Cancel).
+    void Answer(bool ok) { widgets().ScriptAnswer(ok ? 1 : 0); }
+    // A right click on a slot button at a screen position, then the user's actions in the
+    // dialog it opens, in order.
+    void RightClickSlot(const std::string &label, int32_t screenX, int32_t screenY,
+                        const std::vector<DialogAction> &actions);
+    void CloseWindow();
+    void MoveWindow(int32_t x, int32_t y);
+    bool ButtonDown(const std::string &label) const;
+
+    // A view is drawn; what it did is checked against the ledger and kept.
+    const DrawOutcome &Draw();
+    const std::optional<DrawOutcome> &lastDraw() const { return lastDraw_; }
+
+    // Per slot, the last draw and the centre line, in plain text.
+    std::string Report() const;
+    PictureContent Picture(const std::string &title) const;
+
+    // What the script got wrong since the last call, taken out of the host's record.
+    std::vector<std::string> TakeScriptErrors();
+    // What the plug-in did that a host would not accept, or that contradicts what the
+    // user pinned, since the start.
+    const std::vector<std::string> &violations() { return session_.host().violations; }
+
+private:
+    int32_t ButtonFor(const std::string &label) const;
+    int32_t DialogToggleMask() const;
+
+    Session session_;
+    PinLedger ledger_;
+    std::optional<DrawOutcome> lastDraw_;
+};
+
+}  // namespace simhost
