@@ -1,5 +1,14 @@
 // Wavefront OBJ meshes in and out of the stand-in host's document: one host object per
 // "o" (or "g") block, vertices in file order, faces of any size.
+//
+// OBJ vertices are shared by the whole file, host vertices belong to one object. An object
+// takes the vertices its faces use, copied when faces of other objects use them too, and
+// those that no face uses where they are defined; each keeps the order of the file. So a
+// file that defines every vertex first and its groups' faces after still splits cleanly,
+// and a saved document comes back with the same vertices in the same objects. Groups
+// split the file only when it has no "o" at all; what comes before the first block, or a
+// file without blocks, is named after the file. A block that ends up with no vertices is
+// left out unless it is an "o".
 #pragma once
 
 #include <stdexcept>

@@ -762,7 +762,7 @@ std::optional<ScriptCommand> ParseScriptLine(const std::string &line) {
         Args args(std::vector<std::string>(tokens.begin() + 1, tokens.end()), spec.usage);
         std::string text = line;
         while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
-        return ScriptCommand{text.substr(text.find_first_not_of(" \t")), spec.parse(args)};
+        return ScriptCommand{text.substr(text.find_first_not_of(" \t")), spec.parse(args), verb == "echo"};
     }
     throw ScriptSyntaxError("unknown command \"" + tokens.front() + "\" (help lists the commands)");
 }
@@ -849,7 +849,7 @@ StepResult ScriptRunner::RunFile(const std::string &path) {
     }
     if (bad) return StepResult::BadInput;
     for (const auto &[where, command] : commands) {
-        out_ << "> " << command.text << "\n";
+        if (!command.quiet) out_ << "> " << command.text << "\n";
         const StepResult result = Run(command, where);
         if (result != StepResult::Ok) return result;
     }

@@ -27,6 +27,7 @@ public:
 struct ScriptCommand {
     std::string text;  // the line as written, for messages
     std::function<void(ScriptRunner &)> run;
+    bool quiet = false;  // not repeated in the transcript: it prints its own text
 };
 
 // Parses one line. Blank lines and comments ("# ...") give no command.
