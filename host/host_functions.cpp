@@ -30,10 +30,12 @@ bool LookUpAll(platform::ModuleHandle module, HostFunctionTable &table) noexcept
 HostFunctionTable g_hostFunctions;
 
 int BindHostFunctions(const char *moduleFileName, HostFunctionTable &table) noexcept {
+    table.complete = false;
     platform::ModuleHandle module = platform::OpenModule(moduleFileName);
     if (module == nullptr) return 0;
     const bool complete = LookUpAll(module, table);
     platform::CloseModule(module);
+    table.complete = complete;
     return complete ? 1 : 0;
 }
 

@@ -24,6 +24,10 @@ struct HostFunctionTable {
 #undef STELMARIN_TABLE_TYPED
 #undef STELMARIN_TABLE_UNTYPED
 #undef STELMARIN_TABLE_AGAIN
+    // Every name was found by the last binding. Until then the plug-in makes no host call:
+    // a host that sends events before MQInit, or after one that failed, would otherwise
+    // have the plug-in call through null or partial entries.
+    bool complete = false;
 };
 
 // The plug-in's one table. Written only by MQInit; read on the host's UI thread. Reached
@@ -33,7 +37,7 @@ inline HostFunctionTable &Host() noexcept { return g_hostFunctions; }
 
 // Looks every name up in the module that the host names, in look-up order, storing each
 // address in `table`. Returns 1 when all were found and 0 otherwise; entries filled before a
-// missing name keep their values. The module reference taken here is always released before
+// missing name keep their values, and `complete` says which it was. The module reference taken here is always released before
 // returning: the host keeps its module loaded.
 int BindHostFunctions(const char *moduleFileName, HostFunctionTable &table) noexcept;
 

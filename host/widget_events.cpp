@@ -156,6 +156,7 @@ int Dispatch(MQDocument doc, MQOption *options, void *closure) {
 }  // namespace
 
 int WidgetEventProc(MQDocument doc, MQOption *options, void *closure) noexcept {
+    if (!host::Host().complete) return 0;
     try {
         return Dispatch(doc, options, closure);
     } catch (...) {

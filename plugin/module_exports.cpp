@@ -61,7 +61,9 @@ STELMARIN_EXPORT int MQModifyObject(int, MQDocument) noexcept { return 0; }
 STELMARIN_EXPORT int MQModifySelect(int, MQDocument) noexcept { return 0; }
 
 // `doc` is the host's; `option` is an option array owned by the host for this call, or for
-// events 100 and 102 a pointer to one flag; null stands for no options.
+// events 100 and 102 a pointer to one flag; null stands for no options. Unbound (before
+// MQInit, or after one that failed) every event answers 0 and nothing happens.
 STELMARIN_EXPORT int MQOnEvent(MQDocument doc, int code, void *option) noexcept {
+    if (!stelmarin::host::Host().complete) return 0;
     return Guarded([&] { return stelmarin::DispatchEvent(g_plugin, doc, code, option); }, 0);
 }

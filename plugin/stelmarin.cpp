@@ -40,10 +40,19 @@ bool Stelmarin::OnInitialize() {
     }
     if (!window) {
         const std::unique_ptr<MQWindow> mainWindow = MQWindow::HostMainWindow();
-        window = std::make_unique<StelmarinWindow>(this, *mainWindow);
-        if (x >= 0 && y >= 0) {
-            window->SetPosX(x);
-            window->SetPosY(y);
+        auto made = std::make_unique<StelmarinWindow>(this, *mainWindow);
+        // A window the host would not make is no window: nothing to place, show or click.
+        if (made->widgetID != 0) {
+            window = std::move(made);
+            if (x >= 0 && y >= 0) {
+                window->SetPosX(x);
+                window->SetPosY(y);
+            }
+            // Slots outlive the window: after an exit and a fresh start the buttons of
+            // armed slots must show as pressed, as the draws go on pinning.
+            for (int slot = 0; slot < kSlotCount; ++slot) {
+                if (store.armed[static_cast<size_t>(slot)]) window->slotButtons[static_cast<size_t>(slot)]->SetDown(true);
+            }
         }
     }
     OnActivate(nullptr, activated ? 1 : 0);

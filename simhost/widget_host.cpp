@@ -146,6 +146,9 @@ void WidgetHost::Violation(const std::string &what) { host_.Report("MQWidget_Val
 
 Widget *WidgetHost::Live(const char *what, int32_t id) {
     auto found = widgets_.find(id);
+    // A widget whose creation this host refused has ID 0, and its messages come here; the
+    // plug-in cannot know better.
+    if (found == widgets_.end() && id == 0 && refusedCreation_) return nullptr;
     if (found == widgets_.end()) {
         Violation(std::string(what) + " to widget " + std::to_string(id) + ", which this host never created");
         return nullptr;
@@ -199,6 +202,7 @@ void WidgetHost::Create(MQOption *options) {
     auto &answer = *static_cast<int32_t *>(options[1].value);
     if (failCreation) {
         answer = 0;
+        refusedCreation_ = true;
         log.push_back("create " + type + " -> 0");
         return;
     }

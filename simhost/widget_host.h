@@ -108,6 +108,9 @@ public:
     bool IsShown(int32_t id) const;
     int32_t MainWindow() const { return mainWindow_; }
     int LiveWidgets() const;
+    // Every widget the plug-in ever made, destroyed ones too, with their registrations: a
+    // hostile host may still send them events.
+    const std::map<int32_t, Widget> &AllWidgets() const { return widgets_; }
 
     // Every message the plug-in sent, one line each, e.g. "set 12 down=false".
     std::vector<std::string> log;
@@ -138,6 +141,7 @@ private:
     int32_t mainWindow_ = 1;
     std::map<int32_t, Widget> widgets_;
     std::vector<int32_t> dialogs_;  // open modal dialogs, innermost last
+    bool refusedCreation_ = false;
     struct Answer {
         int32_t answer;
         std::function<void()> during;

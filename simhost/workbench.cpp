@@ -26,6 +26,16 @@ void Workbench::NewDocument() {
     lastDraw_.reset();
 }
 
+void Workbench::Activate(bool on) {
+    const bool hasWindow = widgets().PluginWindow() != 0;
+    const int answer = session_.Activate(on);
+    if (hasWindow) activated_ = on;
+    if ((answer != 0) != (hasWindow && on)) {
+        host().Report(std::string("activation: the plug-in answered ") + (answer != 0 ? "on" : "off") +
+                      (hasWindow ? " with its window there" : " without a window"));
+    }
+}
+
 int Workbench::SlotOf(const std::string &label) const {
     for (int slot = 0; slot < kSlots; ++slot) {
         if (label == kSlotLabels[slot]) return slot;
@@ -59,8 +69,7 @@ void Workbench::ClickSlot(const std::string &label, bool ctrl, bool shift) {
     widgets.LeftClick(button, modifiers);
     const bool asked = widgets.questions.size() > questionsBefore;
     const bool confirmed = asked && widgets.questions.back().answer == 1;
-    const auto result = ledger_.LeftClick(slot, ctrl, shift, wasDown, host().pluginActive, asked, confirmed,
-                                          document());
+    const auto result = ledger_.LeftClick(slot, ctrl, shift, wasDown, activated_, asked, confirmed, document());
     if (asked != result.expectedQuestion) {
         host().Report("click on " + label + ": the plug-in " + (asked ? "asked a question" : "asked nothing") +
                       " where the slot's contents called for " + (asked ? "none" : "one"));
@@ -128,7 +137,9 @@ void Workbench::RightClickSlot(const std::string &label, int32_t screenX, int32_
 void Workbench::CloseWindow() {
     const int32_t window = widgets().PluginWindow();
     if (window == 0) throw ActionError("the plug-in has no window to close");
+    const bool shown = widgets().IsShown(window);
     widgets().UserCloses(window);
+    if (shown) activated_ = false;
 }
 
 void Workbench::MoveWindow(int32_t x, int32_t y) {
@@ -140,7 +151,7 @@ void Workbench::MoveWindow(int32_t x, int32_t y) {
 const DrawOutcome &Workbench::Draw() {
     const auto before = Positions(document());
     const auto expected = ledger_.Expected(document());
-    const bool active = host().pluginActive;
+    const bool active = activated_;
     const long long writtenBefore = host().verticesWritten;
     session_.Draw();
     DrawOutcome outcome = CompareDraw(document(), before, expected, active);

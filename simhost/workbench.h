@@ -42,8 +42,12 @@ public:
     // The plug-in's life, as the modeller drives it.
     void Start() { session_.Start(); }
     void Initialize() { session_.Initialize(); }
-    void Activate(bool on) { session_.Activate(on); }
+    void Activate(bool on);
     void Exit() { session_.Exit(); }
+    // Whether the plug-in counts as active by its published rules: switched on or off
+    // only while it has a window, switched off when the user closes that window. Draws
+    // pin while it is set, whatever the host was last told.
+    bool activated() const { return activated_; }
     void NewDocument();
 
     // The slot button labelled "X0", "1", "2" or "3"; ActionError when the plug-in's
@@ -82,6 +86,7 @@ private:
     Session session_;
     PinLedger ledger_;
     std::optional<DrawOutcome> lastDraw_;
+    bool activated_ = false;
 };
 
 }  // namespace simhost
