@@ -1,0 +1,62 @@
+// What the fuzz targets share: a stand-in host with the plug-in core bound to it, in this
+// process, and a way to fail loudly when the host saw the plug-in misbehave.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "host/host_functions.h"
+#include "simhost/host.h"
+
+namespace fuzzing {
+
+// Binds the plug-in core's host table to the stand-in host module, once per process.
+inline void BindOnce() {
+    static const bool bound = [] {
+        if (stelmarin::host::BindHostFunctions(simhost::HostModulePath().c_str(), stelmarin::host::Host()) != 1) {
+            std::fprintf(stderr, "fuzz: cannot bind to %s\n", simhost::HostModulePath().c_str());
+            std::abort();
+        }
+        return true;
+    }();
+    (void)bound;
+}
+
+// A finding: the host saw something no host accepts.
+inline void RequireClean(const simhost::Host &host) {
+    if (host.violations.empty()) return;
+    for (const std::string &violation : host.violations) std::fprintf(stderr, "violation: %s\n", violation.c_str());
+    std::abort();
+}
+
+// Reads the input front to back; past its end every read gives zeros.
+class Input {
+public:
+    Input(const uint8_t *data, size_t size) : data_(data), size_(size) {}
+    bool Empty() const { return at_ >= size_; }
+    uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
+    int32_t Int() {
+        uint32_t value = 0;
+        for (int i = 0; i < 4; ++i) value = value << 8 | Byte();
+        return static_cast<int32_t>(value);
+    }
+    // Up to `most` bytes as text, without NULs.
+    std::string Text(size_t most) {
+        std::string text;
+        for (size_t n = Byte() % (most + 1); n > 0 && !Empty(); --n) {
+            const char c = static_cast<char>(Byte());
+            if (c != '\0') text += c;
+        }
+        return text;
+    }
+
+private:
+    const uint8_t *data_;
+    size_t size_;
+    size_t at_ = 0;
+};
+
+}  // namespace fuzzing
