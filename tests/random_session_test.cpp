@@ -185,9 +185,9 @@ int FromEnvironment(const char *name, int otherwise) {
 
 TEST(RandomSessions, EveryStepKeepsPinsButtonsAndHostRulesInStep) {
     const int only = FromEnvironment("STELMARIN_SEED", -1);
-    const int steps = FromEnvironment("STELMARIN_STEPS", 400);
+    const int steps = FromEnvironment("STELMARIN_STEPS", 1000);
     const int first = only >= 0 ? only : 1;
-    const int last = only >= 0 ? only : 25;
+    const int last = only >= 0 ? only : 40;
     long long total = 0, draws = 0;
     for (int seed = first; seed <= last; ++seed) {
         RandomUser user(static_cast<uint32_t>(seed));
