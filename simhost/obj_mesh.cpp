@@ -180,6 +180,10 @@ struct Outline {
     std::vector<size_t> vertexSection;
     std::vector<size_t> faceSection;
     std::vector<size_t> faceCorners;
+    // The lines the reader is given: only the statements the document is made of, each
+    // checked; every other line is left blank, so that line numbers still agree. The
+    // reader never sees a statement it might take apart carelessly.
+    std::string parserText;
 };
 
 Outline CheckLines(const std::string &path, const std::string &text) {
@@ -197,8 +201,12 @@ Outline CheckLines(const std::string &path, const std::string &text) {
 
         if (line.find('\0') != std::string_view::npos) check.Fail("contains a NUL byte; this is not a text file");
         const std::vector<std::string_view> fields = Fields(line);
+        const std::string_view keyword = fields.empty() ? std::string_view() : fields[0];
+        const bool used = keyword == "v" || keyword == "vt" || keyword == "vn" || keyword == "f" || keyword == "o" ||
+                          keyword == "g";
+        if (used) outline.parserText += line;
+        outline.parserText += '\n';
         if (fields.empty() || fields[0][0] == '#') continue;
-        const std::string_view keyword = fields[0];
         if (keyword == "v") {
             // x y z, then an optional w, a colour, or both.
             check.Numbers(fields, "vertex", 3, 7);
@@ -376,7 +384,7 @@ std::vector<int> LoadObj(const std::string &path, Document &document) {
     std::vector<tinyobj::material_t> materials;
     std::string warnings;
     std::string errors;
-    std::istringstream stream(text);
+    std::istringstream stream(outline.parserText);
     // No material reader: materials mean nothing to the document, and a missing .mtl
     // file is then no reason to refuse the mesh.
     if (!tinyobj::LoadObj(&attrib, &shapes, &materials, &warnings, &errors, &stream, nullptr, false, false)) {

@@ -97,7 +97,9 @@ TEST_F(ObjMeshTest, CommentsBlankLinesCrlfLongLinesAndUnknownStatementsAreTakenI
         text += "v " + std::to_string(std::cos(i)) + " " + std::to_string(std::sin(i)) + " 0\r\n";
         corners += " " + std::to_string(i + 1);
     }
-    text += "#" + std::string(100000, '-') + "\r\nvp 0.5\r\nl 1 2\r\np 3\r\ncurv 0 1 1 2\r\n" + corners;
+    // Skin weights with a joint number no integer holds: the reader would convert it
+    // without a check, so such statements never reach it.
+    text += "#" + std::string(100000, '-') + "\r\nvp 0.5\r\nl 1 2\r\np 3\r\ncurv 0 1 1 2\r\nvw 0 1e300 0\r\n" + corners;
     ASSERT_EQ(LoadObj(Write("ring.obj", text), document_), std::vector<int>{1});
     const Object &ring = *document_.ObjectAt(1);
     EXPECT_EQ(ring.name(), "Ring");
