@@ -80,7 +80,11 @@ bool HasNumberForm(std::string_view text) {
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-        if (digitsFrom() == 0) return false;
+        while (i + 1 < text.size() && text[i] == '0' && IsDigit(text[i + 1])) ++i;
+        // No float needs a longer exponent, and the reader's own exponent arithmetic is
+        // only safe for short ones.
+        const size_t digits = digitsFrom();
+        if (digits == 0 || digits > 4) return false;
     }
     return i == text.size();
 }
@@ -178,6 +182,9 @@ struct Section {
 struct Outline {
     std::vector<Section> sections{{SectionKind::Leading, {}}};
     std::vector<size_t> vertexSection;
+    // Per vertex: its line, and its coordinates as the line check read them.
+    std::vector<int> vertexLine;
+    std::vector<float> vertexCoordinates;
     std::vector<size_t> faceSection;
     std::vector<size_t> faceCorners;
     // The lines the reader is given: only the statements the document is made of, each
@@ -185,6 +192,25 @@ struct Outline {
     // reader never sees a statement it might take apart carelessly.
     std::string parserText;
 };
+
+// A number the line check has accepted, as a float.
+float ReadFloat(std::string_view text) {
+    double value = 0.0;
+    std::from_chars(text.data() + (text[0] == '+' ? 1 : 0), text.data() + text.size(), value);
+    return static_cast<float>(value);
+}
+
+// The reader computes coordinates its own way; where that gives anything but what the
+// line check read, to within rounding, the file is refused rather than loaded wrong.
+void CheckCoordinates(const std::string &path, const Outline &outline, const std::vector<float> &read) {
+    for (size_t i = 0; i < outline.vertexCoordinates.size() && i < read.size(); ++i) {
+        const float want = outline.vertexCoordinates[i];
+        const float got = read[i];
+        if (std::isfinite(got) && std::fabs(got - want) <= 1e-5f * std::fmax(1.0f, std::fabs(want))) continue;
+        throw MeshError(path + ":" + std::to_string(outline.vertexLine[i / 3]) +
+                        ": vertex coordinate cannot be read reliably");
+    }
+}
 
 Outline CheckLines(const std::string &path, const std::string &text) {
     Outline outline;
@@ -211,6 +237,8 @@ Outline CheckLines(const std::string &path, const std::string &text) {
             // x y z, then an optional w, a colour, or both.
             check.Numbers(fields, "vertex", 3, 7);
             outline.vertexSection.push_back(outline.sections.size() - 1);
+            outline.vertexLine.push_back(number);
+            for (size_t axis = 1; axis <= 3; ++axis) outline.vertexCoordinates.push_back(ReadFloat(fields[axis]));
             ++counts[0];
         } else if (keyword == "vt") {
             check.Numbers(fields, "texture coordinate", 1, 3);
@@ -390,6 +418,7 @@ std::vector<int> LoadObj(const std::string &path, Document &document) {
     if (!tinyobj::LoadObj(&attrib, &shapes, &materials, &warnings, &errors, &stream, nullptr, false, false)) {
         throw MeshError(path + ": not readable as OBJ: " + std::string(Trimmed(errors)));
     }
+    CheckCoordinates(path, outline, attrib.vertices);
     const std::vector<PendingObject> pending = Assemble(path, outline, attrib, shapes);
 
     std::vector<int> added;

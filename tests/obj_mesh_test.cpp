@@ -130,6 +130,9 @@ TEST_F(ObjMeshTest, MalformedLineNamesFileAndLineAndLeavesDocumentAsItWas) {
     ExpectRejected("v 0 0 0\nv 1 abc 3\n", 2, "vertex 'abc' is not a number");
     ExpectRejected("v 0 0 -nan\n", 1, "vertex '-nan' is not a finite number");
     ExpectRejected("v 1e39 0 0\n", 1, "vertex '1e39' is out of range");
+    // An exponent no float needs; a number the reader would compute as infinite.
+    ExpectRejected("v 0E000020000003 0 0\n", 1, "vertex '0E000020000003' is not a number");
+    ExpectRejected("v 1" + std::string(350, '0') + "e-330 0 0\n", 1, "vertex coordinate cannot be read reliably");
     ExpectRejected("v 1 2\n", 1, "vertex has 2 numbers; 3 to 7 expected");
     ExpectRejected("f 1 2 3\n" + kTriangle, 1, "face corner 1 is out of range (0 vertices so far)");
     ExpectRejected(kTriangle + "f 1 2 4\n", 4, "face corner 4 is out of range (3 vertices so far)");
