@@ -107,7 +107,8 @@ void CentreLineCaptureFloor(benchmark::State &state) {
         const int objects = table.MQDoc_GetObjectCount(doc);
         for (int o = 0; o < objects; ++o) {
             MQObject object = table.MQDoc_GetObject(doc, o);
-            if (object == nullptr || table.MQDoc_GetObjectIndex(doc, object) < 0 || table.MQObj_GetVisible(object) == 0) {
+            if (object == nullptr || table.MQDoc_GetObjectIndex(doc, object) < 0 ||
+                table.MQObj_GetVisible(object) == 0) {
                 continue;
             }
             benchmark::DoNotOptimize(table.MQObj_GetIntValue(object, 260));

@@ -1,10 +1,10 @@
 // OBJ files as they come: either every object loads or the document stays as it was; what
 // loads saves and loads back to the same vertices.
+#include <unistd.h>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "simhost/obj_mesh.h"
 
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         return path;
     }();
     const std::string file = (dir / "in.obj").string();
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char *>(data),
-                                                                   static_cast<std::streamsize>(size));
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
     simhost::Document document;
     document.AddObject("already here").AddVertex({1, 2, 3});
     try {

@@ -12,11 +12,12 @@
 
 namespace {
 
-const char *const kNames[] = {"scene", "width", "height", "key", "button_state", "mouse_pos_x", "mouse_pos_y",
-                              "mouse_wheel", "pressure", "index", "src_product", "src_id", "state", "size",
-                              "background", "result", "document", "type", "finished", "undo"};
-const int kCodes[] = {1, 2, 3, 100, 101, 102, 103, 104, 110, 111, 112, 113, 120, 121, 122, 123, 130, 131, 132,
-                      133, 134, 140, 141, 200, 201, 202, 203, 204, 205, 210, 211, 212, 300, 301};
+const char *const kNames[] = {"scene",       "width",       "height",      "key",      "button_state",
+                              "mouse_pos_x", "mouse_pos_y", "mouse_wheel", "pressure", "index",
+                              "src_product", "src_id",      "state",       "size",     "background",
+                              "result",      "document",    "type",        "finished", "undo"};
+const int kCodes[] = {1,   2,   3,   100, 101, 102, 103, 104, 110, 111, 112, 113, 120, 121, 122, 123, 130,
+                      131, 132, 133, 134, 140, 141, 200, 201, 202, 203, 204, 205, 210, 211, 212, 300, 301};
 
 }  // namespace
 

@@ -8,7 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::string line(reinterpret_cast<const char *>(data), size);
     try {
         simhost::ParseScriptLine(line);
-    } catch (const simhost::ScriptSyntaxError &) {
-    }
+    } catch (const simhost::ScriptSyntaxError &) {}
     return 0;
 }

@@ -1,9 +1,9 @@
 // The stand-in host's settings file: whatever is on disk either loads whole or is refused
 // with a SettingsError, and what loads saves and loads again to the same tree.
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <string>
 
 #include "simhost/settings_tree.h"
@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         return path;
     }();
     const std::string file = (dir / "settings.xml").string();
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char *>(data),
-                                                                   static_cast<std::streamsize>(size));
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
     simhost::SettingsTree tree;
     try {
         tree.Load(file);

@@ -12,8 +12,8 @@
 namespace {
 
 const char *const kEvents[] = {"leftdown", "rightdown", "keydown", "hide", "show", "move", "leftup", "paint"};
-const char *const kNames[] = {"target_id", "sender_id", "type", "button_state", "screen_x", "screen_y", "key",
-                              "finished", "mouse_pos_x", "mouse_pos_y", "wheel"};
+const char *const kNames[] = {"target_id", "sender_id", "type",        "button_state", "screen_x", "screen_y",
+                              "key",       "finished",  "mouse_pos_x", "mouse_pos_y",  "wheel"};
 
 using Proc = int (*)(MQDocument, MQOption *, void *);
 
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             }
             const auto &[id, handler] = known[what % known.size()];
             const uint8_t closurePick = input.Byte();
-            void *closure = closurePick < 200 ? handler.closure
+            void *closure = closurePick < 200   ? handler.closure
                             : closurePick < 230 ? static_cast<void *>(stranger.data())
                             : closurePick < 250 ? known[closurePick % known.size()].second.closure
                                                 : nullptr;

@@ -14,6 +14,8 @@
 
 #include "host/host_abi.h"
 
+// One function a line, in look-up order.
+// clang-format off
 #define STELMARIN_HOST_FUNCTIONS(TYPED, UNTYPED, AGAIN) \
     /* MQ_ (12 look-ups) */ \
     UNTYPED(MQ_GetWindowHandle) \
@@ -200,6 +202,7 @@
     UNTYPED(MQXmlDoc_Value) \
     TYPED(int, MQWidget_Value, (int widget_id, int code, MQOption *options)) \
     UNTYPED(MQCanvas_Value)
+// clang-format on
 
 namespace stelmarin::host {
 

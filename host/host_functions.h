@@ -37,8 +37,8 @@ inline HostFunctionTable &Host() noexcept { return g_hostFunctions; }
 
 // Looks every name up in the module that the host names, in look-up order, storing each
 // address in `table`. Returns 1 when all were found and 0 otherwise; entries filled before a
-// missing name keep their values, and `complete` says which it was. The module reference taken here is always released before
-// returning: the host keeps its module loaded.
+// missing name keep their values, and `complete` says which it was. The module reference taken here is always released
+// before returning: the host keeps its module loaded.
 int BindHostFunctions(const char *moduleFileName, HostFunctionTable &table) noexcept;
 
 // The version handshake: the plug-in accepts hosts from 0x4400 on and answers with its own

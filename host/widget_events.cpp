@@ -13,9 +13,9 @@ namespace {
 bool Is(const char *type, const char *name) { return std::strcmp(type, name) == 0; }
 
 bool IsMouseEvent(const char *type) {
-    static constexpr const char *kNames[] = {"leftdown",  "leftup",   "leftdoubleclick",  "middledown",
-                                             "middleup",  "middledoubleclick", "rightdown", "rightup",
-                                             "rightdoubleclick", "mousemove", "mousewheel"};
+    static constexpr const char *kNames[] = {
+        "leftdown",  "leftup",  "leftdoubleclick",  "middledown", "middleup",  "middledoubleclick",
+        "rightdown", "rightup", "rightdoubleclick", "mousemove",  "mousewheel"};
     for (const char *name : kNames) {
         if (Is(type, name)) return true;
     }

@@ -118,8 +118,7 @@ protected:
 };
 
 template <class Owner>
-class MQWidgetEventClosure final
-    : public MQWidgetClosureOf<Owner, int (Owner::*)(MQWidgetBase *, MQDocument)> {
+class MQWidgetEventClosure final : public MQWidgetClosureOf<Owner, int (Owner::*)(MQWidgetBase *, MQDocument)> {
 public:
     using MQWidgetClosureOf<Owner, int (Owner::*)(MQWidgetBase *, MQDocument)>::MQWidgetClosureOf;
     int Invoke(MQWidgetBase *sender, MQDocument doc, void *) override {

@@ -39,8 +39,7 @@ int DispatchCommandEvent(MQCommandPlugin &plugin, MQDocument doc, int code, cons
     if (code >= 140) {
         const int key = OptionInt(options, "key", 0);
         CommandMouseState state = StateFromButtons(OptionInt(options, "button_state", 0));
-        return code == 140 ? plugin.OnEvent140(doc, scene, key, &state)
-                           : plugin.OnEvent141(doc, scene, key, &state);
+        return code == 140 ? plugin.OnEvent140(doc, scene, key, &state) : plugin.OnEvent141(doc, scene, key, &state);
     }
     CommandMouseState state = StateFromButtons(OptionInt(options, "button_state", 0));
     state.x = OptionInt(options, "mouse_pos_x", 0);
@@ -129,11 +128,21 @@ bool DispatchStationEvent(MQStationPlugin &plugin, MQDocument doc, int code, voi
             plugin.OnEvent212(doc, state, size);
             return true;
         }
-        case 220: plugin.OnEvent220(doc); return true;
-        case 221: plugin.OnEvent221(doc); return true;
-        case 222: plugin.OnEvent222(doc); return true;
-        case 230: plugin.OnEvent230(doc); return true;
-        case 231: plugin.OnEvent231(doc); return true;
+        case 220:
+            plugin.OnEvent220(doc);
+            return true;
+        case 221:
+            plugin.OnEvent221(doc);
+            return true;
+        case 222:
+            plugin.OnEvent222(doc);
+            return true;
+        case 230:
+            plugin.OnEvent230(doc);
+            return true;
+        case 231:
+            plugin.OnEvent231(doc);
+            return true;
         case 240:
             plugin.OnEvent240(doc, static_cast<MQScene>(FindOption(options, "scene")));
             return true;
@@ -183,6 +192,5 @@ const char *EnumStringFor(MQBasePlugin &plugin, int index) {
             return nullptr;
     }
 }
-
 
 }  // namespace stelmarin

@@ -44,9 +44,7 @@ STELMARIN_EXPORT const char *MQGetPlugInName() noexcept { return g_plugin.GetPlu
 STELMARIN_EXPORT int MQGetPlugInType() noexcept { return g_plugin.GetPlugInType(); }
 
 // Static text, or null when there is none for `index`.
-STELMARIN_EXPORT const char *MQEnumString(int index) noexcept {
-    return stelmarin::EnumStringFor(g_plugin, index);
-}
+STELMARIN_EXPORT const char *MQEnumString(int index) noexcept { return stelmarin::EnumStringFor(g_plugin, index); }
 
 // A station plug-in has no file types or extensions: always null.
 STELMARIN_EXPORT const char *MQEnumFileType(int) noexcept { return nullptr; }

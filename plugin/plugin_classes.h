@@ -74,8 +74,7 @@ public:
     virtual bool OnQueryActivated(MQDocument doc);
     virtual int OnEvent104(MQDocument doc, int index);
     virtual void OnEvent102(MQDocument doc, int32_t flag);
-    virtual int OnPlugInMessage(MQDocument doc, int32_t srcProduct, int32_t srcId, void *description,
-                                void *message);
+    virtual int OnPlugInMessage(MQDocument doc, int32_t srcProduct, int32_t srcId, void *description, void *message);
     virtual void OnDrawView(MQDocument doc, MQScene scene, int width, int height);
     virtual void OnDocumentLoad(MQDocument doc, const char *fileName, LoadRecord *record);
     virtual void OnDocumentNew(MQDocument doc);

@@ -2,9 +2,9 @@
 
 #include <clocale>
 
+#include "host/widgets.h"
 #include "pinning/capture.h"
 #include "pinning/enforcement.h"
-#include "host/widgets.h"
 #include "plugin/entry_points.h"
 
 namespace stelmarin {
@@ -23,9 +23,7 @@ void Stelmarin::GetPlugInID(uint32_t *product, uint32_t *id) {
     *id = kPluginID;
 }
 
-const char *Stelmarin::GetPlugInName() {
-    return "Stelmarin Ver.1.2   Copyright (C) the Stelmarin developers";
-}
+const char *Stelmarin::GetPlugInName() { return "Stelmarin Ver.1.2   Copyright (C) the Stelmarin developers"; }
 
 int Stelmarin::GetPlugInType() { return kPluginTypeStation; }
 
@@ -51,7 +49,8 @@ bool Stelmarin::OnInitialize() {
             // Slots outlive the window: after an exit and a fresh start the buttons of
             // armed slots must show as pressed, as the draws go on pinning.
             for (int slot = 0; slot < kSlotCount; ++slot) {
-                if (store.armed[static_cast<size_t>(slot)]) window->slotButtons[static_cast<size_t>(slot)]->SetDown(true);
+                if (store.armed[static_cast<size_t>(slot)])
+                    window->slotButtons[static_cast<size_t>(slot)]->SetDown(true);
             }
         }
     }

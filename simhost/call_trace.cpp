@@ -2,9 +2,7 @@
 
 namespace simhost {
 
-void CallTrace::Clear() {
-    calls_.clear();
-}
+void CallTrace::Clear() { calls_.clear(); }
 
 void CallTrace::Record(const char *function, std::string arguments) {
     calls_.push_back({function, std::move(arguments)});

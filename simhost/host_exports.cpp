@@ -18,8 +18,8 @@
 #endif
 
 #define SIMHOST_DECLARE_TYPED(ret, name, params) SIMHOST_EXPORT ret name params;
-#define SIMHOST_DEFINE_UNTYPED(name) \
-    SIMHOST_EXPORT void name() {                                    \
+#define SIMHOST_DEFINE_UNTYPED(name)                                                 \
+    SIMHOST_EXPORT void name() {                                                     \
         if (simhost::Host *host = simhost::ActiveHost()) host->UntypedCalled(#name); \
     }
 #define SIMHOST_NOTHING(name)

@@ -30,9 +30,12 @@ std::string ExecutableDir() {
 
 int ExitCode(StepResult result) {
     switch (result) {
-        case StepResult::Ok: return kSuccess;
-        case StepResult::Failed: return kStepFailed;
-        case StepResult::BadInput: return kBadInput;
+        case StepResult::Ok:
+            return kSuccess;
+        case StepResult::Failed:
+            return kStepFailed;
+        case StepResult::BadInput:
+            return kBadInput;
     }
     return kStepFailed;
 }
@@ -63,7 +66,8 @@ int Repl(const simhost::ScriptSettings &settings) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const auto first = line.find_first_not_of(" \t");
-        const std::string word = first == std::string::npos ? "" : line.substr(first, line.find_first_of(" \t", first) - first);
+        const std::string word =
+            first == std::string::npos ? "" : line.substr(first, line.find_first_of(" \t", first) - first);
         if (word == "quit") break;
         if (word == "help") {
             std::cout << simhost::ScriptHelp();
@@ -81,9 +85,10 @@ int Repl(const simhost::ScriptSettings &settings) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    CLI::App app{"simhost: a stand-in modelling host that loads the Stelmarin plug-in as the modeller does and "
-                 "runs modelling sessions with it.",
-                 "simhost"};
+    CLI::App app{
+        "simhost: a stand-in modelling host that loads the Stelmarin plug-in as the modeller does and "
+        "runs modelling sessions with it.",
+        "simhost"};
     app.set_version_flag("--version", "simhost 1.2.0");
     app.require_subcommand(1);
 
@@ -105,8 +110,9 @@ int main(int argc, char **argv) {
     std::string examples = ExecutableDir() + "/examples";
     auto *demo = app.add_subcommand("demo", "Run the bundled demo: a head smoothed with and without the seam pinned");
     demo->add_option("--examples", examples, "The folder of the bundled examples")->check(CLI::ExistingDirectory);
-    app.footer("Exit codes: 0 success, 1 a session step failed, 2 bad usage or input.\n"
-               "Session commands: simhost repl, then help.");
+    app.footer(
+        "Exit codes: 0 success, 1 a session step failed, 2 bad usage or input.\n"
+        "Session commands: simhost repl, then help.");
 
     try {
         app.parse(argc, argv);

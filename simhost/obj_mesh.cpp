@@ -228,8 +228,8 @@ Outline CheckLines(const std::string &path, const std::string &text) {
         if (line.find('\0') != std::string_view::npos) check.Fail("contains a NUL byte; this is not a text file");
         const std::vector<std::string_view> fields = Fields(line);
         const std::string_view keyword = fields.empty() ? std::string_view() : fields[0];
-        const bool used = keyword == "v" || keyword == "vt" || keyword == "vn" || keyword == "f" || keyword == "o" ||
-                          keyword == "g";
+        const bool used =
+            keyword == "v" || keyword == "vt" || keyword == "vn" || keyword == "f" || keyword == "o" || keyword == "g";
         if (used) outline.parserText += line;
         outline.parserText += '\n';
         if (fields.empty() || fields[0][0] == '#') continue;
@@ -284,8 +284,8 @@ std::vector<size_t> ObjectHeads(const std::vector<Section> &sections) {
     return heads;
 }
 
-std::vector<PendingObject> Assemble(const std::string &path, const Outline &outline,
-                                    const tinyobj::attrib_t &attrib, const std::vector<tinyobj::shape_t> &shapes) {
+std::vector<PendingObject> Assemble(const std::string &path, const Outline &outline, const tinyobj::attrib_t &attrib,
+                                    const std::vector<tinyobj::shape_t> &shapes) {
     const size_t vertexCount = outline.vertexSection.size();
     std::vector<int> corners;
     std::vector<unsigned char> sizes;
@@ -377,7 +377,8 @@ std::string ObjText(const Document &document) {
         if (object == nullptr) continue;
         std::string name = object->name();
         // A line break in a name would start a statement of its own.
-        std::replace_if(name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r' || c == '\0'; }, '_');
+        std::replace_if(
+            name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r' || c == '\0'; }, '_');
         out += "o " + name + "\n";
         std::vector<int> number(object->vertices().size(), 0);
         for (int v = 0; v < object->VertexCount(); ++v) {

@@ -34,9 +34,9 @@ struct LedgerSlot {
 
 // What one draw did, as the host measures it.
 struct DrawOutcome {
-    long long written = 0;     // vertices the plug-in wrote
-    int movedBack = 0;         // vertices whose position the draw changed
-    double largestMove = 0.0;  // the farthest any vertex was moved
+    long long written = 0;                   // vertices the plug-in wrote
+    int movedBack = 0;                       // vertices whose position the draw changed
+    double largestMove = 0.0;                // the farthest any vertex was moved
     std::vector<std::pair<int, int>> moved;  // (object ID, vertex ID) of each moved vertex
     // Where the draw disagreed with the ledger, in plain words; empty when it did not.
     std::vector<std::string> disagreements;

@@ -9,7 +9,7 @@ PluginModule::PluginModule(const std::string &path) : path_(path) {
     handle_ = platform::OpenLibrary(path, why);
     if (handle_ == nullptr) throw LoadError("cannot load plug-in '" + path + "': " + why);
     std::string missing;
-#define SIMHOST_FIND_EXPORT(ret, name, params)                              \
+#define SIMHOST_FIND_EXPORT(ret, name, params)                                    \
     name = reinterpret_cast<ret(*) params>(platform::FindSymbol(handle_, #name)); \
     if (name == nullptr) missing += std::string(missing.empty() ? "" : ", ") + #name;
     SIMHOST_PLUGIN_EXPORTS(SIMHOST_FIND_EXPORT)

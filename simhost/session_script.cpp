@@ -142,14 +142,13 @@ std::string Format(double value) {
     return text;
 }
 
-std::string Format(MQPoint p) {
-    return "(" + Format(p.x) + ", " + Format(p.y) + ", " + Format(p.z) + ")";
-}
+std::string Format(MQPoint p) { return "(" + Format(p.x) + ", " + Format(p.y) + ", " + Format(p.z) + ")"; }
 
 Object &Current(ScriptRunner &runner) {
     Document &document = runner.bench().document();
     Object *object = document.ObjectAt(document.currentObject);
-    if (object == nullptr) throw StepFailure("there is no current object (load or make one, or choose one with object)");
+    if (object == nullptr)
+        throw StepFailure("there is no current object (load or make one, or choose one with object)");
     return *object;
 }
 
@@ -322,9 +321,8 @@ const std::vector<CommandSpec> &Commands() {
                  const float tolerance = a.AtEnd() ? 0.001f : a.Float("tolerance");
                  a.End();
                  return [=](ScriptRunner &r) {
-                     const int count = SelectWhere(Current(r), [&](MQPoint p) {
-                         return std::fabs(Axis(p, axis) - value) <= tolerance;
-                     });
+                     const int count = SelectWhere(
+                         Current(r), [&](MQPoint p) { return std::fabs(Axis(p, axis) - value) <= tolerance; });
                      Said(r, std::to_string(count) + " selected");
                  };
              }
@@ -376,8 +374,8 @@ const std::vector<CommandSpec> &Commands() {
              return [](ScriptRunner &r) { r.bench().NewDocument(); };
          }},
         // The plug-in's window.
-        {"click", "click X0|1|2|3 [ctrl] [shift]", "a left click on a slot button, with Control and Shift held as given",
-         "click 1 ctrl",
+        {"click", "click X0|1|2|3 [ctrl] [shift]",
+         "a left click on a slot button, with Control and Shift held as given", "click 1 ctrl",
          [](Args &a) -> Action {
              const std::string label = a.Word("button");
              bool ctrl = false, shift = false;
@@ -435,7 +433,8 @@ const std::vector<CommandSpec> &Commands() {
                      action.key = keys[a.OneOf("key", {"x", "y", "z", "esc"})];
                      break;
                  }
-                 default: break;
+                 default:
+                     break;
              }
              a.End();
              return [action](ScriptRunner &r) { r.pending().dialog.push_back(action); };
@@ -649,7 +648,8 @@ const std::vector<CommandSpec> &Commands() {
                          if (at != std::string::npos) mask |= 1 << at;
                      }
                      return [=](ScriptRunner &r) {
-                         const int32_t have = r.bench().ledger().slots[static_cast<size_t>(r.bench().SlotOf(label))].mask;
+                         const int32_t have =
+                             r.bench().ledger().slots[static_cast<size_t>(r.bench().SlotOf(label))].mask;
                          if (have != mask) {
                              throw StepFailure("slot " + label + " fixes " + AxesText(have) + ", expected " +
                                                AxesText(mask));
@@ -771,7 +771,8 @@ const char *ScriptHelp() {
     static const std::string help = [] {
         std::string text = "Commands, one a line; # starts a comment; put names with blanks in double quotes.\n";
         for (const CommandSpec &spec : Commands()) {
-            text += "\n  " + std::string(spec.usage) + "\n      " + spec.meaning + "\n      e.g. " + spec.example + "\n";
+            text +=
+                "\n  " + std::string(spec.usage) + "\n      " + spec.meaning + "\n      e.g. " + spec.example + "\n";
         }
         return text;
     }();

@@ -52,7 +52,8 @@ void SettingsTree::Load(const std::string &path) {
     if (!parsed) {
         // Where the parser stopped, as a line number a person can look up.
         const auto offset = static_cast<size_t>(std::max<ptrdiff_t>(parsed.offset, 0));
-        const auto line = 1 + std::count(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(std::min(offset, bytes.size())), '\n');
+        const auto line =
+            1 + std::count(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(std::min(offset, bytes.size())), '\n');
         throw SettingsError("the settings file '" + path + "' is not valid XML (line " + std::to_string(line) + ": " +
                             parsed.description() + "); it was left as it is");
     }

@@ -69,11 +69,21 @@ std::string Escape(const std::string &text) {
     escaped.reserve(text.size());
     for (char c : text) {
         switch (c) {
-            case '&': escaped += "&amp;"; break;
-            case '<': escaped += "&lt;"; break;
-            case '>': escaped += "&gt;"; break;
-            case '"': escaped += "&quot;"; break;
-            case '\'': escaped += "&apos;"; break;
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            case '\'':
+                escaped += "&apos;";
+                break;
             default:
                 // Control characters are not allowed in XML even as references.
                 const bool control = static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r';
@@ -133,9 +143,9 @@ class Projection {
 public:
     explicit Projection(const Box &box) {
         centre_ = {0.5f * (box.low.x + box.high.x), 0.5f * (box.low.y + box.high.y), 0.5f * (box.low.z + box.high.z)};
-        const double extent = std::max({static_cast<double>(box.high.x) - box.low.x,
-                                        static_cast<double>(box.high.y) - box.low.y,
-                                        static_cast<double>(box.high.z) - box.low.z});
+        const double extent =
+            std::max({static_cast<double>(box.high.x) - box.low.x, static_cast<double>(box.high.y) - box.low.y,
+                      static_cast<double>(box.high.z) - box.low.z});
         // A single point or an empty document has no extent to fit.
         scale_ = (kPanel - 2.0 * kInset) / (extent > 1e-9 ? extent : 1.0);
     }
@@ -186,8 +196,8 @@ std::vector<Edge> Edges(const Object &object) {
     std::vector<MQPoint> normals;
     for (const auto &face : object.faces()) {
         const bool usable = face.size() >= 2 && std::all_of(face.begin(), face.end(), [&](int corner) {
-            return object.ValidIndex(corner) && !object.vertex(corner).deleted;
-        });
+                                return object.ValidIndex(corner) && !object.vertex(corner).deleted;
+                            });
         if (!usable) continue;
         normals.push_back(FaceNormal(object, face));
         for (size_t i = 0; i < face.size(); ++i) {
@@ -196,9 +206,8 @@ std::vector<Edge> Edges(const Object &object) {
             if (p != q) sides.push_back({std::min(p, q), std::max(p, q), normals.size() - 1});
         }
     }
-    std::sort(sides.begin(), sides.end(), [](const Side &l, const Side &r) {
-        return std::tie(l.a, l.b, l.face) < std::tie(r.a, r.b, r.face);
-    });
+    std::sort(sides.begin(), sides.end(),
+              [](const Side &l, const Side &r) { return std::tie(l.a, l.b, l.face) < std::tie(r.a, r.b, r.face); });
     std::vector<Edge> edges;
     for (const Side &side : sides) {
         if (edges.empty() || edges.back().a != side.a || edges.back().b != side.b) edges.push_back({side.a, side.b});
@@ -249,9 +258,7 @@ bool Faces(const MQPoint &normal, const Axis &towardViewer) {
 }
 
 // ` name="value"` for a length on the page.
-std::string Attribute(const char *name, double value) {
-    return std::string(" ") + name + "=\"" + Number(value) + "\"";
-}
+std::string Attribute(const char *name, double value) { return std::string(" ") + name + "=\"" + Number(value) + "\""; }
 
 class Writer {
 public:
@@ -267,8 +274,9 @@ public:
                 Attribute("height", kHeight) + " viewBox=\"0 0 " + Number(kWidth) + " " + Number(kHeight) +
                 "\" font-family=\"sans-serif\">\n";
         out_ += "<title>" + Escape(content_.title) + "</title>\n";
-        out_ += "<defs><marker id=\"arrow\" viewBox=\"0 0 8 8\" refX=\"7\" refY=\"4\" markerWidth=\"7\" "
-                "markerHeight=\"7\" orient=\"auto\"><path d=\"M0 0L8 4L0 8z\" fill=\"#444\"/></marker></defs>\n";
+        out_ +=
+            "<defs><marker id=\"arrow\" viewBox=\"0 0 8 8\" refX=\"7\" refY=\"4\" markerWidth=\"7\" "
+            "markerHeight=\"7\" orient=\"auto\"><path d=\"M0 0L8 4L0 8z\" fill=\"#444\"/></marker></defs>\n";
         out_ += "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
         out_ += "<text" + Attribute("x", kMargin) + Attribute("y", 32.0) + " font-size=\"20\" font-weight=\"bold\">" +
                 Escape(content_.title) + "</text>\n";

@@ -16,13 +16,13 @@ enum class Kind { Wide, Ascii, Double, Bool, Int, Code, Object };
 // The type of every key of the widget protocol.
 std::optional<Kind> KindOf(const std::string &key) {
     static const std::map<std::string, Kind> kKinds = {
-        {"title", Kind::Wide},       {"text", Kind::Wide},         {"message", Kind::Wide},
-        {"horzlayout", Kind::Ascii}, {"vertlayout", Kind::Ascii},  {"alignment", Kind::Ascii},
-        {"type", Kind::Ascii},       {"system", Kind::Ascii},      {"messagetype", Kind::Ascii},
-        {"code", Kind::Ascii},       {"inspace", Kind::Double},    {"outspace", Kind::Double},
-        {"down", Kind::Bool},        {"visible", Kind::Bool},      {"prior", Kind::Bool},
-        {"pos_x", Kind::Int},        {"pos_y", Kind::Int},         {"id", Kind::Int},
-        {"result", Kind::Int},       {"child", Kind::Int},         {"parent", Kind::Int},
+        {"title", Kind::Wide},       {"text", Kind::Wide},        {"message", Kind::Wide},
+        {"horzlayout", Kind::Ascii}, {"vertlayout", Kind::Ascii}, {"alignment", Kind::Ascii},
+        {"type", Kind::Ascii},       {"system", Kind::Ascii},     {"messagetype", Kind::Ascii},
+        {"code", Kind::Ascii},       {"inspace", Kind::Double},   {"outspace", Kind::Double},
+        {"down", Kind::Bool},        {"visible", Kind::Bool},     {"prior", Kind::Bool},
+        {"pos_x", Kind::Int},        {"pos_y", Kind::Int},        {"id", Kind::Int},
+        {"result", Kind::Int},       {"child", Kind::Int},        {"parent", Kind::Int},
         {"proc", Kind::Code},        {"pointer", Kind::Object},
     };
     auto found = kKinds.find(key);
@@ -48,12 +48,18 @@ bool Gettable(const std::string &type, const std::string &key) {
 
 WidgetValue Read(Kind kind, const void *value) {
     switch (kind) {
-        case Kind::Wide: return std::u16string(static_cast<const char16_t *>(value));
-        case Kind::Ascii: return std::string(static_cast<const char *>(value));
-        case Kind::Double: return *static_cast<const double *>(value);
-        case Kind::Bool: return *static_cast<const bool *>(value);
-        case Kind::Int: return *static_cast<const int32_t *>(value);
-        default: return {};
+        case Kind::Wide:
+            return std::u16string(static_cast<const char16_t *>(value));
+        case Kind::Ascii:
+            return std::string(static_cast<const char *>(value));
+        case Kind::Double:
+            return *static_cast<const double *>(value);
+        case Kind::Bool:
+            return *static_cast<const bool *>(value);
+        case Kind::Int:
+            return *static_cast<const int32_t *>(value);
+        default:
+            return {};
     }
 }
 
@@ -166,7 +172,8 @@ int WidgetHost::Value(int32_t id, int code, MQOption *options) {
         return 0;
     }
     switch (code) {
-        case 1: return Command(id, options);
+        case 1:
+            return Command(id, options);
         case 0x100: {
             const auto keys = Keys(options);
             if (keys != std::vector<std::string>{"system", "result"}) {
@@ -181,14 +188,28 @@ int WidgetHost::Value(int32_t id, int code, MQOption *options) {
             *static_cast<int32_t *>(options[1].value) = mainWindow_;
             return 1;
         }
-        case 0x101: Create(options); return 1;
-        case 0x102: Destroy(id, options); return 1;
+        case 0x101:
+            Create(options);
+            return 1;
+        case 0x102:
+            Destroy(id, options);
+            return 1;
         case 0x201:
-        case 0x203: AddChild(id, options, code); return 1;
-        case 0x301: Get(id, options); return 1;
-        case 0x302: Set(id, options); return 1;
-        case 0x304: AddHandler(id, options); return 1;
-        default: Violation("unknown message code " + std::to_string(code)); return 0;
+        case 0x203:
+            AddChild(id, options, code);
+            return 1;
+        case 0x301:
+            Get(id, options);
+            return 1;
+        case 0x302:
+            Set(id, options);
+            return 1;
+        case 0x304:
+            AddHandler(id, options);
+            return 1;
+        default:
+            Violation("unknown message code " + std::to_string(code));
+            return 0;
     }
 }
 
@@ -235,9 +256,11 @@ void WidgetHost::Destroy(int32_t id, MQOption *options) {
 void WidgetHost::AddChild(int32_t id, MQOption *options, int code) {
     const char *what = code == 0x201 ? "add child" : "attach window";
     const auto keys = Keys(options);
-    if (keys != std::vector<std::string>{"child", "result"}) return Violation(std::string(what) + " with keys " + Join(keys));
+    if (keys != std::vector<std::string>{"child", "result"})
+        return Violation(std::string(what) + " with keys " + Join(keys));
     const int32_t childID = *static_cast<const int32_t *>(options[0].value);
-    log.push_back(std::string(code == 0x201 ? "add " : "attach ") + std::to_string(id) + " <- " + std::to_string(childID));
+    log.push_back(std::string(code == 0x201 ? "add " : "attach ") + std::to_string(id) + " <- " +
+                  std::to_string(childID));
     Widget *container = Live(what, id);
     // A window whose creation failed is still attached, with ID 0: nothing to do.
     if (container == nullptr || (code == 0x203 && childID == 0)) return;
@@ -315,7 +338,8 @@ int WidgetHost::Command(int32_t id, MQOption *options) {
         log.push_back("close " + std::to_string(id) + " " + AsText(options[1]));
         Widget *dialog = Live("close", id);
         if (dialog == nullptr) return 0;
-        if (dialog->type != "dialog" || dialog->modalDepth == 0) return Violation("close of a dialog that is not open"), 0;
+        if (dialog->type != "dialog" || dialog->modalDepth == 0)
+            return Violation("close of a dialog that is not open"), 0;
         dialog->closeRequested = true;
         return 1;
     }
@@ -333,8 +357,8 @@ int WidgetHost::Command(int32_t id, MQOption *options) {
             return Violation("message box with keys " + Join(keys)), 0;
         }
         Question question{static_cast<const char16_t *>(options[3].value),
-                          static_cast<const char16_t *>(options[4].value), *static_cast<const int32_t *>(options[2].value),
-                          0};
+                          static_cast<const char16_t *>(options[4].value),
+                          *static_cast<const int32_t *>(options[2].value), 0};
         log.push_back("messagebox " + std::string(AsText(options[1])) + " parent=" + std::to_string(question.parent) +
                       " \"" + Narrow(question.message) + "\" \"" + Narrow(question.title) + "\"");
         if (std::strcmp(AsText(options[1]), "okcancel") != 0) Violation("unknown message box kind");

@@ -108,8 +108,12 @@ void Workbench::RightClickSlot(const std::string &label, int32_t screenX, int32_
             case DialogAction::Kind::Click:
                 widgets.LeftClick(widgets.ButtonLabelled(std::u16string(1, static_cast<char16_t>(action.axis))));
                 break;
-            case DialogAction::Kind::Key: widgets.KeyPress(dialog, action.key); break;
-            case DialogAction::Kind::RightClick: widgets.RightClick(dialog); break;
+            case DialogAction::Kind::Key:
+                widgets.KeyPress(dialog, action.key);
+                break;
+            case DialogAction::Kind::RightClick:
+                widgets.RightClick(dialog);
+                break;
         }
         mask = DialogToggleMask();
     };

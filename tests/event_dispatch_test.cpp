@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "plugin/entry_points.h"
 #include "host/option_array.h"
+#include "plugin/entry_points.h"
 
 namespace stelmarin {
 namespace {
@@ -75,9 +75,15 @@ public:
     void GetPlugInID(uint32_t *p, uint32_t *i) override { *p = 1, *i = 3; }
     const char *GetPlugInName() override { return "command"; }
     int GetPlugInType() override { return 7; }
-    int OnEvent120(MQDocument, MQScene, CommandMouseState *s) override { return calls.push_back("120"), last = *s, 120; }
-    int OnEvent125(MQDocument, MQScene, CommandMouseState *s) override { return calls.push_back("125"), last = *s, 125; }
-    int OnEvent130(MQDocument, MQScene, CommandMouseState *s) override { return calls.push_back("130"), last = *s, 130; }
+    int OnEvent120(MQDocument, MQScene, CommandMouseState *s) override {
+        return calls.push_back("120"), last = *s, 120;
+    }
+    int OnEvent125(MQDocument, MQScene, CommandMouseState *s) override {
+        return calls.push_back("125"), last = *s, 125;
+    }
+    int OnEvent130(MQDocument, MQScene, CommandMouseState *s) override {
+        return calls.push_back("130"), last = *s, 130;
+    }
     int OnEvent140(MQDocument, MQScene, int key, CommandMouseState *s) override {
         return calls.push_back("140"), last = *s, lastKey = key, 140;
     }
@@ -218,8 +224,8 @@ TEST_F(EventDispatch, TriggerKindIsMatchedExactly) {
 }
 
 TEST_F(EventDispatch, CodesOutsideTheTableAndForeignKindsAnswerZeroAndCallNothing) {
-    for (int code : {0, -1, 5, 99, 105, 109, 111, 119, 120, 130, 131, 140, 141, 142, 199, 203, 209, 213, 219, 223,
-                     229, 232, 239, 241, 249, 251, 300, 301, 100000}) {
+    for (int code : {0,   -1,  5,   99,  105, 109, 111, 119, 120, 130, 131, 140, 141, 142,   199,
+                     203, 209, 213, 219, 223, 229, 232, 239, 241, 249, 251, 300, 301, 100000}) {
         EXPECT_EQ(Send(code), 0) << code;
     }
     EXPECT_TRUE(station.calls.empty());

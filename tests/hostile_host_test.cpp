@@ -19,7 +19,7 @@ using simhost::OptionList;
 using simhost::Session;
 using ::testing::IsEmpty;
 
-constexpr int kEventCodes[] = {1, 2, 3, 100, 101, 102, 103, 110, 111, 112, 113, 120, 121, 122, 123,
+constexpr int kEventCodes[] = {1,   2,   3,   100, 101, 102, 103, 110, 111, 112, 113, 120, 121, 122, 123,
                                130, 131, 132, 133, 134, 140, 141, 200, 201, 202, 203, 204, 205, 300, 301};
 
 // Every event of the table, with and without options, as a careless host might send them.

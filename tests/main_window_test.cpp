@@ -60,20 +60,19 @@ TEST_F(MainWindow, IsBuiltMessageForMessage) {
         Stelmarin other;
         simhost::Host::PluginCall call(fresh);
         other.OnInitialize();
-        EXPECT_THAT(fresh.widgets.log,
-                    ElementsAre("query main_window", "create window -> 1001", "attach 1 <- 1001",
-                                "set 1001 title=\"Stelmarin\"", "set 1001 inspace=0", "set 1001 outspace=0",
-                                "set 1001 horzlayout=auto", "set 1001 vertlayout=auto", "create frame -> 1002",
-                                "set 1002 alignment=horz", "add 1001 <- 1002",
-                                "create button -> 1003", "set 1003 text=\"X0\"", "add 1002 <- 1003",
-                                "handler 1003 leftdown", "handler 1003 rightdown", "set 1003 down=false",
-                                "create button -> 1004", "set 1004 text=\"1\"", "add 1002 <- 1004",
-                                "handler 1004 leftdown", "handler 1004 rightdown", "set 1004 down=false",
-                                "create button -> 1005", "set 1005 text=\"2\"", "add 1002 <- 1005",
-                                "handler 1005 leftdown", "handler 1005 rightdown", "set 1005 down=false",
-                                "create button -> 1006", "set 1006 text=\"3\"", "add 1002 <- 1006",
-                                "handler 1006 leftdown", "handler 1006 rightdown", "set 1006 down=false",
-                                "handler 1001 hide", "set 1001 visible=false"));
+        EXPECT_THAT(
+            fresh.widgets.log,
+            ElementsAre("query main_window", "create window -> 1001", "attach 1 <- 1001",
+                        "set 1001 title=\"Stelmarin\"", "set 1001 inspace=0", "set 1001 outspace=0",
+                        "set 1001 horzlayout=auto", "set 1001 vertlayout=auto", "create frame -> 1002",
+                        "set 1002 alignment=horz", "add 1001 <- 1002", "create button -> 1003", "set 1003 text=\"X0\"",
+                        "add 1002 <- 1003", "handler 1003 leftdown", "handler 1003 rightdown", "set 1003 down=false",
+                        "create button -> 1004", "set 1004 text=\"1\"", "add 1002 <- 1004", "handler 1004 leftdown",
+                        "handler 1004 rightdown", "set 1004 down=false", "create button -> 1005", "set 1005 text=\"2\"",
+                        "add 1002 <- 1005", "handler 1005 leftdown", "handler 1005 rightdown", "set 1005 down=false",
+                        "create button -> 1006", "set 1006 text=\"3\"", "add 1002 <- 1006", "handler 1006 leftdown",
+                        "handler 1006 rightdown", "set 1006 down=false", "handler 1001 hide",
+                        "set 1001 visible=false"));
         EXPECT_EQ(fresh.widgets.Dump(),
                   "main window\n"
                   "  window \"Stelmarin\" hidden at 200,150\n"
@@ -193,10 +192,10 @@ TEST_F(MainWindow, TheDialogOpensWhereClickedWithTheMasksComplement) {
     RightClick(u"2", 320, 240);
     EXPECT_EQ(Mask(2), 6) << "closing at once gives the mask back";
     const std::string d = std::to_string(host.widgets.PluginWindow() + 6);
-    EXPECT_THAT(std::vector<std::string>(host.widgets.log.begin(), host.widgets.log.begin() + 5),
-                ElementsAre("create dialog -> " + d, "attach " + std::to_string(host.widgets.PluginWindow()) + " <- " + d,
-                            "set " + d + " title=\"SetFixMode\"", "set " + d + " outspace=0",
-                            "set " + d + " inspace=0"));
+    EXPECT_THAT(
+        std::vector<std::string>(host.widgets.log.begin(), host.widgets.log.begin() + 5),
+        ElementsAre("create dialog -> " + d, "attach " + std::to_string(host.widgets.PluginWindow()) + " <- " + d,
+                    "set " + d + " title=\"SetFixMode\"", "set " + d + " outspace=0", "set " + d + " inspace=0"));
     EXPECT_EQ(host.widgets.LiveWidgets(), 6) << "the dialog, its frame and toggles are gone";
 }
 

@@ -66,7 +66,8 @@ protected:
 
     void ExpectRejected(const std::string &text, int line, const std::string &what) {
         const std::string path = Write("bad.obj", text), before = Snapshot(document_);
-        EXPECT_THAT(ErrorOf([&] { LoadObj(path, document_); }), HasSubstr(path + ":" + std::to_string(line) + ": " + what))
+        EXPECT_THAT(ErrorOf([&] { LoadObj(path, document_); }),
+                    HasSubstr(path + ":" + std::to_string(line) + ": " + what))
             << text;
         EXPECT_EQ(Snapshot(document_), before) << text;
     }
@@ -76,18 +77,20 @@ protected:
 };
 
 TEST_F(ObjMeshTest, EveryIndexFormAndRelativeIndicesNameTheSameCorners) {
-    const auto added = LoadObj(Write("forms.obj", "v 0 0 0\nv +1e0 .5 -5.E-1 1.0\nv 1 1 0\nv 0 1 0 1 0.5 0\n"
-                                                  "vt 0 0\nvt 1 0\nvt 1 1 0\nvt 0 1\nvn 0 0 1\n"
-                                                  "f 1 2 3 4\nf 1/1 2/2 3/3 4/4\nf 1//1 2//1 3//1 4//1\n"
-                                                  "f 1/1/1 2/2/1 3/3/1 4/4/1\nf -4 -3 -2 -1\nf -4/-4/-1 -3/-3 -2//-1 -1\n"
-                                                  "v 2 0 0\nv 2 1 0\nf 2 5 6 3 -2\n"),
+    const auto added = LoadObj(Write("forms.obj",
+                                     "v 0 0 0\nv +1e0 .5 -5.E-1 1.0\nv 1 1 0\nv 0 1 0 1 0.5 0\n"
+                                     "vt 0 0\nvt 1 0\nvt 1 1 0\nvt 0 1\nvn 0 0 1\n"
+                                     "f 1 2 3 4\nf 1/1 2/2 3/3 4/4\nf 1//1 2//1 3//1 4//1\n"
+                                     "f 1/1/1 2/2/1 3/3/1 4/4/1\nf -4 -3 -2 -1\nf -4/-4/-1 -3/-3 -2//-1 -1\n"
+                                     "v 2 0 0\nv 2 1 0\nf 2 5 6 3 -2\n"),
                                document_);
     ASSERT_EQ(added, std::vector<int>{1});
     std::string quads;
     for (int i = 0; i < 6; ++i) quads += " f 0 1 2 3";
-    EXPECT_EQ(Snapshot(document_, 1), "forms: 0 0 0 1065353216 1056964608 3204448256 1065353216 1065353216 0 0 "
-                                      "1065353216 0 1073741824 0 0 1073741824 1065353216 0" +
-                                          quads + " f 1 4 5 2 4\n");
+    EXPECT_EQ(Snapshot(document_, 1),
+              "forms: 0 0 0 1065353216 1056964608 3204448256 1065353216 1065353216 0 0 "
+              "1065353216 0 1073741824 0 0 1073741824 1065353216 0" +
+                  quads + " f 1 4 5 2 4\n");
 }
 
 TEST_F(ObjMeshTest, CommentsBlankLinesCrlfLongLinesAndUnknownStatementsAreTakenInStride) {
@@ -110,8 +113,8 @@ TEST_F(ObjMeshTest, CommentsBlankLinesCrlfLongLinesAndUnknownStatementsAreTakenI
 
 TEST_F(ObjMeshTest, BlocksBecomeObjectsWithTheVerticesTheirFacesUseAndTheUnusedOnesTheyDefine) {
     // "o" blocks, with a group inside one, and unused vertex 7 7 7 before the first block.
-    EXPECT_EQ(LoadObj(Write("pair.obj", kTriangle + "v 7 7 7\ng part\nf 1 2 3\no Second\n" + kTriangle +
-                                            "f -3 -2 -1\no Empty\n"),
+    EXPECT_EQ(LoadObj(Write("pair.obj",
+                            kTriangle + "v 7 7 7\ng part\nf 1 2 3\no Second\n" + kTriangle + "f -3 -2 -1\no Empty\n"),
                       document_),
               (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(Snapshot(document_, 1),
@@ -162,7 +165,8 @@ TEST_F(ObjMeshTest, SaveThenLoadGivesBitIdenticalVerticesAndFacesWithHolesClosed
     Object &any = source.AddObject("any float");
     std::mt19937 random(7);
     using limits = std::numeric_limits<float>;
-    for (float extreme : {0.0f, limits::max(), limits::min(), limits::denorm_min()}) any.AddVertex({extreme, -extreme, 1});
+    for (float extreme : {0.0f, limits::max(), limits::min(), limits::denorm_min()})
+        any.AddVertex({extreme, -extreme, 1});
     while (any.VertexCount() < 3000) {
         const float x = std::bit_cast<float>(uint32_t(random())), y = std::bit_cast<float>(uint32_t(random()));
         if (std::isfinite(x) && std::isfinite(y)) any.AddVertex({x, y, x * 0.5f});

@@ -157,8 +157,8 @@ TEST_F(PictureTest, PinsWhoseObjectOrVertexIsGoneAreLeftOutButCounted) {
 
 TEST_F(PictureTest, ViewsLookFromTheFrontFromAboveAndFromPlusX) {
     Object &axes = document.AddObject("axes");
-    for (MQPoint p : {MQPoint{0.0f, 0.0f, 0.0f}, MQPoint{0.5f, 0.0f, 0.0f}, MQPoint{0.0f, 0.5f, 0.0f},
-                      MQPoint{0.0f, 0.0f, 0.5f}}) {
+    for (MQPoint p :
+         {MQPoint{0.0f, 0.0f, 0.0f}, MQPoint{0.5f, 0.0f, 0.0f}, MQPoint{0.0f, 0.5f, 0.0f}, MQPoint{0.0f, 0.0f, 0.5f}}) {
         const int index = axes.AddVertex(p);
         content.pins[static_cast<size_t>(index)] = {Key(axes, index)};
     }

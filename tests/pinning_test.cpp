@@ -194,10 +194,9 @@ TEST_F(Enforcement, MaskSevenWritesEveryPinOnceWithoutReadingIt) {
     Draw();
     EXPECT_EQ(trace.CountOf("MQObj_GetVertex"), 0);
     EXPECT_EQ(trace.CountOf("MQObj_SetVertex"), 2);
-    EXPECT_THAT(trace.Functions(),
-                ElementsAre("MQDoc_GetObjectFromUniqueID", "MQObj_GetVisible", "MQObj_GetIntValue",
-                            "MQObj_GetVertexIndexFromUniqueID", "MQObj_SetVertex", "MQObj_GetVertexIndexFromUniqueID",
-                            "MQObj_SetVertex"));
+    EXPECT_THAT(trace.Functions(), ElementsAre("MQDoc_GetObjectFromUniqueID", "MQObj_GetVisible", "MQObj_GetIntValue",
+                                               "MQObj_GetVertexIndexFromUniqueID", "MQObj_SetVertex",
+                                               "MQObj_GetVertexIndexFromUniqueID", "MQObj_SetVertex"));
     EXPECT_EQ(trace.Calls()[2].arguments, "body, 259");
     EXPECT_TRUE(SamePoint(At(4), recorded));
 }

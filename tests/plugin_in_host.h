@@ -38,10 +38,18 @@ protected:
     MQDocument doc() { return host.DocumentHandle(); }
     simhost::Document &document() { return host.document(); }
 
-    void Draw() { AsHost([&] { plugin.OnDrawView(doc(), nullptr, 640, 480); }); }
-    bool Switch(int slot, bool on) { return AsHost([&] { return plugin.SwitchSlot(doc(), slot, on); }); }
-    bool Capture(int slot) { return AsHost([&] { return plugin.CaptureSelection(doc(), slot); }); }
-    void Activate(bool on) { AsHost([&] { plugin.OnActivate(doc(), on ? 1 : 0); }); }
+    void Draw() {
+        AsHost([&] { plugin.OnDrawView(doc(), nullptr, 640, 480); });
+    }
+    bool Switch(int slot, bool on) {
+        return AsHost([&] { return plugin.SwitchSlot(doc(), slot, on); });
+    }
+    bool Capture(int slot) {
+        return AsHost([&] { return plugin.CaptureSelection(doc(), slot); });
+    }
+    void Activate(bool on) {
+        AsHost([&] { plugin.OnActivate(doc(), on ? 1 : 0); });
+    }
 
     // Starts watching host calls afresh.
     simhost::CallTrace &Watch() {

@@ -37,15 +37,34 @@ public:
         if (roll < 41) return RightClick();
         if (roll < 51) return SelectSome();
         if (roll < 65) return Tool();
-        if (roll < 70) return Do("choose object", [&] { Document().currentObject = Below(Document().ObjectCount() + 1) - 1; });
-        if (roll < 73) return Do("delete vertex", [&] { if (auto *o = Current(); o && o->VertexCount() > 0) o->DeleteVertex(Below(o->VertexCount())); });
-        if (roll < 74) return Do("delete object", [&] { if (Document().ObjectCount() > 0) Document().DeleteObject(Below(Document().ObjectCount())); });
-        if (roll < 76) return Do("compact", [&] { if (auto *o = Current()) o->Compact(); });
+        if (roll < 70)
+            return Do("choose object", [&] { Document().currentObject = Below(Document().ObjectCount() + 1) - 1; });
+        if (roll < 73)
+            return Do("delete vertex", [&] {
+                if (auto *o = Current(); o && o->VertexCount() > 0) o->DeleteVertex(Below(o->VertexCount()));
+            });
+        if (roll < 74)
+            return Do("delete object", [&] {
+                if (Document().ObjectCount() > 0) Document().DeleteObject(Below(Document().ObjectCount()));
+            });
+        if (roll < 76)
+            return Do("compact", [&] {
+                if (auto *o = Current()) o->Compact();
+            });
         if (roll < 78) return AddShape();
-        if (roll < 81) return Do("hide or show", [&] { if (auto *o = Current()) o->visible = !o->visible; });
-        if (roll < 84) return Do("exempt or not", [&] { if (auto *o = Current()) o->exempt = !o->exempt; });
+        if (roll < 81)
+            return Do("hide or show", [&] {
+                if (auto *o = Current()) o->visible = !o->visible;
+            });
+        if (roll < 84)
+            return Do("exempt or not", [&] {
+                if (auto *o = Current()) o->exempt = !o->exempt;
+            });
         if (roll < 90) return Do("activate", [&] { bench_.Activate(Below(4) != 0); });
-        if (roll < 92) return Do("close window", [&] { if (Shown()) bench_.CloseWindow(); });
+        if (roll < 92)
+            return Do("close window", [&] {
+                if (Shown()) bench_.CloseWindow();
+            });
         if (roll < 93) return Do("new document", [&] { bench_.NewDocument(); });
         if (roll < 96) return Do("exit", [&] { bench_.Exit(); });
         return Do("init", [&] { bench_.Initialize(); });
@@ -143,11 +162,18 @@ private:
         const auto scope = Below(2) == 0 ? simhost::Scope::All : simhost::Scope::Selected;
         switch (Below(4)) {
             case 0:
-                return Do("move", [&] { simhost::Move(*object, {Between(-0.3f, 0.3f), Between(-0.3f, 0.3f), Between(-0.3f, 0.3f)}, scope); });
+                return Do("move", [&] {
+                    simhost::Move(*object, {Between(-0.3f, 0.3f), Between(-0.3f, 0.3f), Between(-0.3f, 0.3f)}, scope);
+                });
             case 1:
-                return Do("scale", [&] { simhost::Scale(*object, {Between(0.5f, 1.5f), Between(0.5f, 1.5f), Between(0.5f, 1.5f)}, {0, 0, 0}, scope); });
+                return Do("scale", [&] {
+                    simhost::Scale(*object, {Between(0.5f, 1.5f), Between(0.5f, 1.5f), Between(0.5f, 1.5f)}, {0, 0, 0},
+                                   scope);
+                });
             case 2:
-                return Do("jitter", [&] { simhost::Jitter(*object, Between(0.0f, 0.1f), static_cast<uint32_t>(Below(1 << 20)), scope); });
+                return Do("jitter", [&] {
+                    simhost::Jitter(*object, Between(0.0f, 0.1f), static_cast<uint32_t>(Below(1 << 20)), scope);
+                });
             default:
                 return Do("smooth", [&] { simhost::Smooth(*object, 1 + Below(3), scope); });
         }
@@ -198,8 +224,8 @@ TEST(RandomSessions, EveryStepKeepsPinsButtonsAndHostRulesInStep) {
             user.Step();
             const std::string problem = user.Check();
             ASSERT_TRUE(problem.empty()) << "seed " << seed << ", step " << user.steps().size() << ": " << problem
-                                         << "\nreplay with STELMARIN_SEED=" << seed << "; the last steps:"
-                                         << LastSteps(user.steps());
+                                         << "\nreplay with STELMARIN_SEED=" << seed
+                                         << "; the last steps:" << LastSteps(user.steps());
         }
         user.bench().Exit();
         ASSERT_TRUE(user.Check().empty()) << "seed " << seed << " at exit: " << user.Check();

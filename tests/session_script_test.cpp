@@ -19,8 +19,9 @@ namespace {
 class SessionScript : public ::testing::Test {
 protected:
     SessionScript() {
-        dir = fs::temp_directory_path() / ("simhost-script-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() /
+              ("simhost-script-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
         settings.pluginPath = STELMARIN_PLUGIN_FILE;

@@ -46,7 +46,9 @@ protected:
     void Save(const char *key, int32_t value) {
         AsHost([&] { plugin.CreateSettingAccessor()->SaveInt(key, value); });
     }
-    bool Initialize() { return AsHost([&] { return plugin.OnInitialize(); }); }
+    bool Initialize() {
+        return AsHost([&] { return plugin.OnInitialize(); });
+    }
     std::vector<std::string> WindowSets(const std::string &key) {
         std::vector<std::string> sets;
         for (const auto &line : host.widgets.log) {
@@ -73,15 +75,24 @@ TEST_F(Settings, ASaveReplacesTheEntryWithOneChildHoldingTheNewText) {
     EXPECT_EQ(Load("PosX"), 17);
     EXPECT_EQ(Load("PosY"), -1);
     std::vector<std::string> children;
-    for (pugi::xml_node child : Own().children()) children.push_back(std::string(child.name()) + "=" + child.text().get());
+    for (pugi::xml_node child : Own().children())
+        children.push_back(std::string(child.name()) + "=" + child.text().get());
     EXPECT_THAT(children, ElementsAre("PosX=17", "PosY=-1"));
 }
 
 TEST_F(Settings, StoredTextsAreReadAsLeadingDecimalIntegers) {
-    const std::pair<const char *, int32_t> cases[] = {
-        {"12abc", 12}, {" 7", 7}, {"\t-42", -42}, {"+5", 5}, {"abc", 0}, {"-", 0}, {"", -1},
-        {"2147483647", INT_MAX}, {"99999999999", INT_MAX}, {"-2147483648", INT_MIN}, {"-99999999999", INT_MIN},
-        {"0000000000000000000012", 12}};
+    const std::pair<const char *, int32_t> cases[] = {{"12abc", 12},
+                                                      {" 7", 7},
+                                                      {"\t-42", -42},
+                                                      {"+5", 5},
+                                                      {"abc", 0},
+                                                      {"-", 0},
+                                                      {"", -1},
+                                                      {"2147483647", INT_MAX},
+                                                      {"99999999999", INT_MAX},
+                                                      {"-2147483648", INT_MIN},
+                                                      {"-99999999999", INT_MIN},
+                                                      {"0000000000000000000012", 12}};
     for (const auto &[text, expected] : cases) {
         Store("PosX", text);
         EXPECT_EQ(Load("PosX"), expected) << '"' << text << '"';
@@ -191,7 +202,9 @@ bool Replaced(const std::u16string &text) {
 }
 
 TEST(TextConversion, InvalidInputIsReplacedAndNeverReadPastItsEnd) {
-    EXPECT_EQ(Utf8ToWide("a\xFF" "b"), u"a\uFFFDb");
+    EXPECT_EQ(Utf8ToWide("a\xFF"
+                         "b"),
+              u"a\uFFFDb");
     EXPECT_TRUE(Replaced(Utf8ToWide("\xC0\x80"))) << "overlong";
     EXPECT_TRUE(Replaced(Utf8ToWide("\xED\xA0\x80"))) << "an encoded surrogate";
     EXPECT_TRUE(Replaced(Utf8ToWide("\xF4\x90\x80\x80"))) << "beyond U+10FFFF";

@@ -165,8 +165,8 @@ TEST_F(WidgetLayer, MouseEventsCarryTheirPositionsAndEachButtonBitAlone) {
     auto closure = std::make_shared<MQWidgetMouseEventClosure<Probe>>(probe.get(), &Probe::OnMouse);
     probe->AddEventHandler("rightdown", closure, false);
     const std::pair<int32_t, bool MouseEventRecord::*> bits[] = {
-        {0x01, &MouseEventRecord::left_button}, {0x02, &MouseEventRecord::right_button},
-        {0x04, &MouseEventRecord::shift_key},   {0x08, &MouseEventRecord::ctrl_key},
+        {0x01, &MouseEventRecord::left_button},   {0x02, &MouseEventRecord::right_button},
+        {0x04, &MouseEventRecord::shift_key},     {0x08, &MouseEventRecord::ctrl_key},
         {0x10, &MouseEventRecord::middle_button}, {0x20, &MouseEventRecord::alt_key}};
     for (const auto &[bit, flag] : bits) {
         simhost::OptionList options;

@@ -37,10 +37,10 @@ StelmarinModeDialog::StelmarinModeDialog(MQWindowBase &parent, Stelmarin *owner,
     }
     AddEventHandler("leftdown", std::make_shared<Mouse>(this, &StelmarinModeDialog::OnAxisLeftDown), false);
     AddEventHandler("rightdown", std::make_shared<Mouse>(this, &StelmarinModeDialog::OnDialogRightDown), false);
-    AddEventHandler("keydown",
-                    std::make_shared<MQWidgetKeyEventClosure<StelmarinModeDialog>>(
-                        this, &StelmarinModeDialog::OnDialogKeyDown),
-                    false);
+    AddEventHandler(
+        "keydown",
+        std::make_shared<MQWidgetKeyEventClosure<StelmarinModeDialog>>(this, &StelmarinModeDialog::OnDialogKeyDown),
+        false);
 }
 
 void StelmarinModeDialog::Toggle(MQWidgetBase &button) { button.SetDown(!button.GetDown()); }
@@ -59,11 +59,19 @@ int StelmarinModeDialog::OnDialogKeyDown(MQWidgetBase *, MQDocument, KeyEventRec
     if (record == nullptr) return 0;
     MQButton *toggle = nullptr;
     switch (record->key) {
-        case kKeyEscape: break;
-        case kKeyX: toggle = buttonX; break;
-        case kKeyY: toggle = buttonY; break;
-        case kKeyZ: toggle = buttonZ; break;
-        default: return 0;
+        case kKeyEscape:
+            break;
+        case kKeyX:
+            toggle = buttonX;
+            break;
+        case kKeyY:
+            toggle = buttonY;
+            break;
+        case kKeyZ:
+            toggle = buttonZ;
+            break;
+        default:
+            return 0;
     }
     if (toggle != nullptr) Toggle(*toggle);
     Close();

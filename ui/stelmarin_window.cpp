@@ -21,8 +21,8 @@ StelmarinWindow::StelmarinWindow(Stelmarin *owner, MQWindowBase &parent) : MQWin
         button->AddEventHandler("rightdown", std::make_shared<Mouse>(this, &StelmarinWindow::OnSlotRightDown), false);
         button->SetDown(false);
     }
-    AddEventHandler("hide", std::make_shared<MQWidgetEventClosure<StelmarinWindow>>(this, &StelmarinWindow::OnWindowHide),
-                    false);
+    AddEventHandler(
+        "hide", std::make_shared<MQWidgetEventClosure<StelmarinWindow>>(this, &StelmarinWindow::OnWindowHide), false);
 }
 
 int StelmarinWindow::SlotOf(const MQWidgetBase *sender) const {
@@ -32,9 +32,7 @@ int StelmarinWindow::SlotOf(const MQWidgetBase *sender) const {
     return -1;
 }
 
-bool StelmarinWindow::Confirm(const char16_t *question) {
-    return OkCancelBox(this, question, u"Stelmarin") == 1;
-}
+bool StelmarinWindow::Confirm(const char16_t *question) { return OkCancelBox(this, question, u"Stelmarin") == 1; }
 
 int StelmarinWindow::OnSlotLeftDown(MQWidgetBase *sender, MQDocument doc, MouseEventRecord *record) {
     const int slot = SlotOf(sender);
