@@ -84,24 +84,32 @@ struct ItemBox {
     int32_t *at[4];
 };
 
+// The handler with this event's record, when it reads that kind of record or none.
+template <class Record>
+int Give(MQWidgetEventClosureBase &handler, EventRecordKind kind, MQWidgetBase *sender, MQDocument doc,
+         Record &record) {
+    if (handler.Reads() != EventRecordKind::None && handler.Reads() != kind) return 0;
+    return handler.Invoke(sender, doc, &record);
+}
+
 int Route(MQWidgetEventClosureBase &handler, MQWidgetBase *sender, MQDocument doc, const MQOption *options,
           const char *type, void *hostFinished) {
     if (IsMouseEvent(type)) {
         MouseEventRecord record = MouseRecord(options);
-        const int result = handler.Invoke(sender, doc, &record);
+        const int result = Give(handler, EventRecordKind::Mouse, sender, doc, record);
         ReportFinished(record.finished, hostFinished);
         return result;
     }
     if (Is(type, "keydown") || Is(type, "keyup")) {
         KeyEventRecord record = KeyRecord(options);
-        const int result = handler.Invoke(sender, doc, &record);
+        const int result = Give(handler, EventRecordKind::Key, sender, doc, record);
         ReportFinished(record.finished, hostFinished);
         return result;
     }
     if (Is(type, "paint")) {
         std::unique_ptr<MQCanvas> canvas(new (std::nothrow) MQCanvas(FindOption(options, "canvas")));
         PaintEventRecord record{canvas.get()};
-        return handler.Invoke(sender, doc, &record);
+        return Give(handler, EventRecordKind::Paint, sender, doc, record);
     }
     if (Is(type, "listdrawitem")) {
         const ItemBox box(options);
@@ -110,7 +118,7 @@ int Route(MQWidgetEventClosureBase &handler, MQWidgetBase *sender, MQDocument do
         record.canvas = canvas.get();
         record.index = OptionInt(options, "index", -1);
         box.Read(record);
-        const int result = handler.Invoke(sender, doc, &record);
+        const int result = Give(handler, EventRecordKind::ListDrawItem, sender, doc, record);
         canvas.reset();
         box.WriteBack(record);
         return result;
@@ -123,7 +131,7 @@ int Route(MQWidgetEventClosureBase &handler, MQWidgetBase *sender, MQDocument do
         record.index = OptionInt(options, "index", -1);
         record.id = OptionInt(options, "id", -1);
         box.Read(record);
-        const int result = handler.Invoke(sender, doc, &record);
+        const int result = Give(handler, EventRecordKind::TreeListDrawItem, sender, doc, record);
         canvas.reset();
         box.WriteBack(record);
         return result;

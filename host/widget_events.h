@@ -77,10 +77,17 @@ enum ButtonState : int32_t {
 
 // A registered handler. Destroyed through the shared owner made for its concrete class,
 // so it needs no virtual destructor.
+// The kinds of record an event brings.
+enum class EventRecordKind { None, Mouse, Key, Paint, ListDrawItem, TreeListDrawItem };
+
 class MQWidgetEventClosureBase {
 public:
     // Runs the handler unless its owner widget is gone; `record` is null for plain events.
     virtual int Invoke(MQWidgetBase *sender, MQDocument doc, void *record) = 0;
+    // The record the handler reads, None when it reads none. The host names the event,
+    // and so the record built for it: a record of another kind must never reach a handler
+    // that would read it as its own.
+    virtual EventRecordKind Reads() const = 0;
     // Same class, owner and member function.
     virtual bool IsSame(const MQWidgetEventClosureBase &other) const = 0;
     virtual void *GetOwner() const = 0;
@@ -125,6 +132,7 @@ public:
         Owner *live = this->LiveOwner();
         return live != nullptr ? (live->*this->method)(sender, doc) : 0;
     }
+    EventRecordKind Reads() const override { return EventRecordKind::None; }
 };
 
 template <class Owner>
@@ -136,6 +144,7 @@ public:
         Owner *live = this->LiveOwner();
         return live != nullptr ? (live->*this->method)(sender, doc, static_cast<MouseEventRecord *>(record)) : 0;
     }
+    EventRecordKind Reads() const override { return EventRecordKind::Mouse; }
 };
 
 template <class Owner>
@@ -147,6 +156,7 @@ public:
         Owner *live = this->LiveOwner();
         return live != nullptr ? (live->*this->method)(sender, doc, static_cast<KeyEventRecord *>(record)) : 0;
     }
+    EventRecordKind Reads() const override { return EventRecordKind::Key; }
 };
 
 // The host's callback for every widget event. `options` is the host's for the call;

@@ -53,7 +53,9 @@ public:
     }
     bool IsSame(const MQWidgetEventClosureBase &other) const override { return &other == this; }
     void *GetOwner() const override { return nullptr; }
+    EventRecordKind Reads() const override { return reads; }
 
+    EventRecordKind reads = EventRecordKind::None;
     void *record = nullptr;
     std::function<void(void *)> onInvoke;
 };
@@ -187,6 +189,29 @@ TEST_F(WidgetLayer, MouseEventsCarryTheirPositionsAndEachButtonBitAlone) {
     EXPECT_EQ(Event(bare, closure.get()), 11) << "the event name is not compared with the registration";
     EXPECT_EQ(probe->mouse.screen_x, 0);
     EXPECT_EQ(probe->sender, nullptr) << "no sender_id gives no sender";
+}
+
+TEST_F(WidgetLayer, ARecordOfAnotherKindNeverReachesAHandlerThatReadsItsOwn) {
+    auto probe = NewProbe();
+    auto mouse = std::make_shared<MQWidgetMouseEventClosure<Probe>>(probe.get(), &Probe::OnMouse);
+    auto key = std::make_shared<MQWidgetKeyEventClosure<Probe>>(probe.get(), &Probe::OnKey);
+    auto plain = std::make_shared<MQWidgetEventClosure<Probe>>(probe.get(), &Probe::OnPlain);
+    probe->AddEventHandler("leftdown", mouse, false);
+    probe->AddEventHandler("keydown", key, false);
+    probe->AddEventHandler("hide", plain, false);
+    int canvas = 0;
+    const auto send = [&](const char *type, MQWidgetEventClosureBase *closure) {
+        simhost::OptionList options;
+        options.Int("target_id", probe->widgetID).Text("type", type).Int("key", 88).Pointer("canvas", &canvas);
+        return Event(options, closure);
+    };
+    EXPECT_EQ(send("keydown", mouse.get()), 0) << "a key record is not a mouse record";
+    EXPECT_EQ(send("paint", mouse.get()), 0);
+    EXPECT_EQ(send("listdrawitem", key.get()), 0);
+    EXPECT_EQ(send("leftdown", key.get()), 0);
+    EXPECT_EQ(send("keydown", key.get()), 12);
+    EXPECT_EQ(send("leftdown", mouse.get()), 11);
+    EXPECT_EQ(send("keydown", plain.get()), 1) << "a handler that reads no record takes any event";
 }
 
 TEST_F(WidgetLayer, FinishedIsReportedOnlyWhenAHandlerSetsIt) {
