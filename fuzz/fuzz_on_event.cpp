@@ -22,10 +22,9 @@ const int kCodes[] = {1,   2,   3,   100, 101, 102, 103, 104, 110, 111, 112, 113
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    fuzzing::BindOnce();
     fuzzing::Input input(data, size);
-    simhost::Host host;
-    simhost::SetActiveHost(&host);
+    fuzzing::Stage stage;
+    simhost::Host &host = stage.host;
     simhost::AddGrid(host.document(), "grid", 4, 2, 0.5f);
     host.document().AddObject("empty");
     {
@@ -58,6 +57,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         plugin.OnExit();
     }
     fuzzing::RequireClean(host);
-    simhost::SetActiveHost(nullptr);
     return 0;
 }

@@ -25,6 +25,19 @@ inline void BindOnce() {
     (void)bound;
 }
 
+// A fresh stand-in host for one run, active for as long as it lives, with the plug-in
+// core bound to it.
+struct Stage {
+    Stage() {
+        BindOnce();
+        simhost::SetActiveHost(&host);
+    }
+    ~Stage() { simhost::SetActiveHost(nullptr); }
+    Stage(const Stage &) = delete;
+    Stage &operator=(const Stage &) = delete;
+    simhost::Host host;
+};
+
 // A finding: the host saw something no host accepts.
 inline void RequireClean(const simhost::Host &host) {
     if (host.violations.empty()) return;

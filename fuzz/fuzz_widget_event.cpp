@@ -20,10 +20,9 @@ using Proc = int (*)(MQDocument, MQOption *, void *);
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    fuzzing::BindOnce();
     fuzzing::Input input(data, size);
-    simhost::Host host;
-    simhost::SetActiveHost(&host);
+    fuzzing::Stage stage;
+    simhost::Host &host = stage.host;
     simhost::Object &grid = simhost::AddGrid(host.document(), "grid", 4, 2, 0.5f);
     simhost::SelectAll(grid);
     {
@@ -73,6 +72,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     }
     host.widgets.scriptErrors.clear();
     fuzzing::RequireClean(host);
-    simhost::SetActiveHost(nullptr);
     return 0;
 }
