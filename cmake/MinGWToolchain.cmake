@@ -1,0 +1,12 @@
+# What the MinGW-w64 toolchain files share; each sets STELMARIN_MINGW_TRIPLET first. The
+# POSIX thread model gives the standard library its mutexes; every binary links it
+# statically.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER ${STELMARIN_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${STELMARIN_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${STELMARIN_MINGW_TRIPLET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${STELMARIN_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
