@@ -1,11 +1,9 @@
 // OBJ files as they come: either every object loads or the document stays as it was; what
 // loads saves and loads back to the same vertices.
-#include <unistd.h>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "fuzz/fuzz_support.h"
 #include "simhost/obj_mesh.h"
 
 namespace {
@@ -27,14 +25,7 @@ bool SameVertices(const simhost::Document &a, const simhost::Document &b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    static const std::filesystem::path dir = [] {
-        auto path = std::filesystem::temp_directory_path() / ("fuzz-obj-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    const std::string file = (dir / "in.obj").string();
-    std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
+    const std::string file = fuzzing::WriteScratch("in.obj", data, size);
     simhost::Document document;
     document.AddObject("already here").AddVertex({1, 2, 3});
     try {
@@ -43,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (document.ObjectCount() != 1 || document.ObjectAt(0)->VertexCount() != 1) __builtin_trap();
         return 0;
     }
-    const std::string saved = (dir / "out.obj").string();
+    const std::string saved = fuzzing::ScratchPath("out.obj");
     simhost::SaveObj(saved, document);
     simhost::Document again;
     simhost::LoadObj(saved, again);

@@ -1,22 +1,12 @@
 // The stand-in host's settings file: whatever is on disk either loads whole or is refused
 // with a SettingsError, and what loads saves and loads again to the same tree.
-#include <unistd.h>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "fuzz/fuzz_support.h"
 #include "simhost/settings_tree.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    static const std::filesystem::path dir = [] {
-        auto path = std::filesystem::temp_directory_path() / ("fuzz-settings-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    const std::string file = (dir / "settings.xml").string();
-    std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
+    const std::string file = fuzzing::WriteScratch("settings.xml", data, size);
     simhost::SettingsTree tree;
     try {
         tree.Load(file);

@@ -6,7 +6,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+
+#include <unistd.h>
 
 #include "host/host_functions.h"
 #include "simhost/host.h"
@@ -37,6 +41,23 @@ struct Stage {
     Stage &operator=(const Stage &) = delete;
     simhost::Host host;
 };
+
+// The input written to a file of this process's own scratch folder, for targets whose
+// code under test reads files; returns the file's path.
+inline std::string WriteScratch(const std::string &name, const uint8_t *data, size_t size) {
+    static const std::filesystem::path dir = [] {
+        auto path = std::filesystem::temp_directory_path() / ("stelmarin-fuzz-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+        return path;
+    }();
+    const std::string file = (dir / name).string();
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
+    return file;
+}
+
+// A scratch path without writing anything to it.
+inline std::string ScratchPath(const std::string &name) { return WriteScratch(name, nullptr, 0); }
 
 // A finding: the host saw something no host accepts.
 inline void RequireClean(const simhost::Host &host) {
