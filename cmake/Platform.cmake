@@ -26,12 +26,7 @@ endif()
 
 # Windows programs of a cross build run under Wine, each in this build's own prefix.
 if(CMAKE_CROSSCOMPILING AND WIN32 AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
-  # A 64-bit build runs on Wine's 64-bit loader, which needs no 32-bit support.
-  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    find_program(STELMARIN_WINE NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
-  else()
-    find_program(STELMARIN_WINE wine)
-  endif()
+  find_program(STELMARIN_WINE wine)
   if(STELMARIN_WINE)
     set(STELMARIN_WINEPREFIX "${PROJECT_BINARY_DIR}/wineprefix")
     configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${PROJECT_BINARY_DIR}/wine-run
