@@ -2,7 +2,9 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 
+#include "host/event_gate.h"
 #include "host/host_functions.h"
 #include "host/option_array.h"
 
@@ -92,18 +94,41 @@ int Give(MQWidgetEventClosureBase &handler, EventRecordKind kind, MQWidgetBase *
     return handler.Invoke(sender, doc, &record);
 }
 
-int Route(MQWidgetEventClosureBase &handler, MQWidgetBase *sender, MQDocument doc, const MQOption *options,
-          const char *type, void *hostFinished) {
+// The records of a mouse or key event, read from the host's options before the handler
+// runs: a held event carries them past the end of the host's call.
+struct InputRecords {
+    enum class Kind { None, Mouse, Key } kind = Kind::None;
+    MouseEventRecord mouse;
+    KeyEventRecord key;
+};
+
+InputRecords ReadInput(const MQOption *options, const char *type) {
+    InputRecords input;
     if (IsMouseEvent(type)) {
-        MouseEventRecord record = MouseRecord(options);
-        const int result = Give(handler, EventRecordKind::Mouse, sender, doc, record);
-        ReportFinished(record.finished, hostFinished);
+        input.kind = InputRecords::Kind::Mouse;
+        input.mouse = MouseRecord(options);
+    } else if (Is(type, "keydown") || Is(type, "keyup")) {
+        input.kind = InputRecords::Kind::Key;
+        input.key = KeyRecord(options);
+    }
+    return input;
+}
+
+// Events that bring a canvas: it is the host's for the call only, so they are never held.
+bool DrawsOnCanvas(const char *type) {
+    return Is(type, "paint") || Is(type, "listdrawitem") || Is(type, "treelistdrawitem");
+}
+
+int Route(MQWidgetEventClosureBase &handler, MQWidgetBase *sender, MQDocument doc, const MQOption *options,
+          const char *type, InputRecords &input, void *hostFinished) {
+    if (input.kind == InputRecords::Kind::Mouse) {
+        const int result = Give(handler, EventRecordKind::Mouse, sender, doc, input.mouse);
+        ReportFinished(input.mouse.finished, hostFinished);
         return result;
     }
-    if (Is(type, "keydown") || Is(type, "keyup")) {
-        KeyEventRecord record = KeyRecord(options);
-        const int result = Give(handler, EventRecordKind::Key, sender, doc, record);
-        ReportFinished(record.finished, hostFinished);
+    if (input.kind == InputRecords::Kind::Key) {
+        const int result = Give(handler, EventRecordKind::Key, sender, doc, input.key);
+        ReportFinished(input.key.finished, hostFinished);
         return result;
     }
     if (Is(type, "paint")) {
@@ -139,26 +164,39 @@ int Route(MQWidgetEventClosureBase &handler, MQWidgetBase *sender, MQDocument do
     return handler.Invoke(sender, doc, nullptr);
 }
 
+// The handler registered on `targetID` under the address `closure`, or none. Held for
+// the call: a handler may destroy the widget the closure belongs to (the host can end
+// the plug-in from inside a modal run), and the closure must outlive its own Invoke.
+std::shared_ptr<MQWidgetEventClosureBase> HandlerOf(int32_t targetID, const void *closure) {
+    MQWidgetBase *target = FindWidget(targetID);
+    if (target == nullptr) return nullptr;
+    for (const auto &registered : target->handlers) {
+        if (registered.get() == closure) return registered;
+    }
+    return nullptr;
+}
+
 int Dispatch(MQDocument doc, MQOption *options, void *closure) {
-    const int32_t targetID = OptionInt(options, "target_id", 0);
-    const int32_t senderID = OptionInt(options, "sender_id", 0);
-    void *hostFinished = FindOption(options, "finished");
     const auto *type = static_cast<const char *>(FindOption(options, "type"));
     if (type == nullptr) return 0;
-    MQWidgetBase *target = FindWidget(targetID);
-    if (target == nullptr) return 0;
-    // Held for the call: a handler may destroy the widget the closure belongs to (the
-    // host can end the plug-in from inside a modal run), and the closure must outlive
-    // its own Invoke.
-    std::shared_ptr<MQWidgetEventClosureBase> handler;
-    for (const auto &registered : target->handlers) {
-        if (registered.get() == closure) {
-            handler = registered;
-            break;
-        }
+    const int32_t targetID = OptionInt(options, "target_id", 0);
+    const int32_t senderID = OptionInt(options, "sender_id", 0);
+    EventGate &gate = EventGate::Instance();
+    if (gate.MustHold() && !DrawsOnCanvas(type)) {
+        // Nothing is looked up now: by the time the event runs, its widget may be gone.
+        gate.Hold(
+            [doc, targetID, senderID, closure, name = std::string(type), input = ReadInput(options, type)]() mutable {
+                if (auto handler = HandlerOf(targetID, closure)) {
+                    Route(*handler, FindWidget(senderID), doc, nullptr, name.c_str(), input, nullptr);
+                }
+            });
+        return 0;
     }
+    const EventGate::Call call(gate);
+    auto handler = HandlerOf(targetID, closure);
     if (!handler) return 0;
-    return Route(*handler, FindWidget(senderID), doc, options, type, hostFinished);
+    InputRecords input = ReadInput(options, type);
+    return Route(*handler, FindWidget(senderID), doc, options, type, input, FindOption(options, "finished"));
 }
 
 }  // namespace

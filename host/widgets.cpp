@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "host/event_gate.h"
 #include "host/host_functions.h"
 #include "host/widget_events.h"
 
@@ -146,6 +147,7 @@ MQButton *MQWindowBase::NewButton(MQWidgetBase *parent, const std::u16string &te
 int32_t MQWindowBase::OkCancelBox(MQWindowBase *parent, const std::u16string &message, const std::u16string &title) {
     int32_t parentID = parent != nullptr ? parent->widgetID : 0;
     int32_t result = 0;
+    const EventGate::ModalWait wait(EventGate::Instance());
     Send(0, kWidgetCommand,
          {{"type", Slot("messagebox")},
           {"messagetype", Slot("okcancel")},
@@ -170,6 +172,7 @@ MQDialog::MQDialog(MQWindowBase &parent) { CreateAttached("dialog", parent); }
 
 int32_t MQDialog::RunModal() {
     int32_t result = 0;
+    const EventGate::ModalWait wait(EventGate::Instance());
     Send(widgetID, kWidgetCommand, {{"type", Slot("modal")}, {"result", &result}});
     return result;
 }

@@ -1,6 +1,7 @@
 #include "pinning/capture.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "pinning/cmq_access.h"
@@ -11,15 +12,18 @@ namespace {
 
 bool OnCentreLine(float x) { return std::fabs(x) < kCentreLineTolerance; }
 
+// The centre line is gathered apart and put in place whole, and a selection's pins are
+// added only after its walk: the walks call the host for every vertex, and nothing that
+// happens meanwhile may find the slot half-built or be written through a stale entry.
 void RecordCentreLine(ObjectPinMap &slot, MQDocument doc) {
-    slot.clear();
+    ObjectPinMap recorded;
     const cmq::CMQDocument document(doc);
     const int count = document.ObjectCount();
     std::vector<PinnedVertex> batch;
     for (int i = 0; i < count; ++i) {
         cmq::CMQObject object = document.GetObject(i);
         if (!object.IsValid() || !object.IsVisible()) continue;
-        VertexPinMap &pins = slot.FindOrAdd(object.UniqueID());
+        const int objectID = object.UniqueID();
         batch.clear();
         for (auto vertex = object.begin(); !(vertex == object.end()); ++vertex) {
             const int index = vertex.index();
@@ -27,8 +31,9 @@ void RecordCentreLine(ObjectPinMap &slot, MQDocument doc) {
             const int uniqueID = object.VertexUniqueID(index);
             batch.push_back({uniqueID, object.GetVertex(index)});
         }
-        pins.InsertAll(batch);
+        recorded.FindOrAdd(objectID).InsertAll(batch);
     }
+    slot = std::move(recorded);
 }
 
 }  // namespace
@@ -48,7 +53,7 @@ bool CaptureSelection(PinStore &store, bool activated, MQDocument doc, int slot)
     cmq::CMQObject object = cmq::CMQDocument(doc).GetCurrentObject();
     // With no current object there is nothing to record, and no handle to ask about.
     if (object.handle() == nullptr) return store.armed[s];
-    VertexPinMap &pins = store.pins[s].FindOrAdd(object.UniqueID());
+    const int objectID = object.UniqueID();
     std::vector<PinnedVertex> batch;
     for (auto vertex = object.begin(); !(vertex == object.end()); ++vertex) {
         if (!(*vertex)->IsSelected()) continue;
@@ -56,7 +61,7 @@ bool CaptureSelection(PinStore &store, bool activated, MQDocument doc, int slot)
         const int uniqueID = object.VertexUniqueID(index);
         batch.push_back({uniqueID, object.GetVertex(index)});
     }
-    pins.InsertAll(std::move(batch));
+    store.pins[s].FindOrAdd(objectID).InsertAll(std::move(batch));
     store.armed[s] = store.ObjectCount(slot) > 0;
     return store.armed[s];
 }

@@ -33,7 +33,7 @@ CMQVertexIterator CMQObject::begin() {
     return first;
 }
 
-CMQVertexIterator CMQObject::end() { return CMQVertexIterator(VertexCount(), this); }
+CMQVertexIterator CMQObject::end() { return CMQVertexIterator(VertexCount(), this, true); }
 
 CMQVertexIterator &CMQVertexIterator::operator++() {
     const int count = object_->VertexCount();

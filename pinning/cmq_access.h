@@ -102,18 +102,26 @@ using CMQVertexHandle = std::shared_ptr<CMQVertex>;
 // Walks the vertices in use of one object. `object` is not owned.
 class CMQVertexIterator {
 public:
-    CMQVertexIterator(int index, CMQObject *object) : index_(index), object_(object) {}
+    CMQVertexIterator(int index, CMQObject *object, bool isEnd = false)
+        : index_(index), object_(object), isEnd_(isEnd) {}
 
     int index() const { return index_; }
     CMQVertexIterator &operator++();
-    // Equal when the indices are; the objects are not compared.
-    bool operator==(const CMQVertexIterator &other) const { return index_ == other.index_; }
+    // Equal when the indices are; the objects are not compared. The end made by
+    // CMQObject::end() is also reached from past it: the host's count is read anew for
+    // every comparison and may have shrunk behind the walk.
+    bool operator==(const CMQVertexIterator &other) const {
+        if (other.isEnd_) return index_ >= other.index_;
+        if (isEnd_) return other.index_ >= index_;
+        return index_ == other.index_;
+    }
     // A new snapshot of the vertex, its position read from the host now.
     CMQVertexHandle operator*() const;
 
 private:
     int index_;
     CMQObject *object_;
+    bool isEnd_;
 };
 
 }  // namespace cmq

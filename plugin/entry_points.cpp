@@ -1,7 +1,9 @@
 #include "plugin/entry_points.h"
 
 #include <cstring>
+#include <functional>
 
+#include "host/event_gate.h"
 #include "host/option_array.h"
 
 namespace stelmarin {
@@ -160,7 +162,51 @@ bool DispatchStationEvent(MQStationPlugin &plugin, MQDocument doc, int code, voi
     return false;
 }
 
+// The events on which a station plug-in changes its state, as a task to run later with
+// their options read now: the host's option array lives only for its call, and the scene
+// with it. Other events only ask, and are answered at once. Fills `answer` with what the
+// host receives now.
+std::function<void()> HoldableEvent(MQStationPlugin &plugin, MQDocument doc, int code, void *option, int &answer) {
+    const auto *options = static_cast<const MQOption *>(option);
+    answer = 1;
+    switch (code) {
+        case kEventInitialize:
+            return [&plugin] { plugin.OnInitialize(); };
+        case kEventExit:
+            return [&plugin] { plugin.OnExit(); };
+        case kEventActivate: {
+            const int32_t flag = FlagOf(option);
+            answer = plugin.OnQueryActivated(doc) ? 1 : 0;
+            return [&plugin, doc, flag] { plugin.OnActivate(doc, flag); };
+        }
+        case kEventDrawView: {
+            const int width = OptionInt(options, "width", 1);
+            const int height = OptionInt(options, "height", 1);
+            return [&plugin, doc, width, height] { plugin.OnDrawView(doc, nullptr, width, height); };
+        }
+        case kEventDocumentNew:
+            return [&plugin, doc] { plugin.OnDocumentNew(doc); };
+        default:
+            return {};
+    }
+}
+
 }  // namespace
+
+int ReceiveEvent(MQBasePlugin &plugin, MQDocument doc, int code, void *option) {
+    EventGate &gate = EventGate::Instance();
+    if (gate.MustHold()) {
+        if (auto *station = dynamic_cast<MQStationPlugin *>(&plugin)) {
+            int answer = 0;
+            if (std::function<void()> held = HoldableEvent(*station, doc, code, option, answer)) {
+                gate.Hold(std::move(held));
+                return answer;
+            }
+        }
+    }
+    const EventGate::Call call(gate);
+    return DispatchEvent(plugin, doc, code, option);
+}
 
 int DispatchEvent(MQBasePlugin &plugin, MQDocument doc, int code, void *option) {
     if (auto *station = dynamic_cast<MQStationPlugin *>(&plugin)) {

@@ -26,6 +26,12 @@ enum EventCode : int {
 // receives.
 int DispatchEvent(MQBasePlugin &plugin, MQDocument doc, int code, void *option);
 
+// An event as it comes from the host, under the plug-in's rule for events nested inside
+// host calls (host/event_gate.h): dispatched at once, or, when it arrives while the
+// plug-in is inside a host call and would change the plug-in's state, held with its
+// options copied, and answered with what is true now.
+int ReceiveEvent(MQBasePlugin &plugin, MQDocument doc, int code, void *option);
+
 // The text of MQEnumString: null wherever the plug-in's kind has none for `index`.
 const char *EnumStringFor(MQBasePlugin &plugin, int index);
 

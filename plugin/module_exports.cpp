@@ -60,8 +60,10 @@ STELMARIN_EXPORT int MQModifySelect(int, MQDocument) noexcept { return 0; }
 
 // `doc` is the host's; `option` is an option array owned by the host for this call, or for
 // events 100 and 102 a pointer to one flag; null stands for no options. Unbound (before
-// MQInit, or after one that failed) every event answers 0 and nothing happens.
+// MQInit, or after one that failed) every event answers 0 and nothing happens. An event
+// sent from inside a host function while the plug-in is calling it is held until the
+// plug-in's outermost call returns (host/event_gate.h).
 STELMARIN_EXPORT int MQOnEvent(MQDocument doc, int code, void *option) noexcept {
     if (!stelmarin::host::Host().complete) return 0;
-    return Guarded([&] { return stelmarin::DispatchEvent(g_plugin, doc, code, option); }, 0);
+    return Guarded([&] { return stelmarin::ReceiveEvent(g_plugin, doc, code, option); }, 0);
 }
