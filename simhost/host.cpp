@@ -42,27 +42,61 @@ Host::~Host() {
 }
 
 void Host::NewDocument() {
+    // A host that replaces its document from inside one of its own functions leaves the
+    // plug-in holding the old handle until its call returns; using it until then is no
+    // fault of the plug-in's.
+    if (pluginCallDepth_ > 0) replacedDuringCall_ = document_.get();
     retired_.push_back(std::move(document_));
     document_ = std::make_unique<Document>();
 }
 
+void Host::EndOfPluginCall() { replacedDuringCall_ = nullptr; }
+
+void Host::NestInside(std::string function, long long call, std::function<void()> deliver) {
+    nests_.push_back({std::move(function), call, std::move(deliver)});
+}
+
 void Host::Enter(const char *function) {
     if (pluginCallDepth_ == 0) Violation(function, "called while the host was not inside a call to the plug-in");
+    if (nests_.empty()) return;
+    std::vector<std::function<void()>> due;
+    for (auto nest = nests_.begin(); nest != nests_.end();) {
+        if (nest->function == function && --nest->call <= 0) {
+            due.push_back(std::move(nest->deliver));
+            nest = nests_.erase(nest);
+        } else {
+            ++nest;
+        }
+    }
+    // The plug-in is inside this call: what is delivered now is nested in it.
+    for (auto &deliver : due) deliver();
+}
+
+Document *Host::OpenDocument(MQDocument doc) const {
+    if (doc == Handle(document_.get())) return document_.get();
+    if (replacedDuringCall_ != nullptr && doc == Handle(replacedDuringCall_)) return replacedDuringCall_;
+    return nullptr;
+}
+
+Object *Host::OpenObject(MQObject obj) const {
+    auto *object = reinterpret_cast<Object *>(obj);
+    if (document_->Owns(object)) return object;
+    if (replacedDuringCall_ != nullptr && replacedDuringCall_->Owns(object)) return object;
+    return nullptr;
 }
 
 void Host::Violation(const char *function, const std::string &what) {
     violations.push_back(std::string(function) + ": " + what);
 }
 
-bool Host::CheckDocument(const char *function, MQDocument doc) {
-    if (doc == DocumentHandle()) return true;
+Document *Host::CheckDocument(const char *function, MQDocument doc) {
+    if (Document *open = OpenDocument(doc)) return open;
     Violation(function, doc == nullptr ? "null document" : "not the open document");
-    return false;
+    return nullptr;
 }
 
 Object *Host::CheckObject(const char *function, MQObject obj) {
-    auto *object = reinterpret_cast<Object *>(obj);
-    if (document_->Owns(object)) return object;
+    if (Object *object = OpenObject(obj)) return object;
     Violation(function, obj == nullptr ? "null object" : "object handle that is not in the document");
     return nullptr;
 }
@@ -75,51 +109,55 @@ Vertex *Host::CheckVertex(const char *function, Object *object, int vertexIndex)
 }
 
 std::string Host::Name(MQObject obj) const {
-    auto *object = reinterpret_cast<Object *>(obj);
-    if (!document_->Owns(object)) return obj == nullptr ? "null" : "stale";
+    const Object *object = OpenObject(obj);
+    if (object == nullptr) return obj == nullptr ? "null" : "stale";
     return object->name();
 }
 
 int Host::GetObjectCount(MQDocument doc) {
     Enter("MQDoc_GetObjectCount");
     if (trace.Recording()) trace.Record("MQDoc_GetObjectCount", "doc");
-    return CheckDocument("MQDoc_GetObjectCount", doc) ? document_->ObjectCount() : 0;
+    const Document *open = CheckDocument("MQDoc_GetObjectCount", doc);
+    return open != nullptr ? open->ObjectCount() : 0;
 }
 
 MQObject Host::GetObject(MQDocument doc, int index) {
     Enter("MQDoc_GetObject");
     if (trace.Recording()) trace.Record("MQDoc_GetObject", Args({"doc", Int(index)}));
-    if (!CheckDocument("MQDoc_GetObject", doc)) return nullptr;
-    return Handle(document_->ObjectAt(index));
+    const Document *open = CheckDocument("MQDoc_GetObject", doc);
+    return open != nullptr ? Handle(open->ObjectAt(index)) : nullptr;
 }
 
 int Host::GetCurrentObjectIndex(MQDocument doc) {
     Enter("MQDoc_GetCurrentObjectIndex");
     if (trace.Recording()) trace.Record("MQDoc_GetCurrentObjectIndex", "doc");
-    return CheckDocument("MQDoc_GetCurrentObjectIndex", doc) ? document_->currentObject : -1;
+    const Document *open = CheckDocument("MQDoc_GetCurrentObjectIndex", doc);
+    return open != nullptr ? open->currentObject : -1;
 }
 
 MQObject Host::GetObjectFromUniqueID(MQDocument doc, int uniqueID) {
     Enter("MQDoc_GetObjectFromUniqueID");
     if (trace.Recording()) trace.Record("MQDoc_GetObjectFromUniqueID", Args({"doc", Int(uniqueID)}));
-    if (!CheckDocument("MQDoc_GetObjectFromUniqueID", doc)) return nullptr;
-    return Handle(document_->ObjectFromUniqueID(uniqueID));
+    const Document *open = CheckDocument("MQDoc_GetObjectFromUniqueID", doc);
+    return open != nullptr ? Handle(open->ObjectFromUniqueID(uniqueID)) : nullptr;
 }
 
 int Host::GetObjectIndex(MQDocument doc, MQObject obj) {
     Enter("MQDoc_GetObjectIndex");
     if (trace.Recording()) trace.Record("MQDoc_GetObjectIndex", Args({"doc", Name(obj)}));
-    if (!CheckDocument("MQDoc_GetObjectIndex", doc)) return -1;
+    const Document *open = CheckDocument("MQDoc_GetObjectIndex", doc);
+    if (open == nullptr) return -1;
     // Asking where an object is, is how a plug-in tells whether it is still in the
     // document: a stale handle is a fair question here, not a fault.
-    return document_->IndexOf(reinterpret_cast<Object *>(obj));
+    return open->IndexOf(reinterpret_cast<Object *>(obj));
 }
 
 int Host::IsSelectVertex(MQDocument doc, int objectIndex, int vertexIndex) {
     Enter("MQDoc_IsSelectVertex");
     if (trace.Recording()) trace.Record("MQDoc_IsSelectVertex", Args({"doc", Int(objectIndex), Int(vertexIndex)}));
-    if (!CheckDocument("MQDoc_IsSelectVertex", doc)) return 0;
-    Object *object = document_->ObjectAt(objectIndex);
+    const Document *open = CheckDocument("MQDoc_IsSelectVertex", doc);
+    if (open == nullptr) return 0;
+    Object *object = open->ObjectAt(objectIndex);
     if (object == nullptr) {
         Violation("MQDoc_IsSelectVertex", "no object at index " + Int(objectIndex));
         return 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -58,7 +59,9 @@ public:
     class PluginCall {
     public:
         explicit PluginCall(Host &host) : host_(host) { ++host_.pluginCallDepth_; }
-        ~PluginCall() { --host_.pluginCallDepth_; }
+        ~PluginCall() {
+            if (--host_.pluginCallDepth_ == 0) host_.EndOfPluginCall();
+        }
         PluginCall(const PluginCall &) = delete;
         PluginCall &operator=(const PluginCall &) = delete;
 
@@ -89,21 +92,46 @@ public:
     // Something the plug-in did that a real host would not accept.
     void Report(const std::string &what) { violations.push_back(what); }
 
+    // Makes this host one that sends events from inside its own functions: `deliver` runs
+    // at the start of the `call`th call (from 1) that the plug-in makes of `function`,
+    // counted from now, before the host serves that call. It may send the plug-in any
+    // event or user action, or change the document under it. Several may wait at once;
+    // each runs once.
+    void NestInside(std::string function, long long call, std::function<void()> deliver);
+    // Nested deliveries still waiting for their call.
+    size_t NestsWaiting() const { return nests_.size(); }
+    void ForgetNests() { nests_.clear(); }
+
     static MQObject Handle(Object *object) { return reinterpret_cast<MQObject>(object); }
     static MQDocument Handle(Document *document) { return reinterpret_cast<MQDocument>(document); }
 
 private:
     void Enter(const char *function);
     void Violation(const char *function, const std::string &what);
-    bool CheckDocument(const char *function, MQDocument doc);
+    Document *CheckDocument(const char *function, MQDocument doc);
     Object *CheckObject(const char *function, MQObject obj);
     Vertex *CheckVertex(const char *function, Object *object, int vertexIndex);
     std::string Name(MQObject obj) const;
 
+    // The document a handle names while the plug-in may use it: the open one, or one
+    // replaced during the plug-in's present call, which it was given for that call.
+    Document *OpenDocument(MQDocument doc) const;
+    Object *OpenObject(MQObject obj) const;
+    void EndOfPluginCall();
+
+    struct Nest {
+        std::string function;
+        long long call;
+        std::function<void()> deliver;
+    };
+
     std::unique_ptr<Document> document_;
     // Earlier documents stay allocated, so that a stale handle is recognised as such.
     std::vector<std::unique_ptr<Document>> retired_;
+    // Replaced while the plug-in was inside a call, which still holds its handle.
+    Document *replacedDuringCall_ = nullptr;
     int pluginCallDepth_ = 0;
+    std::vector<Nest> nests_;
 };
 
 // The host that the host module's exports serve; one at a time, as there is one modeller

@@ -1,0 +1,141 @@
+// Hosts that send events from inside their own functions, while the plug-in is calling
+// them: a new document, a click or an exit in the middle of a draw, a capture or an exit,
+// and a vertex count that shrinks behind a walk. Whatever comes nested is handled as if
+// it had come right after the call it interrupted; nothing freed is used, no walk runs on.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "simhost/modelling_tools.h"
+#include "simhost/session.h"
+
+namespace {
+
+using simhost::Session;
+using ::testing::IsEmpty;
+
+class NestedEvents : public ::testing::Test {
+protected:
+    void SetUp() override {
+        session.Start();
+        body = &simhost::AddGrid(session.document(), "body", 4, 2, 0.5f);
+        session.Initialize();
+        session.Activate(true);
+    }
+    void TearDown() override {
+        EXPECT_THAT(host().violations, IsEmpty());
+        EXPECT_THAT(host().widgets.scriptErrors, IsEmpty());
+        EXPECT_EQ(host().NestsWaiting(), 0u) << "a nested event was never delivered";
+    }
+
+    simhost::Host &host() { return session.host(); }
+    simhost::WidgetHost &widgets() { return session.host().widgets; }
+    int32_t Button(const char16_t *label) { return widgets().ButtonLabelled(label); }
+    bool Down(const char16_t *label) { return widgets().Find(Button(label))->Flag("down"); }
+    void Click(const char16_t *label, int32_t modifiers = 0) { widgets().LeftClick(Button(label), modifiers); }
+    // Sends the click from inside the plug-in's `call`th call of `function` from now.
+    void ClickInside(const char *function, long long call, const char16_t *label, int32_t modifiers = 0) {
+        host().NestInside(function, call, [this, label, modifiers] { Click(label, modifiers); });
+    }
+    float LargestSeamX() const {
+        float largest = 0.0f;
+        for (int index : seam) largest = std::max(largest, std::abs(body->vertex(index).position.x));
+        return largest;
+    }
+
+    Session session{STELMARIN_PLUGIN_FILE};
+    simhost::Object *body = nullptr;
+    // The grid's middle column: 4 columns of quads, 3 rows of vertices.
+    const std::vector<int> seam{2, 7, 12};
+};
+
+TEST_F(NestedEvents, ANewDocumentSentFromInsideADrawEmptiesTheSlotsOnceTheDrawIsDone) {
+    Click(u"X0");
+    simhost::Move(*body, {0.25f, 0.0f, 0.0f}, simhost::Scope::All);
+    simhost::Object *old = body;
+    host().NestInside("MQObj_SetVertex", 1, [&] { session.NewDocument(); });
+    const long long writtenBefore = host().verticesWritten;
+    session.Draw();
+    EXPECT_EQ(host().verticesWritten - writtenBefore, 3) << "the draw runs to its end in the document it was given";
+    EXPECT_EQ(old->vertex(seam[0]).position.x, 0.0f);
+    EXPECT_FALSE(Down(u"X0")) << "then the new document empties the slots";
+
+    simhost::Object &fresh = simhost::AddGrid(session.document(), "fresh", 4, 2, 0.5f);
+    simhost::Move(fresh, {0.25f, 0.0f, 0.0f}, simhost::Scope::All);
+    session.Draw();
+    EXPECT_EQ(host().verticesWritten - writtenBefore, 3) << "no pin of the old document reaches the new one";
+    EXPECT_EQ(fresh.vertex(seam[0]).position.x, 0.25f);
+}
+
+TEST_F(NestedEvents, AClickOnX0SentFromInsideADrawIsHandledAfterTheDraw) {
+    Click(u"X0");
+    simhost::Move(*body, {0.25f, 0.0f, 0.0f}, simhost::Scope::All);
+    ClickInside("MQObj_SetVertex", 2, u"X0");
+    const long long writtenBefore = host().verticesWritten;
+    session.Draw();
+    EXPECT_EQ(host().verticesWritten - writtenBefore, 3);
+    EXPECT_EQ(LargestSeamX(), 0.0f) << "the draw put the whole seam back before the click";
+    EXPECT_FALSE(Down(u"X0")) << "the click disarmed the slot it found armed";
+
+    Click(u"X0");
+    simhost::Move(*body, {0.25f, 0.0f, 0.0f}, simhost::Scope::All);
+    session.Draw();
+    EXPECT_EQ(LargestSeamX(), 0.0f) << "the click recorded the seam where the draw had put it";
+}
+
+TEST_F(NestedEvents, ACaptureSentFromInsideACaptureIsHandledAfterIt) {
+    simhost::Select(*body, {0, 1, 5});
+    ClickInside("MQDoc_IsSelectVertex", 1, u"2", simhost::kCtrl);
+    Click(u"1", simhost::kCtrl);
+    EXPECT_TRUE(Down(u"1"));
+    EXPECT_TRUE(Down(u"2"));
+    simhost::Move(*body, {0.1f, 0.2f, 0.3f}, simhost::Scope::All);
+    const long long writtenBefore = host().verticesWritten;
+    session.Draw();
+    EXPECT_EQ(host().verticesWritten - writtenBefore, 6) << "both slots hold the three selected vertices";
+    EXPECT_EQ(body->vertex(5).position.y, 0.5f);
+}
+
+TEST_F(NestedEvents, AnExitSentFromInsideAnExitEndsThePlugInOnce) {
+    widgets().UserMoves(widgets().PluginWindow(), 300, 200);
+    host().NestInside("MQXmlElem_Value", 1, [&] { session.Exit(); });
+    session.Exit();
+    EXPECT_EQ(widgets().LiveWidgets(), 0);
+    session.Initialize();
+    const simhost::Widget *window = widgets().Find(widgets().PluginWindow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->Int("pos_x"), 300) << "the first exit stored the position, the second found nothing to store";
+    EXPECT_EQ(window->Int("pos_y"), 200);
+}
+
+TEST_F(NestedEvents, AnExitSentFromInsideAClickEndsThePlugInAfterTheClick) {
+    host().NestInside("MQWidget_Value", 1, [&] { session.Exit(); });
+    Click(u"X0");
+    EXPECT_EQ(widgets().LiveWidgets(), 0);
+    session.Initialize();
+    EXPECT_TRUE(Down(u"X0")) << "the click armed the slot before the exit";
+}
+
+TEST_F(NestedEvents, AVertexCountThatShrinksDuringAWalkEndsTheWalk) {
+    simhost::Object &large = simhost::AddGrid(session.document(), "large", 9, 7, 0.1f);
+    ASSERT_EQ(large.VertexCount(), 80);
+    simhost::SelectAll(large);
+    host().NestInside("MQObj_GetVertexCount", 20, [&] {
+        for (int index = 3; index < 80; ++index) large.DeleteVertex(index);
+        large.Compact();
+    });
+    host().NestInside("MQObj_GetVertexCount", 100000, [] {
+        std::fprintf(stderr, "the vertex walk ran past a count that had shrunk to 3, and never ended\n");
+        std::abort();
+    });
+    Click(u"1", simhost::kCtrl);
+    EXPECT_EQ(large.VertexCount(), 3);
+    host().ForgetNests();
+}
+
+}  // namespace
