@@ -57,6 +57,11 @@ public:
     };
     ClickResult LeftClick(int slot, bool ctrl, bool shift, bool buttonWasDown, bool activated, bool asked,
                           bool confirmed, const Document &document);
+    // Whether such a click asks before it changes anything: recording into, or clearing,
+    // a slot that holds pins.
+    bool QuestionDue(int slot, bool ctrl, bool shift) const {
+        return slot != 0 && (ctrl || shift) && !slots[static_cast<size_t>(slot)].pins.empty();
+    }
     // The fix-mode dialog closed on `slot` with these axes free.
     void SetMask(int slot, int32_t mask) { slots[static_cast<size_t>(slot)].mask = mask; }
     // A new document empties every slot; the masks stay.

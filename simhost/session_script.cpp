@@ -9,6 +9,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "host/host_function_list.h"
 #include "simhost/mesh_shapes.h"
 #include "simhost/modelling_tools.h"
 #include "simhost/obj_mesh.h"
@@ -373,6 +374,37 @@ const std::vector<CommandSpec> &Commands() {
              a.End();
              return [](ScriptRunner &r) { r.bench().NewDocument(); };
          }},
+        {"nest", "nest init|exit|activate|deactivate|new|draw|click X0|1|2|3 [ctrl] [shift] inside FUNCTION [call N]",
+         "the modeller sends that event or click from inside the plug-in's Nth call (default the first) of the named "
+         "host function, counted from now; the plug-in handles it once its call returns",
+         "nest new inside MQObj_SetVertex call 2",
+         [](Args &a) -> Action {
+             NestedAction action;
+             using Kind = NestedAction::Kind;
+             constexpr Kind kinds[] = {Kind::Initialize,  Kind::Exit, Kind::Activate, Kind::Deactivate,
+                                       Kind::NewDocument, Kind::Draw, Kind::Click};
+             action.kind = kinds[a.OneOf("event", {"init", "exit", "activate", "deactivate", "new", "draw", "click"})];
+             if (action.kind == Kind::Click) {
+                 action.label = a.Word("button");
+                 while (!a.AtEnd() && Lower(a.Peek()) != "inside") {
+                     (a.OneOf("key", {"ctrl", "shift"}) == 0 ? action.ctrl : action.shift) = true;
+                 }
+             }
+             a.OneOf("word", {"inside"});
+             const std::string function = a.Word("host function");
+             const auto &known = stelmarin::host::kHostFunctions;
+             if (std::none_of(std::begin(known), std::end(known),
+                              [&](const auto &info) { return function == info.name; })) {
+                 a.Fail("\"" + function + "\" is not a host function");
+             }
+             long long call = 1;
+             if (a.Optional("call")) call = a.Int("call", 1, 1 << 30);
+             a.End();
+             return [=](ScriptRunner &r) {
+                 if (action.kind == Kind::Click) r.bench().SlotOf(action.label);
+                 r.bench().NestInside(function, call, action);
+             };
+         }},
         // The plug-in's window.
         {"click", "click X0|1|2|3 [ctrl] [shift]",
          "a left click on a slot button, with Control and Shift held as given", "click 1 ctrl",
@@ -393,6 +425,11 @@ const std::vector<CommandSpec> &Commands() {
                  if (asked.size() > questions) {
                      Said(r, "asked \"" + Narrow(asked.back().message) + "\", answered " +
                                  (asked.back().answer == 1 ? "OK" : "Cancel"));
+                 }
+                 // Something the modeller sent nested in the click may have ended the plug-in.
+                 if (r.bench().widgets().PluginWindow() == 0) {
+                     Said(r, "the plug-in's window is gone");
+                     return;
                  }
                  Said(r, "button " + label + " " + (r.bench().ButtonDown(label) ? "down" : "up"));
              };
@@ -552,7 +589,7 @@ const std::vector<CommandSpec> &Commands() {
          [](Args &a) -> Action {
              a.End();
              return [](ScriptRunner &r) {
-                 const DrawOutcome &outcome = r.bench().Draw();
+                 const DrawOutcome outcome = r.bench().Draw();
                  Said(r, std::to_string(outcome.written) + " vertices written, " + std::to_string(outcome.movedBack) +
                              " moved back, farthest by " + Format(outcome.largestMove));
              };
@@ -915,6 +952,12 @@ StepResult ScriptRunner::Finish(const std::string &where) {
     }
     if (bench_->widgets().DiscardAnswers() > 0) {
         out_ << where << ": an answer was left over: the plug-in asked no question for it\n";
+        result = StepResult::Failed;
+    }
+    if (const size_t waiting = bench_->NestsWaiting(); waiting > 0) {
+        out_ << where << ": " << waiting
+             << " nested event(s) left over: the plug-in never made the call they wait for\n";
+        bench_->host().ForgetNests();
         result = StepResult::Failed;
     }
     // The modeller always tells the plug-in it is closing, then keeps its settings.

@@ -20,10 +20,24 @@ std::string Plural(size_t count, const char *one, const char *many) {
 Workbench::Workbench(const std::string &pluginPath, const std::string &settingsFile)
     : session_(pluginPath, settingsFile) {}
 
+void Workbench::Initialize() {
+    session_.Initialize();
+    ExpectButtons(false);
+    SettleNested();
+}
+
+void Workbench::Exit() {
+    session_.Exit();
+    buttonsDue_.clear();
+    SettleNested();
+}
+
 void Workbench::NewDocument() {
     session_.NewDocument();
     ledger_.ClearAll();
     lastDraw_.reset();
+    ExpectButtons(false);
+    SettleNested();
 }
 
 void Workbench::Activate(bool on) {
@@ -34,6 +48,7 @@ void Workbench::Activate(bool on) {
         host().Report(std::string("activation: the plug-in answered ") + (answer != 0 ? "on" : "off") +
                       (hasWindow ? " with its window there" : " without a window"));
     }
+    SettleNested();
 }
 
 int Workbench::SlotOf(const std::string &label) const {
@@ -60,25 +75,140 @@ bool Workbench::ButtonDown(const std::string &label) const {
 }
 
 void Workbench::ClickSlot(const std::string &label, bool ctrl, bool shift) {
-    const int slot = SlotOf(label);
     const int32_t button = ButtonFor(label);
-    WidgetHost &widgets = this->widgets();
     const bool wasDown = ButtonDown(label);
-    const size_t questionsBefore = widgets.questions.size();
-    const int32_t modifiers = (ctrl ? kCtrl : 0) | (shift ? kShift : 0);
-    widgets.LeftClick(button, modifiers);
-    const bool asked = widgets.questions.size() > questionsBefore;
-    const bool confirmed = asked && widgets.questions.back().answer == 1;
-    const auto result = ledger_.LeftClick(slot, ctrl, shift, wasDown, activated_, asked, confirmed, document());
-    if (asked != result.expectedQuestion) {
-        host().Report("click on " + label + ": the plug-in " + (asked ? "asked a question" : "asked nothing") +
-                      " where the slot's contents called for " + (asked ? "none" : "one"));
+    widgets().LeftClick(button, (ctrl ? kCtrl : 0) | (shift ? kShift : 0));
+    SettleClick({{NestedAction::Kind::Click, label, ctrl, shift}, true, wasDown, {}, 0});
+    SettleNested();
+}
+
+Workbench::Asked Workbench::TakeQuestion(bool due) {
+    const auto &questions = widgets().questions;
+    if (!due || questionsSettled_ >= questions.size()) return {};
+    return {true, questions[questionsSettled_++].answer == 1};
+}
+
+void Workbench::SettleClick(const Delivered &click) {
+    const NestedAction &action = click.action;
+    const int slot = SlotOf(action.label);
+    const bool due = ledger_.QuestionDue(slot, action.ctrl, action.shift);
+    const Asked asked = TakeQuestion(due);
+    const auto result = ledger_.LeftClick(slot, action.ctrl, action.shift, click.wasDown, activated_, asked.asked,
+                                          asked.confirmed, document());
+    if (due && !asked.asked) {
+        host().Report("click on " + action.label +
+                      ": the plug-in asked nothing where the slot's contents called for a question");
     }
-    const Widget *after = widgets.Find(button);
-    if (result.buttonDown >= 0 && after != nullptr && after->Flag("down") != (result.buttonDown == 1)) {
-        host().Report("click on " + label + ": the button is " + (after->Flag("down") ? "down" : "up") +
-                      " where the slot is " + (result.buttonDown == 1 ? "armed" : "disarmed"));
+    if (result.buttonDown >= 0) buttonsDue_[slot] = result.buttonDown == 1;
+}
+
+void Workbench::ExpectButtons(bool down) {
+    buttonsDue_.clear();
+    for (int slot = 0; slot < kSlots; ++slot) {
+        buttonsDue_[slot] = down || ledger_.slots[static_cast<size_t>(slot)].armed;
     }
+}
+
+void Workbench::CheckButtons() {
+    const WidgetHost &widgets = session_.host().widgets;
+    if (widgets.PluginWindow() == 0) return;
+    for (const auto &[slot, down] : buttonsDue_) {
+        const Widget *button = widgets.Find(widgets.ButtonLabelled(Wide(kSlotLabels[slot])));
+        if (button == nullptr || button->Flag("down") == down) continue;
+        host().Report("click on " + std::string(kSlotLabels[slot]) + ": the button is " +
+                      (button->Flag("down") ? "down" : "up") + " where the slot is " + (down ? "armed" : "disarmed"));
+    }
+    buttonsDue_.clear();
+}
+
+void Workbench::NestInside(const std::string &function, long long call, NestedAction action) {
+    session_.host().NestInside(function, call, [this, action] { Deliver(action); });
+}
+
+void Workbench::Deliver(const NestedAction &action) {
+    Delivered delivered{action, widgets().PluginWindow() != 0, false, {}, host().verticesWritten};
+    switch (action.kind) {
+        case NestedAction::Kind::Initialize:
+            session_.Initialize();
+            break;
+        case NestedAction::Kind::Exit:
+            session_.Exit();
+            break;
+        case NestedAction::Kind::Activate:
+        case NestedAction::Kind::Deactivate:
+            session_.Activate(action.kind == NestedAction::Kind::Activate);
+            break;
+        case NestedAction::Kind::NewDocument:
+            session_.NewDocument();
+            break;
+        case NestedAction::Kind::Draw:
+            delivered.before = Positions(document());
+            session_.Draw();
+            break;
+        case NestedAction::Kind::Click: {
+            const WidgetHost &widgets = session_.host().widgets;
+            const int32_t window = widgets.PluginWindow();
+            const int32_t button = widgets.ButtonLabelled(Wide(action.label));
+            if (window == 0 || !widgets.IsShown(window) || button == 0) {
+                this->widgets().scriptErrors.push_back("nested click on " + action.label +
+                                                       ": the plug-in's window does not show that button");
+                return;
+            }
+            delivered.wasDown = ButtonDown(action.label);
+            this->widgets().LeftClick(button, (action.ctrl ? kCtrl : 0) | (action.shift ? kShift : 0));
+            break;
+        }
+    }
+    delivered_.push_back(std::move(delivered));
+}
+
+void Workbench::SettleNested() {
+    // The plug-in holds what came nested until its outermost call returns, then handles
+    // it in order; so does the ledger.
+    std::vector<Delivered> delivered;
+    delivered.swap(delivered_);
+    for (Delivered &nested : delivered) {
+        switch (nested.action.kind) {
+            case NestedAction::Kind::Initialize:
+                ExpectButtons(false);
+                break;
+            case NestedAction::Kind::Exit:
+                buttonsDue_.clear();
+                break;
+            case NestedAction::Kind::Activate:
+            case NestedAction::Kind::Deactivate:
+                if (widgets().PluginWindow() != 0) activated_ = nested.action.kind == NestedAction::Kind::Activate;
+                break;
+            case NestedAction::Kind::NewDocument:
+                ledger_.ClearAll();
+                lastDraw_.reset();
+                ExpectButtons(false);
+                break;
+            case NestedAction::Kind::Draw:
+                SettleDraw(nested);
+                break;
+            case NestedAction::Kind::Click:
+                SettleClick(nested);
+                break;
+        }
+    }
+    const size_t asked = widgets().questions.size();
+    if (questionsSettled_ < asked) {
+        host().Report("the plug-in asked " + Plural(asked - questionsSettled_, "question", "questions") +
+                      " where the slots' contents called for none");
+        questionsSettled_ = asked;
+    }
+    CheckButtons();
+}
+
+void Workbench::SettleDraw(const Delivered &draw) {
+    DrawOutcome outcome = CompareDraw(document(), draw.before, ledger_.Expected(document()), activated_);
+    for (const auto &disagreement : outcome.disagreements) host().Report("nested draw: " + disagreement);
+    // Nested in a draw, it ran before that draw returned, and was counted with it: the
+    // two are one redraw to the user.
+    if (drawing_) return;
+    outcome.written = host().verticesWritten - draw.writtenBefore;
+    lastDraw_ = std::move(outcome);
 }
 
 int32_t Workbench::DialogToggleMask() const {
@@ -136,6 +266,7 @@ void Workbench::RightClickSlot(const std::string &label, int32_t screenX, int32_
         throw ActionError("the dialog closed with " + Plural(unused, "action", "actions") + " of the script left over");
     }
     if (mask) ledger_.SetMask(slot, *mask);
+    SettleNested();
 }
 
 void Workbench::CloseWindow() {
@@ -144,25 +275,32 @@ void Workbench::CloseWindow() {
     const bool shown = widgets().IsShown(window);
     widgets().UserCloses(window);
     if (shown) activated_ = false;
+    SettleNested();
 }
 
 void Workbench::MoveWindow(int32_t x, int32_t y) {
     const int32_t window = widgets().PluginWindow();
     if (window == 0) throw ActionError("the plug-in has no window to move");
     widgets().UserMoves(window, x, y);
+    SettleNested();
 }
 
-const DrawOutcome &Workbench::Draw() {
-    const auto before = Positions(document());
-    const auto expected = ledger_.Expected(document());
+DrawOutcome Workbench::Draw() {
+    // The document drawn: one sent nested may replace it before the draw returns.
+    const Document &drawn = document();
+    const auto before = Positions(drawn);
+    const auto expected = ledger_.Expected(drawn);
     const bool active = activated_;
     const long long writtenBefore = host().verticesWritten;
     session_.Draw();
-    DrawOutcome outcome = CompareDraw(document(), before, expected, active);
+    DrawOutcome outcome = CompareDraw(drawn, before, expected, active);
     outcome.written = host().verticesWritten - writtenBefore;
     for (const auto &disagreement : outcome.disagreements) host().Report("draw: " + disagreement);
-    lastDraw_ = std::move(outcome);
-    return *lastDraw_;
+    lastDraw_ = outcome;
+    drawing_ = true;
+    SettleNested();
+    drawing_ = false;
+    return outcome;
 }
 
 std::string Workbench::Report() const {

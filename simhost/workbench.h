@@ -3,6 +3,7 @@
 // every draw did. Scripts, the demo and long random sessions all work through it.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -28,6 +29,15 @@ struct DialogAction {
     int32_t key = 0;  // the key pressed: 27, 88, 89 or 90
 };
 
+// What the modeller sends from inside one of its own host functions, while the plug-in
+// is calling it.
+struct NestedAction {
+    enum class Kind { Initialize, Exit, Activate, Deactivate, NewDocument, Draw, Click } kind = Kind::Draw;
+    std::string label;  // the slot button of a click
+    bool ctrl = false;
+    bool shift = false;
+};
+
 class Workbench {
 public:
     Workbench(const std::string &pluginPath, const std::string &settingsFile);
@@ -41,9 +51,9 @@ public:
 
     // The plug-in's life, as the modeller drives it.
     void Start() { session_.Start(); }
-    void Initialize() { session_.Initialize(); }
+    void Initialize();
     void Activate(bool on);
-    void Exit() { session_.Exit(); }
+    void Exit();
     // Whether the plug-in counts as active by its published rules: switched on or off
     // only while it has a window, switched off when the user closes that window. Draws
     // pin while it is set, whatever the host was last told.
@@ -66,8 +76,14 @@ public:
     bool ButtonDown(const std::string &label) const;
 
     // A view is drawn; what it did is checked against the ledger and kept.
-    const DrawOutcome &Draw();
+    DrawOutcome Draw();
     const std::optional<DrawOutcome> &lastDraw() const { return lastDraw_; }
+
+    // The modeller sends `action` from inside the plug-in's `call`th call of host
+    // function `function`, counted from now. The plug-in handles it once its outermost
+    // call returns, and so does the ledger: after the action during which it came.
+    void NestInside(const std::string &function, long long call, NestedAction action);
+    size_t NestsWaiting() const { return session_.host().NestsWaiting(); }
 
     // Per slot, the last draw and the centre line, in plain text.
     std::string Report() const;
@@ -80,13 +96,44 @@ public:
     const std::vector<std::string> &violations() { return session_.host().violations; }
 
 private:
+    // A nested action the host has delivered, waiting for the ledger.
+    struct Delivered {
+        NestedAction action;
+        bool hasWindow = false;
+        bool wasDown = false;
+        std::map<std::pair<int, int>, MQPoint> before;  // positions when a draw came
+        long long writtenBefore = 0;
+    };
+
     int32_t ButtonFor(const std::string &label) const;
     int32_t DialogToggleMask() const;
+    void Deliver(const NestedAction &action);
+    // Brings the ledger up to date with the nested actions delivered during the last
+    // action, in the order the plug-in handled them, then checks the buttons and the
+    // questions against it. `questionsTaken` is how many questions the last action
+    // itself accounted for.
+    void SettleNested();
+    void SettleClick(const Delivered &click);
+    void SettleDraw(const Delivered &draw);
+    // A click's question, taken in turn from those the plug-in asked.
+    struct Asked {
+        bool asked = false;
+        bool confirmed = false;
+    };
+    Asked TakeQuestion(bool due);
+    // The pressed state each slot button should show once the action is settled.
+    void ExpectButtons(bool down);
+    void CheckButtons();
 
     Session session_;
     PinLedger ledger_;
     std::optional<DrawOutcome> lastDraw_;
     bool activated_ = false;
+    std::vector<Delivered> delivered_;
+    // The questions the ledger has accounted for, and so the next one due.
+    size_t questionsSettled_ = 0;
+    std::map<int, bool> buttonsDue_;
+    bool drawing_ = false;  // a draw is being settled
 };
 
 }  // namespace simhost
