@@ -88,17 +88,27 @@ TEST_F(NestedEvents, AClickOnX0SentFromInsideADrawIsHandledAfterTheDraw) {
     EXPECT_EQ(LargestSeamX(), 0.0f) << "the click recorded the seam where the draw had put it";
 }
 
-TEST_F(NestedEvents, ACaptureSentFromInsideACaptureIsHandledAfterIt) {
+TEST_F(NestedEvents, ACaptureOfAnotherObjectSentFromInsideACaptureIsHandledAfterIt) {
+    simhost::Object &other = simhost::AddGrid(session.document(), "other", 2, 1, 0.5f);
+    session.document().currentObject = session.document().IndexOf(body);
     simhost::Select(*body, {0, 1, 5});
-    ClickInside("MQDoc_IsSelectVertex", 1, u"2", simhost::kCtrl);
+    simhost::Select(other, {0, 1});
+    host().NestInside("MQDoc_IsSelectVertex", 1, [&] {
+        session.document().currentObject = session.document().IndexOf(&other);
+        widgets().ScriptAnswer(1);
+        Click(u"1", simhost::kCtrl);
+    });
     Click(u"1", simhost::kCtrl);
+    ASSERT_EQ(widgets().questions.size(), 1u);
+    EXPECT_EQ(widgets().questions.back().message, u"Overwrite?") << "the second capture found the first one's pins";
     EXPECT_TRUE(Down(u"1"));
-    EXPECT_TRUE(Down(u"2"));
     simhost::Move(*body, {0.1f, 0.2f, 0.3f}, simhost::Scope::All);
+    simhost::Move(other, {0.1f, 0.2f, 0.3f}, simhost::Scope::All);
     const long long writtenBefore = host().verticesWritten;
     session.Draw();
-    EXPECT_EQ(host().verticesWritten - writtenBefore, 6) << "both slots hold the three selected vertices";
+    EXPECT_EQ(host().verticesWritten - writtenBefore, 5) << "the slot holds the selections of both objects";
     EXPECT_EQ(body->vertex(5).position.y, 0.5f);
+    EXPECT_EQ(other.vertex(1).position.x, 0.0f);
 }
 
 TEST_F(NestedEvents, AnExitSentFromInsideAnExitEndsThePlugInOnce) {
