@@ -148,4 +148,23 @@ TEST_F(NestedEvents, AVertexCountThatShrinksDuringAWalkEndsTheWalk) {
     host().ForgetNests();
 }
 
+TEST(NestingHost, AReplacedDocumentServesOnlyTheCallThatHeldIt) {
+    simhost::Host host;
+    simhost::SetActiveHost(&host);
+    simhost::AddGrid(host.document(), "g", 2, 2, 1.0f);
+    const MQDocument old = host.DocumentHandle();
+    {
+        simhost::Host::PluginCall call(host);
+        host.NewDocument();
+        EXPECT_EQ(host.GetObjectCount(old), 1) << "the call that was given the handle may finish with it";
+    }
+    EXPECT_THAT(host.violations, IsEmpty());
+    {
+        simhost::Host::PluginCall call(host);
+        EXPECT_EQ(host.GetObjectCount(old), 0);
+    }
+    EXPECT_THAT(host.violations, ::testing::ElementsAre("MQDoc_GetObjectCount: not the open document"));
+    simhost::SetActiveHost(nullptr);
+}
+
 }  // namespace

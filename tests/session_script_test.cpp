@@ -110,6 +110,19 @@ TEST_F(SessionScript, APlugInThatMisbehavesOnDrawFailsTheSession) {
     EXPECT_NE(output.str().find("test.session:2: the plug-in misbehaved"), std::string::npos) << output.str();
 }
 
+TEST_F(SessionScript, NestedEventsAreSettledAfterTheirStepAndOneNeverSentFailsTheSession) {
+    for (const char *line : {"nest click 1 inside MQ_Nothing", "nest new MQObj_SetVertex", "nest new inside",
+                             "nest new inside MQObj_SetVertex call 0", "nest rightclick 1 inside MQWidget_Value"}) {
+        EXPECT_THROW(simhost::ParseScriptLine(line), simhost::ScriptSyntaxError) << line;
+    }
+    EXPECT_EQ(Run("make grid g 4 2\ninit\nactivate\nclick X0\nmove 0.5 0 0 all\n"
+                  "nest new inside MQObj_SetVertex call 2\ndraw\nexpect pins X0 0\nexpect button X0 up\n"
+                  "nest draw inside MQObj_SetVertex\n"),
+              StepResult::Failed);
+    EXPECT_NE(output.str().find("test.session:10: 1 nested event(s) left over"), std::string::npos) << output.str();
+    EXPECT_EQ(output.str().find("misbehaved"), std::string::npos) << output.str();
+}
+
 // The ledger's check of a draw, on a document changed by hand as a plug-in would.
 class DrawCheck : public ::testing::Test {
 protected:
