@@ -42,10 +42,12 @@ public:
         simhost::AddGrid(host.document(), "other", 2, 2, 0.25f);
     }
 
-    // One action of the host or the user, as the input picks it.
-    std::function<void()> Pick(fuzzing::Input &input) {
-        const uint8_t what = input.Byte();
-        switch (what % 14) {
+    static constexpr int kActions = 14;
+    static constexpr int kShrink = 13;
+
+    // One action of the host or the user, as the input picks it with `what`.
+    std::function<void()> Pick(uint8_t what, fuzzing::Input &input) {
+        switch (what % kActions) {
             case 0:
                 return [this] { Event(1, nullptr); };
             case 1:
@@ -122,11 +124,16 @@ public:
         }
     }
 
-    void Nest(fuzzing::Input &input, std::function<void()> action) {
+    // `action` from inside the Nth call of a host function. A count changes where the
+    // plug-in reads it: an object that shrinks between two of its reads leaves the plug-in
+    // no way to know, and no host does that to a caller.
+    void Nest(fuzzing::Input &input, std::function<void()> action, bool changesCount) {
         const uint8_t where = input.Byte();
         const long long call = 1 + input.Byte() % 48;
-        host_.NestInside(kCalled[where % kCalled.size()], call, std::move(action));
+        host_.NestInside(changesCount ? "MQObj_GetVertexCount" : kCalled[where % kCalled.size()], call,
+                         std::move(action));
     }
+    static bool ChangesCount(uint8_t what) { return what % kActions == kShrink; }
 
     void Check(const char *after) {
         fuzzing::RequireClean(host_);
@@ -174,9 +181,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         Modeller modeller(host, plugin);
         for (int actions = 0; actions < 24 && !input.Empty(); ++actions) {
             const bool nested = input.Byte() < 96;
-            std::function<void()> action = modeller.Pick(input);
+            const uint8_t what = input.Byte();
+            std::function<void()> action = modeller.Pick(what, input);
             if (nested) {
-                modeller.Nest(input, std::move(action));
+                modeller.Nest(input, std::move(action), Modeller::ChangesCount(what));
                 continue;
             }
             action();

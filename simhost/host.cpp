@@ -1,5 +1,6 @@
 #include "simhost/host.h"
 
+#include "host/widgets.h"
 #include "simhost/platform.h"
 
 #include <cstdio>
@@ -45,12 +46,12 @@ void Host::NewDocument() {
     // A host that replaces its document from inside one of its own functions leaves the
     // plug-in holding the old handle until its call returns; using it until then is no
     // fault of the plug-in's.
-    if (pluginCallDepth_ > 0) replacedDuringCall_ = document_.get();
+    if (pluginCallDepth_ > 0) replacedDuringCall_.push_back(document_.get());
     retired_.push_back(std::move(document_));
     document_ = std::make_unique<Document>();
 }
 
-void Host::EndOfPluginCall() { replacedDuringCall_ = nullptr; }
+void Host::EndOfPluginCall() { replacedDuringCall_.clear(); }
 
 void Host::NestInside(std::string function, long long call, std::function<void()> deliver) {
     nests_.push_back({std::move(function), call, std::move(deliver)});
@@ -59,6 +60,11 @@ void Host::NestInside(std::string function, long long call, std::function<void()
 void Host::Enter(const char *function) {
     if (pluginCallDepth_ == 0) Violation(function, "called while the host was not inside a call to the plug-in");
     if (nests_.empty()) return;
+    // The plug-in is inside this call: what is delivered now is nested in it.
+    for (auto &deliver : DueNests(function)) deliver();
+}
+
+std::vector<std::function<void()>> Host::DueNests(const char *function) {
     std::vector<std::function<void()>> due;
     for (auto nest = nests_.begin(); nest != nests_.end();) {
         if (nest->function == function && --nest->call <= 0) {
@@ -68,20 +74,23 @@ void Host::Enter(const char *function) {
             ++nest;
         }
     }
-    // The plug-in is inside this call: what is delivered now is nested in it.
-    for (auto &deliver : due) deliver();
+    return due;
 }
 
 Document *Host::OpenDocument(MQDocument doc) const {
     if (doc == Handle(document_.get())) return document_.get();
-    if (replacedDuringCall_ != nullptr && doc == Handle(replacedDuringCall_)) return replacedDuringCall_;
+    for (Document *replaced : replacedDuringCall_) {
+        if (doc == Handle(replaced)) return replaced;
+    }
     return nullptr;
 }
 
 Object *Host::OpenObject(MQObject obj) const {
     auto *object = reinterpret_cast<Object *>(obj);
     if (document_->Owns(object)) return object;
-    if (replacedDuringCall_ != nullptr && replacedDuringCall_->Owns(object)) return object;
+    for (const Document *replaced : replacedDuringCall_) {
+        if (replaced->Owns(object)) return object;
+    }
     return nullptr;
 }
 
@@ -275,9 +284,27 @@ int Host::XmlElementValue(MQXmlElement element, int code, void *record) {
 }
 
 int Host::WidgetValue(int widgetID, int code, MQOption *options) {
-    Enter("MQWidget_Value");
+    if (!WaitsOnUser(code, options)) {
+        Enter("MQWidget_Value");
+        if (trace.Recording()) trace.Record("MQWidget_Value", Args({Int(widgetID), Int(code)}));
+        return widgets.Value(widgetID, code, options);
+    }
+    // A message box or a modal run: what the host sends from inside it comes while it is
+    // up, after the plug-in's request was taken as it stood.
+    if (pluginCallDepth_ == 0)
+        Violation("MQWidget_Value", "called while the host was not inside a call to the plug-in");
+    std::vector<std::function<void()>> due = DueNests("MQWidget_Value");
     if (trace.Recording()) trace.Record("MQWidget_Value", Args({Int(widgetID), Int(code)}));
-    return widgets.Value(widgetID, code, options);
+    const int answer = widgets.Value(widgetID, code, options);
+    for (auto &deliver : due) deliver();
+    return answer;
+}
+
+bool Host::WaitsOnUser(int code, const MQOption *options) {
+    if (code != stelmarin::kWidgetCommand || options == nullptr || options->name == nullptr) return false;
+    if (std::string(options->name) != "type" || options->value == nullptr) return false;
+    const std::string type = static_cast<const char *>(options->value);
+    return type == "messagebox" || type == "modal";
 }
 
 void Host::UntypedCalled(const char *function) {

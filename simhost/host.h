@@ -107,6 +107,11 @@ public:
 
 private:
     void Enter(const char *function);
+    // The nested deliveries whose call this is, taken off the list.
+    std::vector<std::function<void()>> DueNests(const char *function);
+    // A widget message that shows the user something and waits: a message box or a
+    // modal run.
+    static bool WaitsOnUser(int code, const MQOption *options);
     void Violation(const char *function, const std::string &what);
     Document *CheckDocument(const char *function, MQDocument doc);
     Object *CheckObject(const char *function, MQObject obj);
@@ -128,8 +133,8 @@ private:
     std::unique_ptr<Document> document_;
     // Earlier documents stay allocated, so that a stale handle is recognised as such.
     std::vector<std::unique_ptr<Document>> retired_;
-    // Replaced while the plug-in was inside a call, which still holds its handle.
-    Document *replacedDuringCall_ = nullptr;
+    // Replaced while the plug-in was inside a call, which still holds their handles.
+    std::vector<Document *> replacedDuringCall_;
     int pluginCallDepth_ = 0;
     std::vector<Nest> nests_;
 };
