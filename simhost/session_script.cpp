@@ -12,6 +12,7 @@
 #include "simhost/mesh_shapes.h"
 #include "simhost/modelling_tools.h"
 #include "simhost/obj_mesh.h"
+#include "simhost/safe_write.h"
 #include "simhost/settings_tree.h"
 #include "simhost/widget_host.h"
 #include "simhost/workbench.h"
@@ -696,10 +697,11 @@ const std::vector<CommandSpec> &Commands() {
                  for (std::string line; std::getline(lines, line);) Said(r, line);
                  if (!file) return;
                  const std::string path = r.OutputPath(*file);
-                 std::ofstream stream(path, std::ios::binary | std::ios::trunc);
-                 stream << text;
-                 stream.close();
-                 if (!stream) throw StepBadInput("cannot write the report to " + path);
+                 try {
+                     WriteWholeFile(path, text);
+                 } catch (const WriteError &error) {
+                     throw StepBadInput(error.what());
+                 }
                  Said(r, "report written to " + path);
              };
          }},
