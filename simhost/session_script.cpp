@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
+#include <system_error>
 
 #include "simhost/mesh_shapes.h"
 #include "simhost/modelling_tools.h"
@@ -829,9 +831,16 @@ std::string ScriptRunner::OutputPath(const std::string &path) {
 }
 
 StepResult ScriptRunner::RunFile(const std::string &path) {
+    std::error_code ignored;
+    if (fs::is_directory(path, ignored)) {
+        out_ << "the session file '" << path << "' is a folder\n";
+        return StepResult::BadInput;
+    }
+    errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        out_ << path << ": cannot open the session file\n";
+        out_ << "cannot open the session file '" << path
+             << "': " << std::generic_category().message(errno != 0 ? errno : EIO) << "\n";
         return StepResult::BadInput;
     }
     scriptDir_ = fs::path(path).has_parent_path() ? fs::path(path).parent_path().string() : ".";

@@ -1,10 +1,12 @@
 #include "simhost/settings_tree.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 #include "simhost/host.h"
 #include "simhost/platform.h"
@@ -43,8 +45,13 @@ void SettingsTree::Load(const std::string &path) {
         Reset();
         return;
     }
+    if (std::filesystem::is_directory(path, error)) throw SettingsError("the settings file '" + path + "' is a folder");
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw SettingsError("cannot read the settings file '" + path + "'");
+    if (!in) {
+        throw SettingsError("cannot read the settings file '" + path +
+                            "': " + std::generic_category().message(errno != 0 ? errno : EIO));
+    }
     std::stringstream content;
     content << in.rdbuf();
     const std::string bytes = content.str();

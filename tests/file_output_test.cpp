@@ -1,6 +1,7 @@
 // Every file simhost writes is replaced whole or not at all: a write that fails leaves the
 // previous file as it was and nothing beside it, and says which of the user's files it
-// could not write and the system's reason.
+// could not write and the system's reason. A folder where simhost reads a file is named as
+// a folder.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -102,6 +103,13 @@ protected:
         return names;
     }
 
+    StepResult Run(const std::string &script) {
+        const fs::path file = dir / "test.session";
+        Put(file, script);
+        ScriptRunner runner(settings, output);
+        return runner.RunFile(file.string());
+    }
+
     struct Writer {
         std::string what;
         std::function<void(const std::string &)> write;
@@ -147,6 +155,25 @@ TEST_F(FileOutput, AWriteOntoAFolderOrIntoAMissingOneFailsNamingTheUsersFile) {
     EXPECT_THAT(output.str(), HasSubstr("stdin:1: cannot write '" + (out / "taken").string() +
                                         "': " + Reason(std::errc::is_a_directory)));
     EXPECT_THAT(Names(out), ElementsAre("taken"));
+}
+
+TEST_F(FileOutput, AFolderWhereAFileIsReadIsNamedAsAFolder) {
+    const fs::path folder = dir / "folder.xml";
+    fs::create_directories(folder);
+    EXPECT_EQ(ErrorOf([&] { SettingsTree().Load(folder.string()); }),
+              "the settings file '" + folder.string() + "' is a folder");
+
+    EXPECT_EQ(Run("load folder.xml\n"), StepResult::BadInput);
+    EXPECT_THAT(output.str(), HasSubstr("test.session:1: " + folder.string() + ": is a folder, not a file"));
+
+    ScriptRunner runner(settings, output);
+    EXPECT_EQ(runner.RunFile(folder.string()), StepResult::BadInput);
+    EXPECT_THAT(output.str(), HasSubstr("the session file '" + folder.string() + "' is a folder"));
+
+    settings.settingsFile = folder.string();
+    EXPECT_EQ(Run("make grid g 2 2\n"), StepResult::BadInput);
+    EXPECT_THAT(output.str(), HasSubstr("test.session:1: the settings file '" + folder.string() + "' is a folder"));
+    EXPECT_TRUE(fs::is_empty(folder));
 }
 
 #if !defined(_WIN32)
