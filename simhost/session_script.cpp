@@ -863,7 +863,12 @@ StepResult ScriptRunner::RunFile(const std::string &path) {
     for (const auto &[where, command] : commands) {
         if (!command.quiet) out_ << "> " << command.text << "\n";
         const StepResult result = Run(command, where);
-        if (result != StepResult::Ok) return result;
+        if (result != StepResult::Ok) {
+            // The session stops, but the modeller closes as it always does; what goes wrong
+            // then is reported, and the step's failure stays the session's outcome.
+            Close(where);
+            return result;
+        }
     }
     return Finish(path + ":" + std::to_string(number));
 }
@@ -928,13 +933,19 @@ StepResult ScriptRunner::Finish(const std::string &where) {
         out_ << where << ": an answer was left over: the plug-in asked no question for it\n";
         result = StepResult::Failed;
     }
+    const StepResult closed = Close(where);
+    return result != StepResult::Ok ? result : closed;
+}
+
+StepResult ScriptRunner::Close(const std::string &where) {
+    if (!bench_) return StepResult::Ok;
     // The modeller always tells the plug-in it is closing, then keeps its settings.
     const size_t violationsBefore = bench_->violations().size();
     if (pending_->initialized) {
         bench_->Exit();
         pending_->initialized = false;
     }
-    if (Problems(where, violationsBefore) != StepResult::Ok) result = StepResult::Failed;
+    StepResult result = Problems(where, violationsBefore);
     try {
         bench_->session().SaveSettings();
     } catch (const std::exception &error) {
