@@ -14,6 +14,8 @@
 #define TINYOBJLOADER_IMPLEMENTATION
 #include <tiny_obj_loader.h>
 
+#include "simhost/safe_write.h"
+
 namespace simhost {
 
 namespace {
@@ -433,25 +435,10 @@ std::vector<int> LoadObj(const std::string &path, Document &document) {
 }
 
 void SaveObj(const std::string &path, const Document &document) {
-    const std::string text = ObjText(document);
-    const fs::path target(path);
-    fs::path temporary = target;
-    temporary += ".saving";
-    std::error_code error;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        if (out) out.close();
-        if (!out) {
-            fs::remove(temporary, error);
-            throw MeshError(path + ": cannot be written");
-        }
-    }
-    fs::rename(temporary, target, error);
-    if (error) {
-        const std::string reason = error.message();
-        fs::remove(temporary, error);
-        throw MeshError(path + ": cannot be replaced: " + reason);
+    try {
+        WriteWholeFile(path, ObjText(document));
+    } catch (const WriteError &error) {
+        throw MeshError(error.what());
     }
 }
 

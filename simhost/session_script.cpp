@@ -2,17 +2,20 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
+#include <system_error>
 
 #include "host/host_function_list.h"
 #include "simhost/mesh_shapes.h"
 #include "simhost/modelling_tools.h"
 #include "simhost/obj_mesh.h"
+#include "simhost/safe_write.h"
 #include "simhost/settings_tree.h"
 #include "simhost/widget_host.h"
 #include "simhost/workbench.h"
@@ -733,10 +736,11 @@ const std::vector<CommandSpec> &Commands() {
                  for (std::string line; std::getline(lines, line);) Said(r, line);
                  if (!file) return;
                  const std::string path = r.OutputPath(*file);
-                 std::ofstream stream(path, std::ios::binary | std::ios::trunc);
-                 stream << text;
-                 stream.close();
-                 if (!stream) throw StepBadInput("cannot write the report to " + path);
+                 try {
+                     WriteWholeFile(path, text);
+                 } catch (const WriteError &error) {
+                     throw StepBadInput(error.what());
+                 }
                  Said(r, "report written to " + path);
              };
          }},
@@ -864,9 +868,16 @@ std::string ScriptRunner::OutputPath(const std::string &path) {
 }
 
 StepResult ScriptRunner::RunFile(const std::string &path) {
+    std::error_code ignored;
+    if (fs::is_directory(path, ignored)) {
+        out_ << "the session file '" << path << "' is a folder\n";
+        return StepResult::BadInput;
+    }
+    errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        out_ << path << ": cannot open the session file\n";
+        out_ << "cannot open the session file '" << path
+             << "': " << std::generic_category().message(errno != 0 ? errno : EIO) << "\n";
         return StepResult::BadInput;
     }
     scriptDir_ = fs::path(path).has_parent_path() ? fs::path(path).parent_path().string() : ".";
@@ -889,7 +900,12 @@ StepResult ScriptRunner::RunFile(const std::string &path) {
     for (const auto &[where, command] : commands) {
         if (!command.quiet) out_ << "> " << command.text << "\n";
         const StepResult result = Run(command, where);
-        if (result != StepResult::Ok) return result;
+        if (result != StepResult::Ok) {
+            // The session stops, but the modeller closes as it always does; what goes wrong
+            // then is reported, and the step's failure stays the session's outcome.
+            Close(where);
+            return result;
+        }
     }
     return Finish(path + ":" + std::to_string(number));
 }
@@ -957,16 +973,23 @@ StepResult ScriptRunner::Finish(const std::string &where) {
     if (const size_t waiting = bench_->NestsWaiting(); waiting > 0) {
         out_ << where << ": " << waiting
              << " nested event(s) left over: the plug-in never made the call they wait for\n";
-        bench_->host().ForgetNests();
         result = StepResult::Failed;
     }
+    const StepResult closed = Close(where);
+    return result != StepResult::Ok ? result : closed;
+}
+
+StepResult ScriptRunner::Close(const std::string &where) {
+    if (!bench_) return StepResult::Ok;
+    // What was to come nested in later calls never comes: the modeller is closing.
+    bench_->host().ForgetNests();
     // The modeller always tells the plug-in it is closing, then keeps its settings.
     const size_t violationsBefore = bench_->violations().size();
     if (pending_->initialized) {
         bench_->Exit();
         pending_->initialized = false;
     }
-    if (Problems(where, violationsBefore) != StepResult::Ok) result = StepResult::Failed;
+    StepResult result = Problems(where, violationsBefore);
     try {
         bench_->session().SaveSettings();
     } catch (const std::exception &error) {

@@ -82,6 +82,9 @@ public:
 private:
     StepResult Run(const ScriptCommand &command, const std::string &where);
     StepResult Problems(const std::string &where, size_t violationsBefore);
+    // The modeller closes: the plug-in's exit event if it is running, then the settings
+    // are written back.
+    StepResult Close(const std::string &where);
 
     ScriptSettings settings_;
     std::ostream &out_;

@@ -1,13 +1,16 @@
 #include "simhost/settings_tree.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 #include "simhost/host.h"
 #include "simhost/platform.h"
+#include "simhost/safe_write.h"
 
 namespace simhost {
 
@@ -42,8 +45,13 @@ void SettingsTree::Load(const std::string &path) {
         Reset();
         return;
     }
+    if (std::filesystem::is_directory(path, error)) throw SettingsError("the settings file '" + path + "' is a folder");
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw SettingsError("cannot read the settings file '" + path + "'");
+    if (!in) {
+        throw SettingsError("cannot read the settings file '" + path +
+                            "': " + std::generic_category().message(errno != 0 ? errno : EIO));
+    }
     std::stringstream content;
     content << in.rdbuf();
     const std::string bytes = content.str();
@@ -70,16 +78,13 @@ void SettingsTree::Load(const std::string &path) {
 
 void SettingsTree::Save(const std::string &path) const {
     const std::filesystem::path target(path);
-    std::error_code error;
-    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
-    const std::string temporary = path + ".tmp";
-    if (!document_.save_file(temporary.c_str(), "  ")) {
-        throw SettingsError("cannot write the settings file '" + temporary + "'");
-    }
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        throw SettingsError("cannot replace the settings file '" + path + "'");
+    // A folder that cannot be made shows as the write's own failure, with its reason.
+    std::error_code ignored;
+    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ignored);
+    try {
+        WriteWholeFile(path, Xml());
+    } catch (const WriteError &error) {
+        throw SettingsError(error.what());
     }
 }
 

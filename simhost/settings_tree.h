@@ -23,11 +23,12 @@ class SettingsTree {
 public:
     SettingsTree();
 
-    // Reads the tree from `path`. A missing file gives an empty tree; one that cannot be
-    // read or is not a settings file throws SettingsError naming it, and is left as it is.
+    // Reads the tree from `path`. A missing file gives an empty tree; a folder, or a file
+    // that cannot be read or is not a settings file, throws SettingsError naming it, and is
+    // left as it is.
     void Load(const std::string &path);
-    // Writes the tree to `path` through a temporary file, so that a failed write never
-    // leaves half a file. Throws SettingsError naming it.
+    // Replaces the file at `path` with the tree, whole or not at all, making its folder when
+    // needed. Throws SettingsError naming it and the system's reason.
     void Save(const std::string &path) const;
 
     MQXmlElement Root() { return Handle(root_); }

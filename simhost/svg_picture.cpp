@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <limits>
-#include <stdexcept>
-#include <system_error>
 #include <tuple>
 #include <utility>
+
+#include "simhost/safe_write.h"
 
 namespace simhost {
 
@@ -429,25 +427,6 @@ private:
 
 std::string RenderSvg(const PictureContent &content) { return Writer(content).Render(); }
 
-void WritePicture(const std::string &path, const PictureContent &content) {
-    const std::string svg = RenderSvg(content);
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(svg.data(), static_cast<std::streamsize>(svg.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw std::runtime_error("cannot write the picture '" + path + "'");
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        throw std::runtime_error("cannot replace the picture '" + path + "'");
-    }
-}
+void WritePicture(const std::string &path, const PictureContent &content) { WriteWholeFile(path, RenderSvg(content)); }
 
 }  // namespace simhost

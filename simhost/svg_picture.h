@@ -32,8 +32,8 @@ struct PictureContent {
 // The SVG text of the picture. Deterministic: the same content gives the same bytes.
 std::string RenderSvg(const PictureContent &content);
 
-// Writes the picture to `path`, replacing the file whole; std::runtime_error naming the
-// file when it cannot be written.
+// Replaces the file at `path` with the picture, whole or not at all; WriteError naming the
+// file and the system's reason when it cannot be written.
 void WritePicture(const std::string &path, const PictureContent &content);
 
 }  // namespace simhost

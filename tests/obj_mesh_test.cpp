@@ -10,6 +10,7 @@
 #include <limits>
 #include <random>
 #include <sstream>
+#include <system_error>
 
 namespace simhost {
 namespace {
@@ -194,7 +195,9 @@ TEST_F(ObjMeshTest, SaveReplacesTheFileWholeOrFailsNamingIt) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 
     const std::string nowhere = (folder_ / "no folder" / "out.obj").string();
-    EXPECT_EQ(ErrorOf([&] { SaveObj(nowhere, document_); }), nowhere + ": cannot be written");
+    EXPECT_EQ(
+        ErrorOf([&] { SaveObj(nowhere, document_); }),
+        "cannot write '" + nowhere + "': " + std::make_error_code(std::errc::no_such_file_or_directory).message());
 }
 
 }  // namespace

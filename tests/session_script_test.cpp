@@ -37,6 +37,11 @@ protected:
         return runner.RunFile(file.string());
     }
 
+    std::string SavedSettings() const {
+        std::ifstream saved(settings.settingsFile, std::ios::binary);
+        return {std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()};
+    }
+
     fs::path dir;
     simhost::ScriptSettings settings;
     std::ostringstream output;
@@ -102,6 +107,24 @@ TEST_F(SessionScript, TheModellerTellsThePlugInItIsClosingAndKeepsTheWindowPlace
     std::ifstream saved(dir / "settings.xml");
     const std::string xml((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
     EXPECT_NE(xml.find("300"), std::string::npos) << xml;
+}
+
+TEST_F(SessionScript, AStoppedSessionStillClosesTheModellerAndKeepsTheWindowPlace) {
+    EXPECT_EQ(Run("init\nactivate\nmove window 300 200\nexpect pins X0 5\n"), StepResult::Failed) << output.str();
+    EXPECT_NE(SavedSettings().find("<PosX>300</PosX>"), std::string::npos) << SavedSettings();
+    EXPECT_EQ(Run("init\nactivate\nmove window 310 210\nload absent.obj\n"), StepResult::BadInput) << output.str();
+    EXPECT_NE(SavedSettings().find("<PosX>310</PosX>"), std::string::npos) << SavedSettings();
+}
+
+TEST_F(SessionScript, AFailureWhileClosingIsReportedAndTheStepsOutcomeStands) {
+    std::ofstream(dir / "blocker") << "a file where the settings' folder belongs\n";
+    settings.settingsFile = (dir / "blocker" / "settings.xml").string();
+    const std::string cannot = "cannot write '" + settings.settingsFile + "': ";
+    EXPECT_EQ(Run("init\nexpect pins X0 5\n"), StepResult::Failed);
+    EXPECT_NE(output.str().find("test.session:2: " + cannot), std::string::npos) << output.str();
+    output.str("");
+    EXPECT_EQ(Run("init\n"), StepResult::BadInput) << "a clean session that cannot keep its settings";
+    EXPECT_NE(output.str().find("test.session:1: " + cannot), std::string::npos) << output.str();
 }
 
 TEST_F(SessionScript, APlugInThatMisbehavesOnDrawFailsTheSession) {

@@ -1,0 +1,234 @@
+// Every file simhost writes is replaced whole or not at all: a write that fails leaves the
+// previous file as it was and nothing beside it, and says which of the user's files it
+// could not write and the system's reason. A folder where simhost reads a file is named as
+// a folder.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#if !defined(_WIN32)
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
+#include "simhost/modelling_tools.h"
+#include "simhost/obj_mesh.h"
+#include "simhost/safe_write.h"
+#include "simhost/session_script.h"
+#include "simhost/settings_tree.h"
+#include "simhost/svg_picture.h"
+
+namespace simhost {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ElementsAre;
+using testing::HasSubstr;
+
+std::string Reason(std::errc code) { return std::make_error_code(code).message(); }
+
+// The message of what `action` throws, or "" when it throws nothing.
+std::string ErrorOf(const std::function<void()> &action) {
+    try {
+        action();
+    } catch (const std::exception &error) {
+        return error.what();
+    }
+    return "";
+}
+
+#if !defined(_WIN32)
+// Files this process writes may grow to `bytes` and no further, as if the disk filled up
+// there; root is held to it too, where permission bits would not stop a write.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, handler_);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit saved_{};
+    void (*handler_)(int);
+};
+#endif
+
+class FileOutput : public testing::Test {
+protected:
+    FileOutput() {
+        dir = fs::temp_directory_path() /
+              ("simhost-files-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        settings.pluginPath = STELMARIN_PLUGIN_FILE;
+        settings.settingsFile = (dir / "settings.xml").string();
+        settings.outDir = (dir / "out").string();
+        AddGrid(document, "g", 4, 3, 1.0f);
+        picture.document = &document;
+        picture.title = "g";
+    }
+    ~FileOutput() override { fs::remove_all(dir); }
+
+    static std::string Put(const fs::path &file, const std::string &text) {
+        std::ofstream(file, std::ios::binary) << text;
+        return file.string();
+    }
+    static std::string Read(const fs::path &file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    // What a folder holds, sorted: a temporary file left behind shows here.
+    static std::vector<std::string> Names(const fs::path &folder) {
+        std::vector<std::string> names;
+        for (const auto &entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    StepResult Run(const std::string &script) {
+        const fs::path file = dir / "test.session";
+        Put(file, script);
+        ScriptRunner runner(settings, output);
+        return runner.RunFile(file.string());
+    }
+
+    struct Writer {
+        std::string what;
+        std::function<void(const std::string &)> write;
+    };
+    // The writers that take a path as it is: pictures, meshes and the host's settings.
+    std::vector<Writer> Writers() {
+        return {{"picture", [this](const std::string &path) { WritePicture(path, picture); }},
+                {"mesh", [this](const std::string &path) { SaveObj(path, document); }},
+                {"settings", [](const std::string &path) { SettingsTree().Save(path); }}};
+    }
+
+    fs::path dir;
+    ScriptSettings settings;
+    std::ostringstream output;
+    Document document;
+    PictureContent picture;
+};
+
+TEST_F(FileOutput, AWriteOntoAFolderOrIntoAMissingOneFailsNamingTheUsersFile) {
+    for (const Writer &writer : Writers()) {
+        SCOPED_TRACE(writer.what);
+        const fs::path folder = dir / writer.what;
+        fs::create_directories(folder / "taken");
+        const std::string taken = (folder / "taken").string();
+        EXPECT_EQ(ErrorOf([&] { writer.write(taken); }),
+                  "cannot write '" + taken + "': " + Reason(std::errc::is_a_directory));
+        EXPECT_THAT(Names(folder), ElementsAre("taken"));
+        EXPECT_TRUE(fs::is_empty(taken));
+    }
+    // The settings make their folder; pictures and meshes go where the caller made room.
+    const std::string nowhere = (dir / "no folder" / "lost").string();
+    for (const Writer &writer : {Writers()[0], Writers()[1]}) {
+        SCOPED_TRACE(writer.what);
+        EXPECT_EQ(ErrorOf([&] { writer.write(nowhere); }),
+                  "cannot write '" + nowhere + "': " + Reason(std::errc::no_such_file_or_directory));
+    }
+    EXPECT_FALSE(fs::exists(dir / "no folder"));
+
+    const fs::path out = dir / "out";
+    fs::create_directories(out / "taken");
+    ScriptRunner runner(settings, output);
+    EXPECT_EQ(runner.RunLine("report taken", "stdin:1"), StepResult::BadInput);
+    EXPECT_THAT(output.str(), HasSubstr("stdin:1: cannot write '" + (out / "taken").string() +
+                                        "': " + Reason(std::errc::is_a_directory)));
+    EXPECT_THAT(Names(out), ElementsAre("taken"));
+}
+
+TEST_F(FileOutput, AFolderWhereAFileIsReadIsNamedAsAFolder) {
+    const fs::path folder = dir / "folder.xml";
+    fs::create_directories(folder);
+    EXPECT_EQ(ErrorOf([&] { SettingsTree().Load(folder.string()); }),
+              "the settings file '" + folder.string() + "' is a folder");
+
+    EXPECT_EQ(Run("load folder.xml\n"), StepResult::BadInput);
+    EXPECT_THAT(output.str(), HasSubstr("test.session:1: " + folder.string() + ": is a folder, not a file"));
+
+    ScriptRunner runner(settings, output);
+    EXPECT_EQ(runner.RunFile(folder.string()), StepResult::BadInput);
+    EXPECT_THAT(output.str(), HasSubstr("the session file '" + folder.string() + "' is a folder"));
+
+    settings.settingsFile = folder.string();
+    EXPECT_EQ(Run("make grid g 2 2\n"), StepResult::BadInput);
+    EXPECT_THAT(output.str(), HasSubstr("test.session:1: the settings file '" + folder.string() + "' is a folder"));
+    EXPECT_TRUE(fs::is_empty(folder));
+}
+
+#if !defined(_WIN32)
+TEST_F(FileOutput, AWriteCutShortKeepsThePreviousFileAndLeavesNoTemporaryOne) {
+    for (const Writer &writer : Writers()) {
+        SCOPED_TRACE(writer.what);
+        const fs::path folder = dir / writer.what;
+        fs::create_directories(folder);
+        const std::string path = Put(folder / "kept", "old\n");
+        std::string error;
+        {
+            const FileSizeLimit disk(16);
+            error = ErrorOf([&] { writer.write(path); });
+        }
+        EXPECT_EQ(error, "cannot write '" + path + "': " + Reason(std::errc::file_too_large));
+        EXPECT_EQ(Read(path), "old\n");
+        EXPECT_THAT(Names(folder), ElementsAre("kept"));
+    }
+}
+
+TEST_F(FileOutput, FailedReportWriteKeepsThePreviousReport) {
+    ScriptRunner runner(settings, output);
+    ASSERT_EQ(runner.RunLine("make grid g 2 2", "stdin:1"), StepResult::Ok) << output.str();
+    const fs::path out = dir / "out";
+    fs::create_directories(out);
+    const std::string previous = Put(out / "report.txt", "the last report\n");
+    {
+        const FileSizeLimit disk(16);
+        EXPECT_EQ(runner.RunLine("report report.txt", "stdin:2"), StepResult::BadInput);
+    }
+    EXPECT_THAT(output.str(),
+                HasSubstr("stdin:2: cannot write '" + previous + "': " + Reason(std::errc::file_too_large)));
+    EXPECT_EQ(Read(previous), "the last report\n");
+    EXPECT_THAT(Names(out), ElementsAre("report.txt"));
+}
+
+TEST_F(FileOutput, AFullDeviceFailsTheWriteWithItsReasonAndStaysADevice) {
+    if (!fs::is_character_file("/dev/full")) GTEST_SKIP() << "this system has no /dev/full";
+    EXPECT_EQ(ErrorOf([] { WriteWholeFile("/dev/full", "<settings/>\n"); }),
+              "cannot write '/dev/full': " + Reason(std::errc::no_space_on_device));
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+TEST_F(FileOutput, AReplacedFileKeepsItsPermissionsAndALinkStillLeadsToIt) {
+    const std::string real = Put(dir / "real.xml", "old\n");
+    const fs::perms privateToOwner = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(real, privateToOwner);
+    fs::create_symlink("real.xml", dir / "link.xml");
+    SettingsTree().Save((dir / "link.xml").string());
+    EXPECT_TRUE(fs::is_symlink(dir / "link.xml"));
+    EXPECT_THAT(Read(real), HasSubstr("<pluginsettings"));
+    EXPECT_EQ(fs::status(real).permissions(), privateToOwner);
+    EXPECT_THAT(Names(dir), ElementsAre("link.xml", "real.xml"));
+}
+#endif
+
+}  // namespace
+}  // namespace simhost
