@@ -9,6 +9,7 @@
 
 #include "simhost/pin_ledger.h"
 #include "simhost/session_script.h"
+#include "simhost/widget_host.h"
 
 namespace fs = std::filesystem;
 using simhost::ScriptRunner;
@@ -102,6 +103,21 @@ TEST_F(SessionScript, TheModellerTellsThePlugInItIsClosingAndKeepsTheWindowPlace
     std::ifstream saved(dir / "settings.xml");
     const std::string xml((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
     EXPECT_NE(xml.find("300"), std::string::npos) << xml;
+}
+
+TEST_F(SessionScript, TheWindowCommandShowsTheLatestMessagesAndSaysHowManyWentBefore) {
+    std::string script;
+    for (int cycle = 0; cycle < 200; ++cycle) script += "init\nexit\n";
+    EXPECT_EQ(Run(script + "init\nwindow\nwindow\n"), StepResult::Ok) << output.str();
+    const std::string text = output.str();
+    const size_t forgotten = text.find(" earlier messages, no longer kept\n");
+    ASSERT_NE(forgotten, std::string::npos) << text;
+    size_t sent = 0;
+    for (size_t at = text.find("  sent: ", forgotten); at != std::string::npos; at = text.find("  sent: ", at + 1))
+        ++sent;
+    EXPECT_EQ(sent, simhost::WidgetHost::kLogCapacity) << "the second window command has nothing new to show";
+    EXPECT_EQ(text.find(" earlier messages", forgotten + 1), std::string::npos);
+    EXPECT_NE(text.find("  sent: query main_window\n", forgotten), std::string::npos) << "the latest start is kept";
 }
 
 TEST_F(SessionScript, APlugInThatMisbehavesOnDrawFailsTheSession) {
