@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         plugin.OnActivate(host.DocumentHandle(), 1);
         // Every registration the plug-in made, kept even after its widget is gone.
         std::vector<std::pair<int32_t, simhost::HandlerRegistration>> known;
-        for (const auto &[id, widget] : host.widgets.AllWidgets()) {
+        for (const auto &[id, widget] : host.widgets.Widgets()) {
             for (const auto &handler : widget.handlers) known.emplace_back(id, handler);
         }
         if (known.empty()) std::abort();

@@ -11,6 +11,7 @@
 #include "host/host_abi.h"
 #include "simhost/call_trace.h"
 #include "simhost/document_model.h"
+#include "simhost/recent_history.h"
 #include "simhost/settings_tree.h"
 #include "simhost/widget_host.h"
 
@@ -48,7 +49,8 @@ public:
     bool offersSettings = true;
     // Everything the plug-in did that a real host would not accept, in plain words.
     std::vector<std::string> violations;
-    std::vector<SentMessage> messages;
+    // The latest messages the plug-in sent; each start and exit sends one.
+    RecentHistory<SentMessage> messages{256};
     // The host's own record of whether the plug-in counts as active; message 100 clears it.
     bool pluginActive = false;
     // Vertices the plug-in has written through MQObj_SetVertex, counted since it started.

@@ -766,6 +766,8 @@ const std::vector<CommandSpec> &Commands() {
              a.End();
              return [](ScriptRunner &r) {
                  WidgetHost &widgets = r.bench().widgets();
+                 if (widgets.log.Forgotten() > 0)
+                     Said(r, "sent: " + std::to_string(widgets.log.Forgotten()) + " earlier messages, no longer kept");
                  for (const std::string &line : widgets.log) Said(r, "sent: " + line);
                  widgets.log.clear();
                  std::istringstream lines(widgets.Dump());

@@ -150,20 +150,16 @@ WidgetHost::WidgetHost(Host &host) : host_(host) {
 
 void WidgetHost::Violation(const std::string &what) { host_.Report("MQWidget_Value: " + what); }
 
+bool WidgetHost::WasDestroyed(int32_t id) const { return id >= kFirstID && id < nextID_ && !widgets_.contains(id); }
+
 Widget *WidgetHost::Live(const char *what, int32_t id) {
-    auto found = widgets_.find(id);
+    if (auto found = widgets_.find(id); found != widgets_.end()) return &found->second;
     // A widget whose creation this host refused has ID 0, and its messages come here; the
     // plug-in cannot know better.
-    if (found == widgets_.end() && id == 0 && refusedCreation_) return nullptr;
-    if (found == widgets_.end()) {
-        Violation(std::string(what) + " to widget " + std::to_string(id) + ", which this host never created");
-        return nullptr;
-    }
-    if (found->second.destroyed) {
-        Violation(std::string(what) + " to widget " + std::to_string(id) + ", which was destroyed");
-        return nullptr;
-    }
-    return &found->second;
+    if (id == 0 && refusedCreation_) return nullptr;
+    Violation(std::string(what) + " to widget " + std::to_string(id) +
+              (WasDestroyed(id) ? ", which was destroyed" : ", which this host never created"));
+    return nullptr;
 }
 
 int WidgetHost::Value(int32_t id, int code, MQOption *options) {
@@ -246,11 +242,11 @@ void WidgetHost::Destroy(int32_t id, MQOption *options) {
     Widget *widget = Live("destroy", id);
     if (widget == nullptr) return;
     if (widget->type == "main_window") return Violation("the plug-in destroyed the host's main window");
-    widget->destroyed = true;
     if (auto parent = widgets_.find(widget->parent); parent != widgets_.end()) {
         auto &siblings = parent->second.children;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), id), siblings.end());
     }
+    widgets_.erase(id);
 }
 
 void WidgetHost::AddChild(int32_t id, MQOption *options, int code) {
@@ -349,7 +345,7 @@ int WidgetHost::Command(int32_t id, MQOption *options) {
         Widget *dialog = Live("modal", id);
         if (dialog == nullptr) return 0;
         if (dialog->type != "dialog") return Violation("modal run of a " + dialog->type), 0;
-        RunModal(*dialog, options);
+        RunModal(id, options);
         return 1;
     }
     if (type == "messagebox") {
@@ -392,16 +388,17 @@ size_t WidgetHost::DiscardAnswers() {
     return count;
 }
 
-void WidgetHost::RunModal(Widget &dialog, MQOption *options) {
-    // Widgets are never erased from the map, so the reference outlives any destruction.
-    const int32_t id = dialog.id;
-    ++dialog.modalDepth;
-    dialog.closeRequested = false;
+void WidgetHost::RunModal(int32_t id, MQOption *options) {
+    Widget *dialog = &widgets_.at(id);
+    ++dialog->modalDepth;
+    dialog->closeRequested = false;
     dialogs_.push_back(id);
     int32_t result = 1;
-    while (!dialog.closeRequested && !dialog.destroyed) {
+    // An action may destroy the dialog, and with it its record: it is looked up afresh
+    // after each one.
+    while (dialog != nullptr && !dialog->closeRequested) {
         if (modal_.empty()) {
-            scriptErrors.push_back("the script ran out of actions while the dialog \"" + Narrow(dialog.Text("title")) +
+            scriptErrors.push_back("the script ran out of actions while the dialog \"" + Narrow(dialog->Text("title")) +
                                    "\" was open; the host closed it");
             result = 0;
             break;
@@ -409,10 +406,14 @@ void WidgetHost::RunModal(Widget &dialog, MQOption *options) {
         auto action = std::move(modal_.front());
         modal_.pop_front();
         action();
+        auto found = widgets_.find(id);
+        dialog = found == widgets_.end() ? nullptr : &found->second;
     }
     dialogs_.erase(std::find(dialogs_.begin(), dialogs_.end(), id));
-    --dialog.modalDepth;
-    dialog.closeRequested = false;
+    if (dialog != nullptr) {
+        --dialog->modalDepth;
+        dialog->closeRequested = false;
+    }
     *static_cast<int32_t *>(options[1].value) = result;
 }
 
@@ -424,7 +425,16 @@ void WidgetHost::ScriptModal(std::function<void()> action) { modal_.push_back(st
 
 const Widget *WidgetHost::Find(int32_t id) const {
     auto found = widgets_.find(id);
-    return found == widgets_.end() || found->second.destroyed ? nullptr : &found->second;
+    return found == widgets_.end() ? nullptr : &found->second;
+}
+
+template <class Match>
+int32_t WidgetHost::FirstMade(Match match) const {
+    int32_t first = 0;
+    for (const auto &[id, widget] : widgets_) {
+        if ((first == 0 || id < first) && match(widget)) first = id;
+    }
+    return first;
 }
 
 int32_t WidgetHost::ButtonLabelled(const std::u16string &text) const {
@@ -434,24 +444,17 @@ int32_t WidgetHost::ButtonLabelled(const std::u16string &text) const {
         }
         return false;
     };
+    const auto labelled = [&](const Widget &widget) { return widget.type == "button" && widget.Text("text") == text; };
     for (auto dialog = dialogs_.rbegin(); dialog != dialogs_.rend(); ++dialog) {
-        for (const auto &[id, widget] : widgets_) {
-            if (!widget.destroyed && widget.type == "button" && widget.Text("text") == text && inside(id, *dialog)) {
-                return id;
-            }
-        }
+        const int32_t id =
+            FirstMade([&](const Widget &widget) { return labelled(widget) && inside(widget.id, *dialog); });
+        if (id != 0) return id;
     }
-    for (const auto &[id, widget] : widgets_) {
-        if (!widget.destroyed && widget.type == "button" && widget.Text("text") == text) return id;
-    }
-    return 0;
+    return FirstMade(labelled);
 }
 
 int32_t WidgetHost::PluginWindow() const {
-    for (const auto &[id, widget] : widgets_) {
-        if (!widget.destroyed && widget.type == "window") return id;
-    }
-    return 0;
+    return FirstMade([](const Widget &widget) { return widget.type == "window"; });
 }
 
 int32_t WidgetHost::OpenDialog() const { return dialogs_.empty() ? 0 : dialogs_.back(); }
@@ -465,11 +468,7 @@ bool WidgetHost::IsShown(int32_t id) const {
     return widget->Flag("visible");
 }
 
-int WidgetHost::LiveWidgets() const {
-    int live = 0;
-    for (const auto &[id, widget] : widgets_) live += !widget.destroyed && widget.type != "main_window";
-    return live;
-}
+int WidgetHost::LiveWidgets() const { return static_cast<int>(widgets_.size()) - 1; }
 
 int WidgetHost::Deliver(int32_t target, int32_t sender, const std::string &event,
                         const std::map<std::string, int32_t> &ints) {
@@ -519,7 +518,7 @@ int WidgetHost::KeyPress(int32_t id, int32_t key, int32_t modifiers) {
 
 void WidgetHost::UserCloses(int32_t id) {
     auto found = widgets_.find(id);
-    if (found == widgets_.end() || found->second.destroyed || found->second.type != "window" || !IsShown(id)) {
+    if (found == widgets_.end() || found->second.type != "window" || !IsShown(id)) {
         scriptErrors.push_back("close window: widget " + std::to_string(id) + " is not a window on screen");
         return;
     }
@@ -529,7 +528,7 @@ void WidgetHost::UserCloses(int32_t id) {
 
 void WidgetHost::UserMoves(int32_t id, int32_t x, int32_t y) {
     auto found = widgets_.find(id);
-    if (found == widgets_.end() || found->second.destroyed || found->second.type != "window" || !IsShown(id)) {
+    if (found == widgets_.end() || found->second.type != "window" || !IsShown(id)) {
         scriptErrors.push_back("move window: widget " + std::to_string(id) + " is not a window on screen");
         return;
     }

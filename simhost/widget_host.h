@@ -1,8 +1,9 @@
 // The stand-in host's windows and controls: widgets with host-chosen IDs that keep every
 // property the plug-in sets, their handler registrations, message boxes and modal runs
 // answered from a script, and the user's clicks, keys and window closing delivered to the
-// plug-in's handlers. Everything the plug-in sends is logged and checked against the
-// widget message protocol.
+// plug-in's handlers. Everything the plug-in sends is checked against the widget message
+// protocol, and the latest of it logged. A destroyed widget is forgotten but for its ID
+// having been handed out, so that a host running for days holds only what is on screen.
 #pragma once
 
 #include <cstdint>
@@ -11,10 +12,12 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
 #include "host/host_abi.h"
+#include "simhost/recent_history.h"
 
 namespace simhost {
 
@@ -37,7 +40,6 @@ struct Widget {
     std::vector<int32_t> children;
     std::map<std::string, WidgetValue> properties;
     std::vector<HandlerRegistration> handlers;
-    bool destroyed = false;
     int modalDepth = 0;  // a dialog is open while a modal run of it lasts
     bool closeRequested = false;
 
@@ -108,12 +110,16 @@ public:
     bool IsShown(int32_t id) const;
     int32_t MainWindow() const { return mainWindow_; }
     int LiveWidgets() const;
-    // Every widget the plug-in ever made, destroyed ones too, with their registrations: a
-    // hostile host may still send them events.
-    const std::map<int32_t, Widget> &AllWidgets() const { return widgets_; }
+    // The host's main window and every widget the plug-in made and has not destroyed, by
+    // ID, with their registrations. A hostile host that means to send events to widgets
+    // once they are gone keeps a copy.
+    const std::unordered_map<int32_t, Widget> &Widgets() const { return widgets_; }
+    // Whether `id` names a widget this host made and the plug-in has since destroyed.
+    bool WasDestroyed(int32_t id) const;
 
-    // Every message the plug-in sent, one line each, e.g. "set 12 down=false".
-    std::vector<std::string> log;
+    // The latest messages the plug-in sent, one line each, e.g. "set 12 down=false".
+    static constexpr size_t kLogCapacity = 4096;
+    RecentHistory<std::string> log{kLogCapacity};
     std::vector<Question> questions;
     // What the session's script got wrong (unanswered questions, a modal run left open,
     // clicks on hidden widgets), as opposed to what the plug-in did wrong.
@@ -132,14 +138,20 @@ private:
     void Get(int32_t id, MQOption *options);
     void Set(int32_t id, MQOption *options);
     void AddHandler(int32_t id, MQOption *options);
-    void RunModal(Widget &dialog, MQOption *options);
+    void RunModal(int32_t id, MQOption *options);
     int UserEvent(const char *what, int32_t id, const std::string &event, const std::map<std::string, int32_t> &ints);
     void DumpWidget(const Widget &widget, int depth, std::string &out) const;
+    // The lowest ID among live widgets that `match`: the one the plug-in made first.
+    template <class Match>
+    int32_t FirstMade(Match match) const;
 
     Host &host_;
-    int32_t nextID_ = 1001;
+    static constexpr int32_t kFirstID = 1001;
+    // IDs are handed out in rising order and never again, so every ID from the first up
+    // to this one that is not live was destroyed.
+    int32_t nextID_ = kFirstID;
     int32_t mainWindow_ = 1;
-    std::map<int32_t, Widget> widgets_;
+    std::unordered_map<int32_t, Widget> widgets_;
     std::vector<int32_t> dialogs_;  // open modal dialogs, innermost last
     bool refusedCreation_ = false;
     struct Answer {

@@ -99,7 +99,7 @@ TEST_F(HostileHost, EventsForDestroyedWidgetsWithStaleClosuresAreIgnored) {
     Start();
     session.Initialize();
     session.Activate(true);
-    const auto registrations = session.host().widgets.AllWidgets();
+    const auto registrations = session.host().widgets.Widgets();
     session.Exit();
     std::vector<int> stale(16, 0x55);
     int delivered = 0;

@@ -9,6 +9,7 @@
 
 #include "simhost/pin_ledger.h"
 #include "simhost/session_script.h"
+#include "simhost/widget_host.h"
 
 namespace fs = std::filesystem;
 using simhost::ScriptRunner;
@@ -125,6 +126,21 @@ TEST_F(SessionScript, AFailureWhileClosingIsReportedAndTheStepsOutcomeStands) {
     output.str("");
     EXPECT_EQ(Run("init\n"), StepResult::BadInput) << "a clean session that cannot keep its settings";
     EXPECT_NE(output.str().find("test.session:1: " + cannot), std::string::npos) << output.str();
+}
+
+TEST_F(SessionScript, TheWindowCommandShowsTheLatestMessagesAndSaysHowManyWentBefore) {
+    std::string script;
+    for (int cycle = 0; cycle < 200; ++cycle) script += "init\nexit\n";
+    EXPECT_EQ(Run(script + "init\nwindow\nwindow\n"), StepResult::Ok) << output.str();
+    const std::string text = output.str();
+    const size_t forgotten = text.find(" earlier messages, no longer kept\n");
+    ASSERT_NE(forgotten, std::string::npos) << text;
+    size_t sent = 0;
+    for (size_t at = text.find("  sent: ", forgotten); at != std::string::npos; at = text.find("  sent: ", at + 1))
+        ++sent;
+    EXPECT_EQ(sent, simhost::WidgetHost::kLogCapacity) << "the second window command has nothing new to show";
+    EXPECT_EQ(text.find(" earlier messages", forgotten + 1), std::string::npos);
+    EXPECT_NE(text.find("  sent: query main_window\n", forgotten), std::string::npos) << "the latest start is kept";
 }
 
 TEST_F(SessionScript, APlugInThatMisbehavesOnDrawFailsTheSession) {

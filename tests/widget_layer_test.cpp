@@ -71,7 +71,7 @@ protected:
         simhost::SetActiveHost(nullptr);
     }
 
-    std::vector<std::string> &Log() { return host.widgets.log; }
+    simhost::RecentHistory<std::string> &Log() { return host.widgets.log; }
     // Sends an event the way the host does: straight to WidgetEventProc.
     int Event(simhost::OptionList &options, void *closure) {
         simhost::Host::PluginCall call(host);
