@@ -2,6 +2,7 @@
 
 #include <clocale>
 
+#include "host/event_gate.h"
 #include "host/widgets.h"
 #include "pinning/capture.h"
 #include "pinning/enforcement.h"
@@ -10,9 +11,11 @@
 namespace stelmarin {
 
 Stelmarin::Stelmarin() {
-    // The registry is made first, so that it is destroyed after this object, whose window
-    // leaves it on the way out.
+    // The registry and the event gate are made first, so that they are destroyed after
+    // this object, whose window leaves the registry on the way out, and whose widgets'
+    // destruction the host may answer with events.
     WidgetRegistry::Instance();
+    EventGate::Instance();
     std::setlocale(LC_CTYPE, "");
 }
 
