@@ -83,7 +83,10 @@ bool Stelmarin::OnQueryActivated(MQDocument) { return window != nullptr && activ
 
 void Stelmarin::OnDrawView(MQDocument doc, MQScene, int, int) { EnforcePins(store, activated, doc); }
 
-void Stelmarin::OnDocumentNew(MQDocument) { ClearAllSlots(); }
+void Stelmarin::OnDocumentNew(MQDocument) {
+    ++newDocuments;
+    ClearAllSlots();
+}
 
 bool Stelmarin::SwitchSlot(MQDocument doc, int slot, bool on) { return stelmarin::SwitchSlot(store, doc, slot, on); }
 

@@ -40,6 +40,9 @@ public:
     std::unique_ptr<StelmarinWindow> window;
     bool activated = false;
     PinStore store;
+    // New documents since the start: a question or dialog that was up while one came
+    // answers for a document that is gone.
+    uint32_t newDocuments = 0;
 };
 
 }  // namespace stelmarin

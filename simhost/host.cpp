@@ -295,8 +295,10 @@ int Host::WidgetValue(int widgetID, int code, MQOption *options) {
         Violation("MQWidget_Value", "called while the host was not inside a call to the plug-in");
     std::vector<std::function<void()>> due = DueNests("MQWidget_Value");
     if (trace.Recording()) trace.Record("MQWidget_Value", Args({Int(widgetID), Int(code)}));
+    ++userWaits_;
     const int answer = widgets.Value(widgetID, code, options);
     for (auto &deliver : due) deliver();
+    --userWaits_;
     return answer;
 }
 

@@ -100,6 +100,9 @@ public:
     // event or user action, or change the document under it. Several may wait at once;
     // each runs once.
     void NestInside(std::string function, long long call, std::function<void()> deliver);
+    // A message box or a modal run of the plug-in's is up: what comes now, the plug-in
+    // handles at once.
+    bool WaitingOnUser() const { return userWaits_ > 0; }
     // Nested deliveries still waiting for their call.
     size_t NestsWaiting() const { return nests_.size(); }
     void ForgetNests() { nests_.clear(); }
@@ -138,6 +141,7 @@ private:
     // Replaced while the plug-in was inside a call, which still holds their handles.
     std::vector<Document *> replacedDuringCall_;
     int pluginCallDepth_ = 0;
+    int userWaits_ = 0;
     std::vector<Nest> nests_;
 };
 

@@ -1,5 +1,6 @@
 #include "simhost/workbench.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -23,13 +24,13 @@ Workbench::Workbench(const std::string &pluginPath, const std::string &settingsF
 void Workbench::Initialize() {
     session_.Initialize();
     ExpectButtons(false);
-    SettleNested();
+    SettleNested(WindowAfter::Started);
 }
 
 void Workbench::Exit() {
     session_.Exit();
     buttonsDue_.clear();
-    SettleNested();
+    SettleNested(WindowAfter::Ended);
 }
 
 void Workbench::NewDocument() {
@@ -78,7 +79,10 @@ void Workbench::ClickSlot(const std::string &label, bool ctrl, bool shift) {
     const int32_t button = ButtonFor(label);
     const bool wasDown = ButtonDown(label);
     widgets().LeftClick(button, (ctrl ? kCtrl : 0) | (shift ? kShift : 0));
-    SettleClick({{NestedAction::Kind::Click, label, ctrl, shift}, true, wasDown, {}, 0});
+    // The question comes first; what the host sent while it was up, next; then the
+    // click's own work, unless a new document came meanwhile and ended it.
+    const Asked asked = AskedFor(label, ctrl, shift);
+    if (!SettleDuringModal()) ApplyClick(label, ctrl, shift, wasDown, asked);
     SettleNested();
 }
 
@@ -88,18 +92,27 @@ Workbench::Asked Workbench::TakeQuestion(bool due) {
     return {true, questions[questionsSettled_++].answer == 1};
 }
 
-void Workbench::SettleClick(const Delivered &click) {
-    const NestedAction &action = click.action;
-    const int slot = SlotOf(action.label);
-    const bool due = ledger_.QuestionDue(slot, action.ctrl, action.shift);
+Workbench::Asked Workbench::AskedFor(const std::string &label, bool ctrl, bool shift) {
+    const bool due = ledger_.QuestionDue(SlotOf(label), ctrl, shift);
     const Asked asked = TakeQuestion(due);
-    const auto result = ledger_.LeftClick(slot, action.ctrl, action.shift, click.wasDown, activated_, asked.asked,
-                                          asked.confirmed, document());
     if (due && !asked.asked) {
-        host().Report("click on " + action.label +
+        host().Report("click on " + label +
                       ": the plug-in asked nothing where the slot's contents called for a question");
     }
+    return asked;
+}
+
+void Workbench::ApplyClick(const std::string &label, bool ctrl, bool shift, bool wasDown, Asked asked) {
+    const int slot = SlotOf(label);
+    const auto result =
+        ledger_.LeftClick(slot, ctrl, shift, wasDown, activated_, asked.asked, asked.confirmed, document());
     if (result.buttonDown >= 0) buttonsDue_[slot] = result.buttonDown == 1;
+}
+
+void Workbench::SettleClick(const Delivered &click) {
+    const NestedAction &action = click.action;
+    ApplyClick(action.label, action.ctrl, action.shift, click.wasDown,
+               AskedFor(action.label, action.ctrl, action.shift));
 }
 
 void Workbench::ExpectButtons(bool down) {
@@ -126,7 +139,8 @@ void Workbench::NestInside(const std::string &function, long long call, NestedAc
 }
 
 void Workbench::Deliver(const NestedAction &action) {
-    Delivered delivered{action, widgets().PluginWindow() != 0, false, {}, host().verticesWritten};
+    Delivered delivered{action, widgets().PluginWindow() != 0, false,
+                        {},     host().verticesWritten,        host().WaitingOnUser()};
     switch (action.kind) {
         case NestedAction::Kind::Initialize:
             session_.Initialize();
@@ -147,14 +161,12 @@ void Workbench::Deliver(const NestedAction &action) {
             break;
         case NestedAction::Kind::Click: {
             const WidgetHost &widgets = session_.host().widgets;
-            const int32_t window = widgets.PluginWindow();
             const int32_t button = widgets.ButtonLabelled(Wide(action.label));
-            if (window == 0 || !widgets.IsShown(window) || button == 0) {
+            if (button == 0 || !widgets.IsShown(button)) {
                 this->widgets().scriptErrors.push_back("nested click on " + action.label +
                                                        ": the plug-in's window does not show that button");
                 return;
             }
-            delivered.wasDown = ButtonDown(action.label);
             this->widgets().LeftClick(button, (action.ctrl ? kCtrl : 0) | (action.shift ? kShift : 0));
             break;
         }
@@ -162,36 +174,85 @@ void Workbench::Deliver(const NestedAction &action) {
     delivered_.push_back(std::move(delivered));
 }
 
-void Workbench::SettleNested() {
+bool Workbench::SettleDuringModal() {
+    const auto first =
+        std::find_if(delivered_.begin(), delivered_.end(), [](const Delivered &d) { return !d.duringModal; });
+    std::vector<Delivered> later(first, delivered_.end());
+    delivered_.erase(first, delivered_.end());
+    const bool newDocument = std::any_of(delivered_.begin(), delivered_.end(), [](const Delivered &d) {
+        return d.action.kind == NestedAction::Kind::NewDocument;
+    });
+    if (!delivered_.empty()) SettleNested(WindowAfter::Kept, false);
+    delivered_ = std::move(later);
+    return newDocument;
+}
+
+void Workbench::SettleNested(WindowAfter outer, bool check) {
     // The plug-in holds what came nested until its outermost call returns, then handles
-    // it in order; so does the ledger.
+    // it in order; so does the ledger. Whether the plug-in has its window then is
+    // followed along: a click made on a window that an exit took before the click was
+    // handled finds no handler.
     std::vector<Delivered> delivered;
     delivered.swap(delivered_);
+    if (delivered.empty()) {
+        if (check) CheckSettled();
+        return;
+    }
+    const bool made = !widgets().failCreation;
+    bool window = outer == WindowAfter::Started ? made
+                  : outer == WindowAfter::Ended ? false
+                                                : delivered.front().hasWindow;
+    bool ended = outer == WindowAfter::Ended;
+    // Where the vertices are as the plug-in handles each nested draw: only draws move
+    // them, each as the ledger says.
+    std::optional<PositionMap> positions;
+    std::optional<NestedDraw> lastDraw;
     for (Delivered &nested : delivered) {
         switch (nested.action.kind) {
             case NestedAction::Kind::Initialize:
+                window = made;
                 ExpectButtons(false);
                 break;
             case NestedAction::Kind::Exit:
+                window = false;
+                ended = true;
                 buttonsDue_.clear();
                 break;
             case NestedAction::Kind::Activate:
             case NestedAction::Kind::Deactivate:
-                if (widgets().PluginWindow() != 0) activated_ = nested.action.kind == NestedAction::Kind::Activate;
+                if (window) activated_ = nested.action.kind == NestedAction::Kind::Activate;
                 break;
             case NestedAction::Kind::NewDocument:
                 ledger_.ClearAll();
                 lastDraw_.reset();
                 ExpectButtons(false);
+                positions = Positions(document());
+                lastDraw.reset();
                 break;
             case NestedAction::Kind::Draw:
-                SettleDraw(nested);
+                if (!positions) positions = drawing_ ? outerDrawn_ : nested.before;
+                lastDraw = NestedDraw{*positions, activated_ ? ledger_.Expected(document()) : PositionMap{}, activated_,
+                                      lastDraw ? lastDraw->writtenBefore : nested.writtenBefore};
+                for (const auto &[key, at] : lastDraw->expected) (*positions)[key] = at;
                 break;
-            case NestedAction::Kind::Click:
+            case NestedAction::Kind::Click: {
+                if (ended) break;
+                // The button as the plug-in finds it when it handles the click: as the
+                // actions before left it.
+                const int slot = SlotOf(nested.action.label);
+                const auto due = buttonsDue_.find(slot);
+                nested.wasDown =
+                    due != buttonsDue_.end() ? due->second : ledger_.slots[static_cast<size_t>(slot)].armed;
                 SettleClick(nested);
                 break;
+            }
         }
     }
+    if (lastDraw) SettleDraw(*lastDraw);
+    if (check) CheckSettled();
+}
+
+void Workbench::CheckSettled() {
     const size_t asked = widgets().questions.size();
     if (questionsSettled_ < asked) {
         host().Report("the plug-in asked " + Plural(asked - questionsSettled_, "question", "questions") +
@@ -201,8 +262,8 @@ void Workbench::SettleNested() {
     CheckButtons();
 }
 
-void Workbench::SettleDraw(const Delivered &draw) {
-    DrawOutcome outcome = CompareDraw(document(), draw.before, ledger_.Expected(document()), activated_);
+void Workbench::SettleDraw(const NestedDraw &draw) {
+    DrawOutcome outcome = CompareDraw(document(), draw.before, draw.expected, draw.active);
     for (const auto &disagreement : outcome.disagreements) host().Report("nested draw: " + disagreement);
     // Nested in a draw, it ran before that draw returned, and was counted with it: the
     // two are one redraw to the user.
@@ -265,6 +326,7 @@ void Workbench::RightClickSlot(const std::string &label, int32_t screenX, int32_
     if (unused > 0) {
         throw ActionError("the dialog closed with " + Plural(unused, "action", "actions") + " of the script left over");
     }
+    SettleDuringModal();
     if (mask) ledger_.SetMask(slot, *mask);
     SettleNested();
 }
@@ -297,6 +359,12 @@ DrawOutcome Workbench::Draw() {
     outcome.written = host().verticesWritten - writtenBefore;
     for (const auto &disagreement : outcome.disagreements) host().Report("draw: " + disagreement);
     lastDraw_ = outcome;
+    // Where the draw left the vertices, when it did as the ledger says: what a draw sent
+    // nested in it starts from.
+    outerDrawn_ = before;
+    if (active) {
+        for (const auto &[key, at] : expected) outerDrawn_[key] = at;
+    }
     drawing_ = true;
     SettleNested();
     drawing_ = false;

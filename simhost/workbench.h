@@ -100,9 +100,10 @@ private:
     struct Delivered {
         NestedAction action;
         bool hasWindow = false;
-        bool wasDown = false;
+        bool wasDown = false;                           // a click's button, as the plug-in finds it
         std::map<std::pair<int, int>, MQPoint> before;  // positions when a draw came
         long long writtenBefore = 0;
+        bool duringModal = false;  // came while a question or the dialog was up
     };
 
     int32_t ButtonFor(const std::string &label) const;
@@ -112,15 +113,37 @@ private:
     // action, in the order the plug-in handled them, then checks the buttons and the
     // questions against it. `questionsTaken` is how many questions the last action
     // itself accounted for.
-    void SettleNested();
+    // What the action that was interrupted did to the plug-in's window by its end.
+    enum class WindowAfter { Kept, Ended, Started };
+    // `check`: the buttons and questions are checked once all is settled.
+    void SettleNested(WindowAfter outer = WindowAfter::Kept, bool check = true);
+    // What came while the action's question or dialog was up: the plug-in handled it
+    // then, before the action went on.
+    // Returns whether a new document came then.
+    bool SettleDuringModal();
+    // The questions and buttons once everything is settled.
+    void CheckSettled();
     void SettleClick(const Delivered &click);
-    void SettleDraw(const Delivered &draw);
+    using PositionMap = std::map<std::pair<int, int>, MQPoint>;
+    // The last draw of those settled together: every vertex where it was before that draw,
+    // and where the ledger wants the pinned ones.
+    struct NestedDraw {
+        PositionMap before;
+        PositionMap expected;
+        bool active = false;
+        long long writtenBefore = 0;  // when the first of them came
+    };
+    void SettleDraw(const NestedDraw &draw);
     // A click's question, taken in turn from those the plug-in asked.
     struct Asked {
         bool asked = false;
         bool confirmed = false;
     };
     Asked TakeQuestion(bool due);
+    // A click's question, if the slot's contents call for one, taken in turn.
+    Asked AskedFor(const std::string &label, bool ctrl, bool shift);
+    // What the click does to the ledger once its question is answered.
+    void ApplyClick(const std::string &label, bool ctrl, bool shift, bool wasDown, Asked asked);
     // The pressed state each slot button should show once the action is settled.
     void ExpectButtons(bool down);
     void CheckButtons();
@@ -134,6 +157,7 @@ private:
     size_t questionsSettled_ = 0;
     std::map<int, bool> buttonsDue_;
     bool drawing_ = false;  // a draw is being settled
+    PositionMap outerDrawn_;
 };
 
 }  // namespace simhost

@@ -111,6 +111,21 @@ TEST_F(NestedEvents, ACaptureOfAnotherObjectSentFromInsideACaptureIsHandledAfter
     EXPECT_EQ(other.vertex(1).position.x, 0.0f);
 }
 
+TEST_F(NestedEvents, ANewDocumentWhileTheQuestionIsUpEndsTheClick) {
+    simhost::Select(*body, {0, 1});
+    Click(u"1", simhost::kCtrl);
+    simhost::Select(*body, {5, 6});
+    widgets().ScriptAnswer(1, [&] { session.NewDocument(); });
+    Click(u"1", simhost::kCtrl);
+    EXPECT_EQ(widgets().questions.back().message, u"Overwrite?");
+    EXPECT_FALSE(Down(u"1")) << "the new document emptied the slot, and the click recorded nothing after it";
+    simhost::Object &fresh = simhost::AddGrid(session.document(), "body", 4, 2, 0.5f);
+    simhost::Move(fresh, {0.25f, 0.0f, 0.0f}, simhost::Scope::All);
+    const long long writtenBefore = host().verticesWritten;
+    session.Draw();
+    EXPECT_EQ(host().verticesWritten - writtenBefore, 0) << "no pin of the old document reaches the new one";
+}
+
 TEST_F(NestedEvents, AnExitSentFromInsideAnExitEndsThePlugInOnce) {
     widgets().UserMoves(widgets().PluginWindow(), 300, 200);
     host().NestInside("MQXmlElem_Value", 1, [&] { session.Exit(); });

@@ -47,8 +47,12 @@ int StelmarinWindow::OnSlotLeftDown(MQWidgetBase *sender, MQDocument doc, MouseE
         const bool capture = record->ctrl_key;
         if (store.ObjectCount(slot) > 0) {
             const std::weak_ptr<char> alive = alive_;
+            const uint32_t document = plugin->newDocuments;
             const bool confirmed = Confirm(capture ? u"Overwrite?" : u"Clear?");
-            if (alive.expired() || !confirmed) return 0;
+            // A new document that came while the question was up emptied the slot it
+            // asked about, and the click's document handle is gone with the old one:
+            // the click ends there, as if it had come just before the new document.
+            if (alive.expired() || !confirmed || plugin->newDocuments != document) return 0;
         }
         if (capture) {
             button.SetDown(plugin->CaptureSelection(doc, slot));
