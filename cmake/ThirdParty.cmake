@@ -1,14 +1,27 @@
 # Libraries of other projects: from the system's packages, or, where the packages serve
 # only the native target, built here from Debian's sources (scripts/install-deps).
 
-find_package(pugixml QUIET)
+set(STELMARIN_PUGIXML_DIR "" CACHE PATH "pugixml sources, for builds that compile it themselves")
+# The sanitizer build compiles pugixml even where the package serves: the package's library
+# is not instrumented, so the sanitizers could not check the parser nor the fuzzers see into
+# it. Here it takes the sanitizer and coverage flags of the project's own code, but not its
+# warnings.
+if(NOT STELMARIN_SANITIZE)
+  find_package(pugixml QUIET)
+endif()
 if(NOT TARGET pugixml::pugixml)
-  set(STELMARIN_PUGIXML_DIR "" CACHE PATH "pugixml sources, for targets that no package serves")
   if(NOT EXISTS "${STELMARIN_PUGIXML_DIR}/src/pugixml.cpp")
-    message(FATAL_ERROR "pugixml is needed for this target: run scripts/install-deps --windows, "
-                        "or set STELMARIN_PUGIXML_DIR to its sources")
+    message(FATAL_ERROR "pugixml's sources are needed for this build: run scripts/install-deps "
+                        "--windows (or --asan for the sanitizer build), or set STELMARIN_PUGIXML_DIR "
+                        "to them")
   endif()
-  add_library(pugixml STATIC "${STELMARIN_PUGIXML_DIR}/src/pugixml.cpp")
+  # Shared where the package's library is, so that the host modules loaded side by side in
+  # one process share one parser, as they do with the package; Windows programs carry theirs.
+  if(WIN32)
+    add_library(pugixml STATIC "${STELMARIN_PUGIXML_DIR}/src/pugixml.cpp")
+  else()
+    add_library(pugixml SHARED "${STELMARIN_PUGIXML_DIR}/src/pugixml.cpp")
+  endif()
   target_include_directories(pugixml SYSTEM PUBLIC "${STELMARIN_PUGIXML_DIR}/src")
   add_library(pugixml::pugixml ALIAS pugixml)
 endif()
