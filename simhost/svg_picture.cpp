@@ -397,7 +397,7 @@ public:
     int Shade(int column, int row) const {
         const float covered = cells_[static_cast<size_t>(row) * kPanelPixels + static_cast<size_t>(column)];
         if (covered <= 0.0f) return 0;
-        return std::min(kShades, static_cast<int>(std::ceil(covered * kShades)));
+        return static_cast<int>(std::ceil(std::min(covered, 1.0f) * kShades));
     }
 
 private:
@@ -606,7 +606,8 @@ private:
     // The covered pixels as runs along each row, one path per shade, the far side first.
     // A far pixel under a fully covered near one would never be seen and is left out.
     void CoveredPixels(int view) {
-        const auto &[far, near] = coverage_[static_cast<size_t>(view)];
+        const Coverage &far = coverage_[static_cast<size_t>(view)][0];
+        const Coverage &near = coverage_[static_cast<size_t>(view)][1];
         const double left = Projection::PanelLeft(view);
         for (const bool nearSide : {false, true}) {
             const Coverage &coverage = nearSide ? near : far;
