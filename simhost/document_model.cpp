@@ -17,6 +17,7 @@ int Object::AddVertex(MQPoint position) {
 void Object::AddFace(const std::vector<int> &corners) {
     for (int corner : corners) ++vertex(corner).refCount;
     faces_.push_back(corners);
+    ++topologyVersion_;
 }
 
 void Object::DeleteVertex(int index) {
@@ -31,6 +32,7 @@ void Object::DeleteVertex(int index) {
         }
     }
     faces_ = std::move(kept);
+    ++topologyVersion_;
     indexByID_.erase(gone.uniqueID);
     gone = Vertex{};
     gone.deleted = true;
@@ -48,6 +50,7 @@ void Object::Compact() {
         for (int &corner : face) corner = newIndex[static_cast<size_t>(corner)];
     }
     vertices_ = std::move(kept);
+    ++topologyVersion_;
     indexByID_.clear();
     for (int i = 0; i < VertexCount(); ++i) indexByID_[vertex(i).uniqueID] = i;
 }

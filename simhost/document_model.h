@@ -15,6 +15,8 @@ namespace simhost {
 inline constexpr int kExemptValue = 259;    // non-zero: the object is left alone by write-back
 inline constexpr int kUniqueIDValue = 260;  // the object's unique ID
 
+struct Adjacency;
+
 struct Vertex {
     MQPoint position{};
     int uniqueID = 0;
@@ -50,6 +52,12 @@ public:
     int IndexFromUniqueID(int uniqueID) const;
     int IntValue(int code) const;
 
+    // Rises whenever faces come or go or vertices change index, so that what the tools
+    // derive from the faces can be kept until then.
+    uint64_t topologyVersion() const { return topologyVersion_; }
+    // Kept here for the tools, which derive it from the faces (modelling_tools.h).
+    mutable std::shared_ptr<const Adjacency> adjacency;
+
 private:
     std::string name_;
     int uniqueID_;
@@ -57,6 +65,7 @@ private:
     std::vector<Vertex> vertices_;
     std::vector<std::vector<int>> faces_;
     std::unordered_map<int, int> indexByID_;
+    uint64_t topologyVersion_ = 0;
 };
 
 class Document {

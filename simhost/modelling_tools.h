@@ -27,6 +27,19 @@ void Scale(Object &object, MQPoint factor, MQPoint centre, Scope scope);
 // same offsets.
 void Jitter(Object &object, float amplitude, uint32_t seed, Scope scope);
 
+// The vertices each vertex shares an edge with: vertex i's are neighbours[offsets[i]] up to
+// neighbours[offsets[i + 1]], ascending, each once; a face that runs from a vertex to itself
+// lists that vertex twice among its own. Vertices added since have none.
+struct Adjacency {
+    uint64_t topologyVersion = 0;
+    std::vector<int> offsets;
+    std::vector<int> neighbours;
+};
+
+// The object's adjacency, derived from its faces on the first call after they change and
+// kept with the object until they change again.
+const Adjacency &AdjacencyOf(const Object &object);
+
 // Neighbour averaging, as a smoothing brush does: each pass moves every vertex in scope to
 // the mean of the vertices it shares an edge with, all from the positions before the pass.
 void Smooth(Object &object, int iterations, Scope scope);

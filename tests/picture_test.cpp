@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <pugixml.hpp>
 #include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "simhost/mesh_shapes.h"
 #include "simhost/modelling_tools.h"
@@ -243,6 +248,238 @@ TEST_F(PictureTest, WritingReplacesTheFileWholeAndFailsNamingThePath) {
     } catch (const std::runtime_error &error) {
         EXPECT_NE(std::string(error.what()).find(impossible), std::string::npos) << error.what();
     }
+    std::filesystem::remove_all(directory);
+}
+
+// Every circle of a picture, per view and group (a slot's pins or the rings), as centres.
+using Circled = std::map<std::pair<std::string, std::string>, std::multiset<std::pair<std::string, std::string>>>;
+
+Circled CirclesOf(const pugi::xml_document &svg) {
+    Circled circled;
+    for (const auto &found : svg.select_nodes("//g[@class='view']/g/circle")) {
+        const pugi::xml_node circle = found.node();
+        const pugi::xml_node group = circle.parent();
+        const std::string name = std::string(group.attribute("class").value()) + group.attribute("data-slot").value();
+        circled[{group.parent().attribute("id").value(), name}].insert(
+            {circle.attribute("cx").value(), circle.attribute("cy").value()});
+    }
+    return circled;
+}
+
+TEST_F(PictureTest, EveryPinAndEveryMovedBackVertexOfASmallMeshIsCircledWhereItAloneWouldBe) {
+    Object &grid = AddGrid(document, "grid", 6, 6, 0.1f);
+    Jitter(grid, 0.02f, 5, Scope::All);
+    const PictureContent none = content;
+    Circled alone;
+    for (int i = 0; i < grid.VertexCount(); ++i) {
+        content = none;
+        content.pins[static_cast<size_t>(i % 4)] = {Key(grid, i)};
+        if (i % 3 == 0) content.movedBack = {Key(grid, i)};
+        Render();
+        for (const auto &[group, centres] : CirclesOf(svg)) alone[group].insert(centres.begin(), centres.end());
+    }
+    content = none;
+    for (int i = 0; i < grid.VertexCount(); ++i) {
+        content.pins[static_cast<size_t>(i % 4)].push_back(Key(grid, i));
+        if (i % 3 == 0) content.movedBack.push_back(Key(grid, i));
+    }
+    Render();
+    const Circled together = CirclesOf(svg);
+    EXPECT_EQ(together, alone);
+    EXPECT_EQ(together.size(), 3u * 5u) << "four slots and the rings in each of three views";
+    EXPECT_EQ(together.at({"front", "moved-back"}).size(), 17u);
+}
+
+// A path's data as the points where its subpaths start and the lengths they run to the
+// right, which is all that pixel runs and marks use; arcs are followed to their end.
+struct Subpath {
+    double x;
+    double y;
+    double across = 0.0;
+};
+
+std::vector<Subpath> Subpaths(const std::string &d) {
+    std::vector<Subpath> subpaths;
+    double x = 0.0, y = 0.0;
+    size_t at = 0;
+    const auto number = [&] {
+        while (at < d.size() && (d[at] == ' ' || d[at] == ',')) ++at;
+        char *end = nullptr;
+        const double value = std::strtod(d.c_str() + at, &end);
+        at = static_cast<size_t>(end - d.c_str());
+        return value;
+    };
+    while (at < d.size()) {
+        const char command = d[at++];
+        if (command == 'M' || command == 'm') {
+            const double dx = number();
+            const double dy = number();
+            x = command == 'M' ? dx : x + dx;
+            y = command == 'M' ? dy : y + dy;
+            subpaths.push_back({x, y});
+        } else if (command == 'h') {
+            const double across = number();
+            subpaths.back().across += across;
+            x += across;
+        } else if (command == 'a') {
+            for (int i = 0; i < 5; ++i) number();
+            x += number();
+            y += number();
+        } else if (command == 'z') {
+            x = subpaths.back().x;
+            y = subpaths.back().y;
+        } else {
+            ADD_FAILURE() << "unexpected '" << command << "' in " << d.substr(0, 80);
+            return subpaths;
+        }
+    }
+    return subpaths;
+}
+
+std::vector<Subpath> SubpathsUnder(const pugi::xml_document &svg, const std::string &xpath) {
+    std::vector<Subpath> all;
+    for (const auto &path : svg.select_nodes(xpath.c_str())) {
+        const auto some = Subpaths(path.node().attribute("d").value());
+        all.insert(all.end(), some.begin(), some.end());
+    }
+    return all;
+}
+
+// The shortest distance from a point to any of the segments that subpaths run along.
+double Nearest(const std::vector<Subpath> &subpaths, double x, double y) {
+    double nearest = std::numeric_limits<double>::infinity();
+    for (const Subpath &s : subpaths) {
+        const double along = std::clamp(x, s.x, s.x + s.across);
+        nearest = std::min(nearest, std::hypot(x - along, y - s.y));
+    }
+    return nearest;
+}
+
+TEST_F(PictureTest, VeryManyPinsAndRingsBecomeMarksThatEachLieOverTheirVertex) {
+    head.visible = false;
+    Object &grid = AddGrid(document, "grid", 60, 60, 0.01f);
+    Jitter(grid, 0.004f, 9, Scope::All);
+    // Where each vertex is drawn, from pictures of a thousand circled pins at a time.
+    std::map<std::string, std::vector<std::pair<double, double>>> where;
+    for (int first = 0; first < grid.VertexCount(); first += 1000) {
+        content.pins[0].clear();
+        for (int i = first; i < std::min(first + 1000, grid.VertexCount()); ++i)
+            content.pins[0].push_back(Key(grid, i));
+        Render();
+        for (const char *view : {"front", "top", "side"}) {
+            const std::string circles = "//g[@id='" + std::string(view) + "']/g[@class='pins']/circle";
+            for (const auto &circle : svg.select_nodes(circles.c_str())) {
+                where[view].push_back(
+                    {circle.node().attribute("cx").as_double(), circle.node().attribute("cy").as_double()});
+            }
+        }
+    }
+    content.pins[0].clear();
+    for (int i = 0; i < grid.VertexCount(); ++i) {
+        content.pins[1].push_back(Key(grid, i));
+        content.movedBack.push_back(Key(grid, i));
+    }
+    Render();
+    EXPECT_EQ(Value("//g[@class='slot'][@data-slot='1']/text/tspan[2]"), "3721 pins");
+    EXPECT_EQ(Count("//g[@class='pins']/circle"), 0u);
+    EXPECT_EQ(Count("//g[@class='moved-back']/circle"), 0u);
+    for (const char *view : {"front", "top", "side"}) {
+        ASSERT_EQ(where[view].size(), static_cast<size_t>(grid.VertexCount())) << view;
+        const std::string group = "//g[@id='" + std::string(view) + "']/g";
+        const auto dots = SubpathsUnder(svg, group + "[@class='pins'][@data-slot='1']/path");
+        const double dotRadius = std::stod(Value(group + "[@class='pins'][@data-slot='1']/@stroke-width")) / 2;
+        // A ring starts at its left and is drawn round its centre.
+        auto rings = SubpathsUnder(svg, group + "[@class='moved-back']/path");
+        for (Subpath &ring : rings) ring.x += 2.5;
+        int uncovered = 0, unringed = 0;
+        for (const auto &[x, y] : where[view]) {
+            uncovered += Nearest(dots, x, y) > dotRadius;
+            unringed += Nearest(rings, x, y) > 2.5;
+        }
+        EXPECT_EQ(uncovered, 0) << view << ": pins with no mark over them";
+        EXPECT_EQ(unringed, 0) << view << ": vertices moved back with no ring round them";
+    }
+}
+
+TEST_F(PictureTest, ADenseMeshIsDrawnAsThePixelsItsEdgesCoverInTheGreyOfTheirSide) {
+    head.visible = false;
+    Object &grid = AddGrid(document, "grid", 300, 300, 0.01f);
+    const int last = grid.VertexCount() - 1;
+    content.pins[0] = {Key(grid, 0), Key(grid, last)};
+    // A face with corners that have no place on the page is left out.
+    const int far = grid.AddVertex({std::numeric_limits<float>::infinity(), 0.0f, 0.0f});
+    const int lost = grid.AddVertex({0.0f, std::numeric_limits<float>::quiet_NaN(), 0.0f});
+    grid.AddFace({far, lost, 1});
+    Render();
+    EXPECT_EQ(text.find("nan"), std::string::npos);
+    EXPECT_EQ(text.find("inf"), std::string::npos);
+    EXPECT_EQ(Count("//path[@data-object]"), 0u) << "no line per edge";
+    // Full pixel rows from corner to corner of the grid, which faces the front.
+    const double left = Pin("front", 0, "cx"), bottom = Pin("front", 0, "cy");
+    const double right = std::stod(Value("(//g[@id='front']/g[@class='pins']/circle)[2]/@cx"));
+    const double top = std::stod(Value("(//g[@id='front']/g[@class='pins']/circle)[2]/@cy"));
+    const std::string darkest = Value("(//g[@id='front']/path[@class='edges near'])[last()]/@stroke");
+    EXPECT_EQ(darkest, "#8a8a8a");
+    std::set<std::pair<int, int>> covered;
+    for (const Subpath &run :
+         SubpathsUnder(svg, "//g[@id='front']/path[@class='edges near'][@stroke='" + darkest + "']")) {
+        for (int x = 0; x < static_cast<int>(run.across); ++x)
+            covered.insert({static_cast<int>(run.x) + x, static_cast<int>(run.y)});
+    }
+    int missing = 0;
+    for (int y = static_cast<int>(top) + 1; y < static_cast<int>(bottom) - 1; ++y) {
+        for (int x = static_cast<int>(left) + 1; x < static_cast<int>(right) - 1; ++x)
+            missing += covered.count({x, y}) == 0;
+    }
+    EXPECT_EQ(missing, 0);
+    const auto outside = std::count_if(covered.begin(), covered.end(), [&](const std::pair<int, int> &pixel) {
+        return pixel.first < left - 1 || pixel.first > right + 1 || pixel.second < top - 1 || pixel.second > bottom + 1;
+    });
+    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(Count("//g[@id='front']/path[@class='edges far']"), 0u);
+    EXPECT_EQ(Count("//g[@id='top']/path[@class='edges near']"), 0u) << "seen edge-on from above, the grid faces away";
+    EXPECT_GT(Count("//g[@id='top']/path[@class='edges far']"), 0u);
+}
+
+std::string OnPath(const std::string &program) {
+    const char *path = std::getenv("PATH");
+    std::stringstream directories(path == nullptr ? "" : path);
+    for (std::string directory; std::getline(directories, directory, ':');) {
+        const auto candidate = std::filesystem::path(directory) / program;
+        if (!directory.empty() && std::filesystem::is_regular_file(candidate)) return candidate.string();
+    }
+    return "";
+}
+
+TEST(LargePicture, AQuarterMillionVerticesMakeAFileOfAtMostTenMegabytesThatAnSvgRendererOpens) {
+    Document document;
+    Object &grid = AddGrid(document, "grid", 500, 500, 0.004f);
+    Jitter(grid, 0.002f, 3, Scope::All);
+    PictureContent content;
+    content.document = &document;
+    content.title = "a quarter of a million vertices";
+    for (int i = 0; i < grid.VertexCount(); ++i) {
+        const VertexKey key{grid.uniqueID(), grid.vertex(i).uniqueID};
+        content.pins[static_cast<size_t>(i % 2)].push_back(key);
+        if (i % 5 == 0) content.movedBack.push_back(key);
+    }
+    const auto directory = std::filesystem::path(::testing::TempDir()) / "stelmarin-large-picture-test";
+    std::filesystem::create_directories(directory);
+    const std::string path = (directory / "large.svg").string();
+    WritePicture(path, content);
+    EXPECT_LE(std::filesystem::file_size(path), 10'000'000u);
+    pugi::xml_document svg;
+    ASSERT_TRUE(svg.load_file(path.c_str()));
+    size_t longest = 0;
+    for (const auto &d : svg.select_nodes("//path/@d")) longest = std::max(longest, std::strlen(d.attribute().value()));
+    EXPECT_LE(longest, 110'000u) << "path data comes in pieces of about a hundred kilobytes at most";
+
+    const std::string renderer = OnPath("rsvg-convert");
+    if (renderer.empty()) GTEST_SKIP() << "rsvg-convert is not on PATH here; scripts/install-deps installs it";
+    const std::string png = (directory / "large.png").string();
+    const std::string command = "'" + renderer + "' -o '" + png + "' '" + path + "' 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    EXPECT_GT(std::filesystem::exists(png) ? std::filesystem::file_size(png) : 0u, 1000u);
     std::filesystem::remove_all(directory);
 }
 
