@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
 #include <string_view>
 
+#include "simhost/platform.h"
 #include "simhost/safe_write.h"
 
 namespace simhost {
@@ -222,6 +225,40 @@ struct Contents {
     std::vector<size_t> faceStart{0};
 };
 
+// Tells someone watching a terminal how far a long load has come: nothing in the first
+// second, then "loading head.obj: 45%" rewritten in place, and the line cleared at the end,
+// also when the file is refused. Where standard error is a file or a pipe nothing is shown.
+class Progress {
+public:
+    explicit Progress(const std::string &path)
+        : name_(fs::path(path).filename().string()), terminal_(platform::StandardErrorIsTerminal()) {}
+    Progress(const Progress &) = delete;
+    Progress &operator=(const Progress &) = delete;
+    ~Progress() {
+        if (shown_ > 0) std::fprintf(stderr, "\r%*s\r", shown_, "");
+    }
+
+    void Show(double done) {
+        const int percent = static_cast<int>(std::clamp(done, 0.0, 1.0) * 100);
+        if (!terminal_ || percent == percent_ || std::chrono::steady_clock::now() - start_ < std::chrono::seconds(1)) {
+            return;
+        }
+        percent_ = percent;
+        shown_ = std::max(shown_, std::fprintf(stderr, "\rloading %s: %d%%", name_.c_str(), percent) - 1);
+        std::fflush(stderr);
+    }
+
+private:
+    std::string name_;
+    bool terminal_;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    int percent_ = -1;
+    int shown_ = 0;
+};
+
+// The share of a load's time that goes to reading the file; the rest is making objects.
+constexpr double kReadingShare = 0.7;
+
 class Reader {
 public:
     explicit Reader(const std::string &path) : path_(path) {}
@@ -302,12 +339,14 @@ bool EndsLine(char c) { return c == '\n' || c == '\r'; }
 
 // Reads the file once, in large blocks, and hands every line to the reader as it comes. A
 // line may span blocks: it is kept, and the search for its end goes on where it stopped.
-Contents ReadContents(const std::string &path) {
+Contents ReadContents(const std::string &path, Progress &progress) {
     std::error_code error;
     if (!fs::exists(path, error)) throw MeshError(path + ": no such file");
     if (fs::is_directory(path, error)) throw MeshError(path + ": is a folder, not a file");
     std::ifstream in(fs::path(path), std::ios::binary);
     if (!in) throw MeshError(path + ": cannot be opened");
+    const uintmax_t size = fs::file_size(path, error);
+    const double total = error || size == 0 ? 1.0 : static_cast<double>(size);
 
     constexpr size_t kBlock = size_t{1} << 20;
     Reader reader(path);
@@ -317,6 +356,7 @@ Contents ReadContents(const std::string &path) {
     bool lineHasNul = false;
     bool afterCr = false;  // the last line ended in a CR, whose LF may come in the next block
     bool first = true;
+    double read = 0;
     while (true) {
         if (lineStart > 0) {
             buffer.erase(0, lineStart);
@@ -329,6 +369,7 @@ Contents ReadContents(const std::string &path) {
         if (in.bad()) throw MeshError(path + ": cannot be read");
         const auto got = static_cast<size_t>(in.gcount());
         buffer.resize(kept + got);
+        read += static_cast<double>(got);
         const bool last = got < kBlock;
 
         const char *const data = buffer.data();
@@ -362,6 +403,7 @@ Contents ReadContents(const std::string &path) {
             }
             lineStart = scanned = at;
         }
+        progress.Show(kReadingShare * read / total);
         if (last) break;
     }
     return std::move(reader.contents());
@@ -528,18 +570,32 @@ std::vector<PendingObject> Assemble(const std::string &path, Contents &contents)
 }  // namespace
 
 std::vector<int> LoadObj(const std::string &path, Document &document) {
-    Contents contents = ReadContents(path);
+    Progress progress(path);
+    Contents contents = ReadContents(path, progress);
     const std::vector<PendingObject> pending = Assemble(path, contents);
 
+    size_t total = 0;
+    for (const PendingObject &source : pending) total += source.positions.size() + source.faceStart.size() - 1;
+    size_t done = 0;
+    const auto advance = [&] {
+        constexpr size_t kStep = size_t{1} << 16;
+        if (++done % kStep == 0) {
+            progress.Show(kReadingShare + (1 - kReadingShare) * static_cast<double>(done) / static_cast<double>(total));
+        }
+    };
     std::vector<int> added;
     std::vector<int> face;
     for (const PendingObject &source : pending) {
         Object &object = document.AddObject(source.name);
-        for (const MQPoint &position : source.positions) object.AddVertex(position);
+        for (const MQPoint &position : source.positions) {
+            object.AddVertex(position);
+            advance();
+        }
         for (size_t i = 0; i + 1 < source.faceStart.size(); ++i) {
             face.assign(source.corners.begin() + static_cast<std::ptrdiff_t>(source.faceStart[i]),
                         source.corners.begin() + static_cast<std::ptrdiff_t>(source.faceStart[i + 1]));
             object.AddFace(face);
+            advance();
         }
         added.push_back(document.ObjectCount() - 1);
     }
