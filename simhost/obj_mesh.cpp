@@ -348,7 +348,9 @@ Contents ReadContents(const std::string &path, Progress &progress) {
     const uintmax_t size = fs::file_size(path, error);
     const double total = error || size == 0 ? 1.0 : static_cast<double>(size);
 
-    constexpr size_t kBlock = size_t{1} << 20;
+    // A small file is read in one block of its own size, and its end seen in that read.
+    constexpr uintmax_t kLargest = uintmax_t{1} << 20;
+    const auto block = static_cast<size_t>(error ? kLargest : std::min(size + 1, kLargest));
     Reader reader(path);
     std::string buffer;
     size_t lineStart = 0;  // where the line not yet handed over begins
@@ -364,13 +366,13 @@ Contents ReadContents(const std::string &path, Progress &progress) {
             lineStart = 0;
         }
         const size_t kept = buffer.size();
-        buffer.resize(kept + kBlock);
-        in.read(buffer.data() + kept, static_cast<std::streamsize>(kBlock));
+        buffer.resize(kept + block);
+        in.read(buffer.data() + kept, static_cast<std::streamsize>(block));
         if (in.bad()) throw MeshError(path + ": cannot be read");
         const auto got = static_cast<size_t>(in.gcount());
         buffer.resize(kept + got);
         read += static_cast<double>(got);
-        const bool last = got < kBlock;
+        const bool last = got < block;
 
         const char *const data = buffer.data();
         const size_t end = buffer.size();
