@@ -41,9 +41,10 @@ if(STELMARIN_BUILD_TESTS)
   endif()
 endif()
 
-# Header-only libraries of the stand-in host, taken from the system's packages. Their
-# headers are copied into the build, so that a cross build never searches the system's
-# own include folder.
+# Header-only libraries of the stand-in host (its command line) and of the benchmarks (the
+# OBJ parser that the mesh load is measured against), taken from the system's packages.
+# Their headers are copied into the build, so that a cross build never searches the
+# system's own include folder.
 if(STELMARIN_BUILD_SIMHOST)
   set(_headers ${PROJECT_BINARY_DIR}/third_party/include)
   foreach(header tiny_obj_loader.h CLI/CLI.hpp)

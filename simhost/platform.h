@@ -25,5 +25,7 @@ std::string ModuleOf(const void *address);
 std::string ExecutablePath();
 // Where a user's per-program settings live: ~/.config on POSIX, %APPDATA% on Windows.
 std::string ConfigDirectory();
+// Whether standard error goes to a terminal, where someone may be watching it.
+bool StandardErrorIsTerminal();
 
 }  // namespace simhost::platform

@@ -1,6 +1,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "simhost/platform.h"
@@ -44,5 +45,7 @@ std::string ConfigDirectory() {
     if (const char *home = std::getenv("HOME"); home != nullptr && *home != '\0') return std::string(home) + "/.config";
     return ".";
 }
+
+bool StandardErrorIsTerminal() { return isatty(fileno(stderr)) != 0; }
 
 }  // namespace simhost::platform

@@ -1,5 +1,7 @@
+#include <io.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "simhost/platform.h"
@@ -45,5 +47,7 @@ std::string ConfigDirectory() {
     if (const char *appData = std::getenv("APPDATA"); appData != nullptr && *appData != '\0') return appData;
     return ".";
 }
+
+bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 
 }  // namespace simhost::platform

@@ -3,10 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <limits>
 #include <random>
 #include <sstream>
@@ -152,6 +155,105 @@ TEST_F(ObjMeshTest, MalformedLineNamesFileAndLineAndLeavesDocumentAsItWas) {
     ExpectRejected("v 0 0 0\r\n\r\nv 1 y 0\r\n", 3, "vertex 'y' is not a number");
     ExpectRejected("v 0 0 0\nv 1\0 0 0\n"s, 2, "contains a NUL byte");
     ExpectRejected("o Good\n" + kTriangle + "f 1 2 3\no Bad\nv 1 2 zz", 7, "vertex 'zz' is not a number");
+}
+
+TEST_F(ObjMeshTest, LinesAreCountedAlikeWhateverTheirEndsAndHoweverLong) {
+    // "\n\r" is two line ends; "\r\n" one.
+    ExpectRejected("v 0 0 0\rv 1 0 0\n\rv 1 z 0", 4, "vertex 'z' is not a number");
+    // Lines longer than the reader takes in at once, one with a NUL megabytes before its end.
+    const std::string longComment = "#" + std::string(3 << 20, '-');
+    ExpectRejected(longComment + "\nv 1 q 0\n", 2, "vertex 'q' is not a number");
+    ExpectRejected("\0"s + longComment + "\nv 0 0 0\n", 1, "contains a NUL byte");
+    // A CR at every odd offset: wherever a read of any even size ends, it ends between the
+    // CR and the LF of one line end.
+    std::string crlf = "#";
+    for (int i = 0; i < 3'000'000; ++i) crlf += "\r\n";
+    ExpectRejected(crlf + "v 1 q 0", 3'000'001, "vertex 'q' is not a number");
+}
+
+TEST_F(ObjMeshTest, ByteOrderMarkAtTheStartIsSkipped) {
+    ASSERT_EQ(LoadObj(Write("marked.obj", "\xEF\xBB\xBF" + kTriangle + "f 1 2 3\n"), document_), std::vector<int>{1});
+    EXPECT_EQ(Snapshot(document_, 1), "marked: 0 0 0 1065353216 0 0 0 1065353216 0 f 0 1 2\n");
+    ExpectRejected("\xEF\xBB\xBFv 0 0 0\nv 1 2 w\n", 2, "vertex 'w' is not a number");
+    // Anywhere else it is just an unknown statement.
+    ExpectRejected(kTriangle + "\xEF\xBB\xBFv 0 0 0\nf 1 2 4\n", 5,
+                   "face corner 4 is out of range (3 vertices so far)");
+}
+
+// A 500 x 400 grid with every vertex defined first, then three groups: the upper half of
+// the quads, the lower half, and one polygon through every vertex on a line longer than
+// any single read. The halves share the middle row, so each takes its own copy.
+TEST_F(ObjMeshTest, LargeMeshLoadsWholeWithEveryCoordinateExact) {
+    constexpr int kColumns = 500, kRows = 400, kMiddle = kRows / 2;
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> height(-50.0f, 50.0f);
+    std::vector<MQPoint> grid;
+    std::string text = "# generated\n";
+    const auto number = [&](float value) {
+        char digits[32];
+        text.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
+    };
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            grid.push_back({float(column) * 0.25f, height(random), float(row) / 3.0f});
+            text += "v ";
+            number(grid.back().x);
+            text += ' ';
+            number(grid.back().y);
+            text += ' ';
+            number(grid.back().z);
+            text += '\n';
+        }
+    }
+    const auto quads = [&](int firstRow, int endRow) {
+        for (int row = firstRow; row < endRow; ++row) {
+            for (int column = 0; column + 1 < kColumns; ++column) {
+                const int corner = row * kColumns + column + 1;
+                text += "f " + std::to_string(corner) + " " + std::to_string(corner + 1) + " " +
+                        std::to_string(corner + kColumns + 1) + " " + std::to_string(corner + kColumns) + "\n";
+            }
+        }
+    };
+    text += "g upper\n";
+    quads(0, kMiddle);
+    text += "g lower\n";
+    quads(kMiddle, kRows - 1);
+    text += "g all\nf";
+    for (int v = 1; v <= kColumns * kRows; ++v) text += " " + std::to_string(v);
+    ASSERT_GE(grid.size(), 200'000u);
+
+    ASSERT_EQ(LoadObj(Write("grid.obj", text), document_), (std::vector<int>{1, 2, 3}));
+    const Object &upper = *document_.ObjectAt(1), &lower = *document_.ObjectAt(2), &all = *document_.ObjectAt(3);
+    EXPECT_EQ(upper.name(), "upper");
+    EXPECT_EQ(upper.VertexCount(), (kMiddle + 1) * kColumns);
+    EXPECT_EQ(upper.faces().size(), size_t{kMiddle * (kColumns - 1)});
+    EXPECT_EQ(lower.VertexCount(), (kRows - kMiddle) * kColumns);
+    EXPECT_EQ(lower.faces().size(), size_t{(kRows - 1 - kMiddle) * (kColumns - 1)});
+    EXPECT_EQ(all.VertexCount(), kRows * kColumns);
+    ASSERT_EQ(all.faces().size(), 1u);
+    EXPECT_EQ(all.faces()[0].size(), grid.size());
+    EXPECT_EQ(all.faces()[0].back(), kRows * kColumns - 1);
+    // The quad whose first corner is at `row` and `column` of an object's own vertices.
+    const auto quad = [](int row, int column) {
+        const int corner = row * kColumns + column;
+        return std::vector<int>{corner, corner + 1, corner + kColumns + 1, corner + kColumns};
+    };
+    EXPECT_EQ(upper.faces().back(), quad(kMiddle - 1, kColumns - 2));
+    EXPECT_EQ(lower.faces().front(), quad(0, 0));
+    EXPECT_EQ(lower.faces().back(), quad(kRows - 2 - kMiddle, kColumns - 2));
+
+    const auto bits = [](MQPoint p) {
+        return std::array{std::bit_cast<uint32_t>(p.x), std::bit_cast<uint32_t>(p.y), std::bit_cast<uint32_t>(p.z)};
+    };
+    int mismatched = 0;
+    for (size_t v = 0; v < grid.size(); ++v) {
+        mismatched += bits(all.vertex(int(v)).position) != bits(grid[v]);
+        if (v < size_t(upper.VertexCount())) mismatched += bits(upper.vertex(int(v)).position) != bits(grid[v]);
+        if (v >= size_t{kMiddle * kColumns}) {
+            mismatched += bits(lower.vertex(int(v - kMiddle * kColumns)).position) != bits(grid[v]);
+        }
+    }
+    EXPECT_EQ(mismatched, 0);
 }
 
 TEST_F(ObjMeshTest, MissingFileOrFolderIsNamedAndLeavesDocumentAsItWas) {
