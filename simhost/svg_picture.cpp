@@ -173,7 +173,7 @@ struct Edge {
     int faces = 0;
 };
 
-MQPoint FaceNormal(const Object &object, const std::vector<int> &face) {
+MQPoint FaceNormal(const Object &object, std::span<const int> face) {
     MQPoint n{};
     for (size_t i = 0; i < face.size(); ++i) {
         const MQPoint &p = object.vertex(face[i]).position;
