@@ -111,7 +111,12 @@ public:
     static MQDocument Handle(Document *document) { return reinterpret_cast<MQDocument>(document); }
 
 private:
-    void Enter(const char *function);
+    // Every host function starts here. Calls come by the million in a draw, so only what
+    // is rare leaves the inline path: a call from outside the plug-in, a nest waiting.
+    void Enter(const char *function) {
+        if (pluginCallDepth_ == 0 || !nests_.empty()) EnterRarely(function);
+    }
+    void EnterRarely(const char *function);
     // The nested deliveries whose call this is, taken off the list.
     std::vector<std::function<void()>> DueNests(const char *function);
     // A widget message that shows the user something and waits: a message box or a
@@ -119,8 +124,19 @@ private:
     static bool WaitsOnUser(int code, const MQOption *options);
     void Violation(const char *function, const std::string &what);
     Document *CheckDocument(const char *function, MQDocument doc);
-    Object *CheckObject(const char *function, MQObject obj);
-    Vertex *CheckVertex(const char *function, Object *object, int vertexIndex);
+    Object *CheckObject(const char *function, MQObject obj) {
+        auto *object = reinterpret_cast<Object *>(obj);
+        return document_->Owns(object) ? object : CheckOtherObject(function, obj);
+    }
+    // An object handle that is not one of the open document's: one of a document replaced
+    // during this call, or a violation.
+    Object *CheckOtherObject(const char *function, MQObject obj);
+    Vertex *CheckVertex(const char *function, Object *object, int vertexIndex) {
+        return object->ValidIndex(vertexIndex) ? &object->vertex(vertexIndex)
+                                               : ReportVertexIndex(function, *object, vertexIndex);
+    }
+    // Reports an index outside the object; returns null.
+    Vertex *ReportVertexIndex(const char *function, const Object &object, int vertexIndex);
     std::string Name(MQObject obj) const;
 
     // The document a handle names while the plug-in may use it: the open one, or one
@@ -146,8 +162,10 @@ private:
 };
 
 // The host that the host module's exports serve; one at a time, as there is one modeller
-// per process. Null while no session runs.
-Host *ActiveHost();
+// per process. Null while no session runs. Reached inline: every host call of a draw goes
+// through it.
+extern Host *g_activeHost;
+inline Host *ActiveHost() { return g_activeHost; }
 void SetActiveHost(Host *host);
 
 // The file of the host module, to be handed to a plug-in's MQInit: the host library, or
