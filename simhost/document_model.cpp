@@ -72,9 +72,41 @@ int Object::IntValue(int code) const {
     return 0;
 }
 
+bool Object::RecordMove(int index) {
+    const Vertex &target = vertex(index);
+    const auto id = static_cast<size_t>(target.uniqueID);
+    if (id / 64 >= written_.size()) written_.resize(indexByID_.size() / 64 + 1);
+    uint64_t &word = written_[id / 64];
+    const uint64_t bit = uint64_t{1} << (id % 64);
+    if ((word & bit) != 0) return false;
+    word |= bit;
+    if (!writes_.empty() && writes_.back().uniqueID > target.uniqueID) writesSorted_ = false;
+    writes_.push_back({target.uniqueID, target.position});
+    return writes_.size() == 1;
+}
+
+const std::vector<Object::Write> &Object::WritesByID() const {
+    // A draw writes each object's pins in rising ID, slot by slot; only a vertex held by
+    // more than one slot, or a plug-in that writes in its own order, leaves work here.
+    if (!writesSorted_) {
+        std::sort(writes_.begin(), writes_.end(),
+                  [](const Write &a, const Write &b) { return a.uniqueID < b.uniqueID; });
+        writesSorted_ = true;
+    }
+    return writes_;
+}
+
+void Object::ClearWrites() {
+    for (const Write &write : writes_) written_[static_cast<size_t>(write.uniqueID) / 64] = 0;
+    // A draw that moved much is rare, after a tool; the record's room goes with it.
+    writes_ = std::vector<Write>();
+    writesSorted_ = true;
+}
+
 size_t Object::MemoryBytes() const {
     return vertices_.capacity() * sizeof(Vertex) + indexByID_.capacity() * sizeof(int) +
-           faceStarts_.capacity() * sizeof(int) + corners_.capacity() * sizeof(int);
+           faceStarts_.capacity() * sizeof(int) + corners_.capacity() * sizeof(int) +
+           written_.capacity() * sizeof(uint64_t) + writes_.capacity() * sizeof(Write);
 }
 
 void AddressIndex::Set(const void *address, int value) {

@@ -110,10 +110,31 @@ public:
     }
     int IntValue(int code) const;
 
+    // The host's record of the writes a draw makes, so that it can tell what the draw did
+    // without a copy of every vertex taken beforehand: each vertex that a write moved since
+    // the record was cleared, once, with where it was before. A write that leaves a vertex
+    // where it is, as a draw's usually does, leaves the record as it is.
+    struct Write {
+        int uniqueID;
+        MQPoint was;
+    };
+    // Vertex `index` is about to be written at `to`. Returns whether this began the
+    // object's record.
+    bool RecordWrite(int index, const MQPoint &to) {
+        const MQPoint &at = vertex(index).position;
+        return (at.x != to.x || at.y != to.y || at.z != to.z) && RecordMove(index);
+    }
+    // The record in rising unique ID.
+    const std::vector<Write> &WritesByID() const;
+    bool HasWrites() const { return !writes_.empty(); }
+    void ClearWrites();
+
     // The bytes the object holds for its vertices, faces and tables.
     size_t MemoryBytes() const;
 
 private:
+    bool RecordMove(int index);
+
     std::string name_;
     int uniqueID_;
     std::vector<Vertex> vertices_;
@@ -122,6 +143,10 @@ private:
     // Face f's corners are corners_[faceStarts_[f]] up to corners_[faceStarts_[f + 1]].
     std::vector<int> faceStarts_{0};
     std::vector<int> corners_;
+    // One bit per vertex unique ID: on the record.
+    std::vector<uint64_t> written_;
+    mutable std::vector<Write> writes_;
+    mutable bool writesSorted_ = true;
 };
 
 // Live objects by address, for telling a handle the document gave out from a stale or

@@ -51,6 +51,17 @@ void Host::NewDocument() {
 
 void Host::EndOfPluginCall() { replacedDuringCall_.clear(); }
 
+void Host::StartWriteRecord() {
+    EndWriteRecord();
+    recordingWrites_ = true;
+}
+
+void Host::EndWriteRecord() {
+    for (Object *object : recorded_) object->ClearWrites();
+    recorded_.clear();
+    recordingWrites_ = false;
+}
+
 void Host::NestInside(std::string function, long long call, std::function<void()> deliver) {
     nests_.push_back({std::move(function), call, std::move(deliver)});
 }
@@ -236,6 +247,7 @@ void Host::SetVertex(MQObject obj, int vertexIndex, MQPoint *in) {
     Vertex *vertex = CheckVertex("MQObj_SetVertex", object, vertexIndex);
     if (vertex == nullptr) return;
     if (vertex->deleted) return Violation("MQObj_SetVertex", "vertex " + Int(vertexIndex) + " was deleted");
+    if (recordingWrites_ && object->RecordWrite(vertexIndex, *in)) recorded_.push_back(object);
     vertex->position = *in;
     ++verticesWritten;
 }

@@ -56,6 +56,13 @@ public:
     // Vertices the plug-in has written through MQObj_SetVertex, counted since it started.
     long long verticesWritten = 0;
 
+    // While a record runs, each vertex MQObj_SetVertex moves is noted in its object, with
+    // where it was before (Object::RecordWrite): what a draw check compares. Starting one
+    // clears what the last one noted.
+    void StartWriteRecord();
+    void EndWriteRecord();
+    bool RecordingWrites() const { return recordingWrites_; }
+
     // The host is inside a call to the plug-in while one of these lives; host functions
     // called at any other time are a violation.
     class PluginCall {
@@ -156,6 +163,10 @@ private:
     std::vector<std::unique_ptr<Document>> retired_;
     // Replaced while the plug-in was inside a call, which still holds their handles.
     std::vector<Document *> replacedDuringCall_;
+    bool recordingWrites_ = false;
+    // The objects with writes on record; every document stays allocated while the host
+    // lives, so none of them has gone.
+    std::vector<Object *> recorded_;
     int pluginCallDepth_ = 0;
     int userWaits_ = 0;
     std::vector<Nest> nests_;
