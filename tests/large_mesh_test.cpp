@@ -63,6 +63,14 @@ TEST_F(LargeMesh, EveryPinnedVertexIsMovedBackAndEachMoveIsCounted) {
     EXPECT_THAT(user.violations(), IsEmpty());
 }
 
+TEST_F(LargeMesh, TheMeshHoldsItsBudgetOfBytesPerVertexAfterADrawThatMovedEveryVertex) {
+    simhost::Move(*sheet, {0.1f, 0.0f, 0.0f}, simhost::Scope::All);
+    ASSERT_EQ(user.Draw().movedBack, kVertices);
+    // 24 for the vertex, 4 for its unique ID's entry, 20 for about one quad, and a bit
+    // for the write record, whose entries go with the draw (bench/README.md).
+    EXPECT_LE(static_cast<double>(sheet->MemoryBytes()) / kVertices, 48.5);
+}
+
 TEST_F(LargeMesh, ADisarmedSlotLeavesTheRestToTheCentreLineOnXAlone) {
     user.ClickSlot("1", false, false);
     simhost::Move(*sheet, {0.0123f, 0.5f, 0.0f}, simhost::Scope::All);
