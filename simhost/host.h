@@ -173,9 +173,14 @@ private:
 };
 
 // The host that the host module's exports serve; one at a time, as there is one modeller
-// per process. Null while no session runs. Reached inline: every host call of a draw goes
-// through it.
+// per process. Null while no session runs. Each host module keeps its own, which its
+// exports read inline, as every host call of a draw goes through it; nothing outside the
+// module reads it.
+#if defined(_WIN32)
 extern Host *g_activeHost;
+#else
+extern Host *g_activeHost __attribute__((visibility("hidden")));
+#endif
 inline Host *ActiveHost() { return g_activeHost; }
 void SetActiveHost(Host *host);
 
