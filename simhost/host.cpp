@@ -10,8 +10,6 @@ namespace simhost {
 
 namespace {
 
-Host *g_activeHost = nullptr;
-
 std::string Point(const MQPoint &p) {
     char text[96];
     std::snprintf(text, sizeof text, "(%g, %g, %g)", static_cast<double>(p.x), static_cast<double>(p.y),
@@ -32,7 +30,7 @@ std::string Int(int value) { return std::to_string(value); }
 
 }  // namespace
 
-Host *ActiveHost() { return g_activeHost; }
+Host *g_activeHost = nullptr;
 void SetActiveHost(Host *host) { g_activeHost = host; }
 
 std::string HostModulePath() { return platform::ModuleOf(reinterpret_cast<const void *>(&HostModulePath)); }
@@ -53,11 +51,22 @@ void Host::NewDocument() {
 
 void Host::EndOfPluginCall() { replacedDuringCall_.clear(); }
 
+void Host::StartWriteRecord() {
+    EndWriteRecord();
+    recordingWrites_ = true;
+}
+
+void Host::EndWriteRecord() {
+    for (Object *object : recorded_) object->ClearWrites();
+    recorded_.clear();
+    recordingWrites_ = false;
+}
+
 void Host::NestInside(std::string function, long long call, std::function<void()> deliver) {
     nests_.push_back({std::move(function), call, std::move(deliver)});
 }
 
-void Host::Enter(const char *function) {
+void Host::EnterRarely(const char *function) {
     if (pluginCallDepth_ == 0) Violation(function, "called while the host was not inside a call to the plug-in");
     if (nests_.empty()) return;
     // The plug-in is inside this call: what is delivered now is nested in it.
@@ -104,16 +113,15 @@ Document *Host::CheckDocument(const char *function, MQDocument doc) {
     return nullptr;
 }
 
-Object *Host::CheckObject(const char *function, MQObject obj) {
+Object *Host::CheckOtherObject(const char *function, MQObject obj) {
     if (Object *object = OpenObject(obj)) return object;
     Violation(function, obj == nullptr ? "null object" : "object handle that is not in the document");
     return nullptr;
 }
 
-Vertex *Host::CheckVertex(const char *function, Object *object, int vertexIndex) {
-    if (object->ValidIndex(vertexIndex)) return &object->vertex(vertexIndex);
-    Violation(function, "vertex index " + Int(vertexIndex) + " outside 0.." + Int(object->VertexCount() - 1) +
-                            " of object '" + object->name() + "'");
+Vertex *Host::ReportVertexIndex(const char *function, const Object &object, int vertexIndex) {
+    Violation(function, "vertex index " + Int(vertexIndex) + " outside 0.." + Int(object.VertexCount() - 1) +
+                            " of object '" + object.name() + "'");
     return nullptr;
 }
 
@@ -239,6 +247,7 @@ void Host::SetVertex(MQObject obj, int vertexIndex, MQPoint *in) {
     Vertex *vertex = CheckVertex("MQObj_SetVertex", object, vertexIndex);
     if (vertex == nullptr) return;
     if (vertex->deleted) return Violation("MQObj_SetVertex", "vertex " + Int(vertexIndex) + " was deleted");
+    if (recordingWrites_ && object->RecordWrite(vertexIndex, *in)) recorded_.push_back(object);
     vertex->position = *in;
     ++verticesWritten;
 }

@@ -56,6 +56,13 @@ public:
     // Vertices the plug-in has written through MQObj_SetVertex, counted since it started.
     long long verticesWritten = 0;
 
+    // While a record runs, each vertex MQObj_SetVertex moves is noted in its object, with
+    // where it was before (Object::RecordWrite): what a draw check compares. Starting one
+    // clears what the last one noted.
+    void StartWriteRecord();
+    void EndWriteRecord();
+    bool RecordingWrites() const { return recordingWrites_; }
+
     // The host is inside a call to the plug-in while one of these lives; host functions
     // called at any other time are a violation.
     class PluginCall {
@@ -111,7 +118,12 @@ public:
     static MQDocument Handle(Document *document) { return reinterpret_cast<MQDocument>(document); }
 
 private:
-    void Enter(const char *function);
+    // Every host function starts here. Calls come by the million in a draw, so only what
+    // is rare leaves the inline path: a call from outside the plug-in, a nest waiting.
+    void Enter(const char *function) {
+        if (pluginCallDepth_ == 0 || !nests_.empty()) EnterRarely(function);
+    }
+    void EnterRarely(const char *function);
     // The nested deliveries whose call this is, taken off the list.
     std::vector<std::function<void()>> DueNests(const char *function);
     // A widget message that shows the user something and waits: a message box or a
@@ -119,8 +131,19 @@ private:
     static bool WaitsOnUser(int code, const MQOption *options);
     void Violation(const char *function, const std::string &what);
     Document *CheckDocument(const char *function, MQDocument doc);
-    Object *CheckObject(const char *function, MQObject obj);
-    Vertex *CheckVertex(const char *function, Object *object, int vertexIndex);
+    Object *CheckObject(const char *function, MQObject obj) {
+        auto *object = reinterpret_cast<Object *>(obj);
+        return document_->Owns(object) ? object : CheckOtherObject(function, obj);
+    }
+    // An object handle that is not one of the open document's: one of a document replaced
+    // during this call, or a violation.
+    Object *CheckOtherObject(const char *function, MQObject obj);
+    Vertex *CheckVertex(const char *function, Object *object, int vertexIndex) {
+        return object->ValidIndex(vertexIndex) ? &object->vertex(vertexIndex)
+                                               : ReportVertexIndex(function, *object, vertexIndex);
+    }
+    // Reports an index outside the object; returns null.
+    Vertex *ReportVertexIndex(const char *function, const Object &object, int vertexIndex);
     std::string Name(MQObject obj) const;
 
     // The document a handle names while the plug-in may use it: the open one, or one
@@ -140,14 +163,25 @@ private:
     std::vector<std::unique_ptr<Document>> retired_;
     // Replaced while the plug-in was inside a call, which still holds their handles.
     std::vector<Document *> replacedDuringCall_;
+    bool recordingWrites_ = false;
+    // The objects with writes on record; every document stays allocated while the host
+    // lives, so none of them has gone.
+    std::vector<Object *> recorded_;
     int pluginCallDepth_ = 0;
     int userWaits_ = 0;
     std::vector<Nest> nests_;
 };
 
 // The host that the host module's exports serve; one at a time, as there is one modeller
-// per process. Null while no session runs.
-Host *ActiveHost();
+// per process. Null while no session runs. Each host module keeps its own, which its
+// exports read inline, as every host call of a draw goes through it; nothing outside the
+// module reads it.
+#if defined(_WIN32)
+extern Host *g_activeHost;
+#else
+extern Host *g_activeHost __attribute__((visibility("hidden")));
+#endif
+inline Host *ActiveHost() { return g_activeHost; }
 void SetActiveHost(Host *host);
 
 // The file of the host module, to be handed to a plug-in's MQInit: the host library, or

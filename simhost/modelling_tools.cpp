@@ -156,6 +156,9 @@ void Smooth(Object &object, int iterations, Scope scope) {
 
 Object &AddGrid(Document &document, const std::string &name, int columns, int rows, float spacing, float z) {
     Object &object = document.AddObject(name);
+    object.Reserve(static_cast<size_t>(columns + 1) * static_cast<size_t>(rows + 1),
+                   static_cast<size_t>(columns) * static_cast<size_t>(rows),
+                   4 * static_cast<size_t>(columns) * static_cast<size_t>(rows));
     const float left = -0.5f * static_cast<float>(columns) * spacing;
     for (int row = 0; row <= rows; ++row) {
         for (int column = 0; column <= columns; ++column) {

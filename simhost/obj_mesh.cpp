@@ -443,7 +443,7 @@ std::string ObjText(const Document &document) {
             AppendNumber(out, vertex.position.z);
             out += '\n';
         }
-        for (const std::vector<int> &face : object->faces()) {
+        for (const std::span<const int> face : object->faces()) {
             out += 'f';
             for (const int corner : face) out += " " + std::to_string(number[static_cast<size_t>(corner)]);
             out += '\n';

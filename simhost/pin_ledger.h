@@ -4,11 +4,15 @@
 // rules, and checks every draw against it: a pinned vertex the draw failed to restore, or
 // a vertex it moved that no armed slot holds, is reported. The ledger is also what the
 // host's reports and pictures show of the slots.
+//
+// A check looks only at the vertices the draw moved, which the host records as they are
+// written, and at those the armed slots pin; every other vertex is where it was, since
+// nothing but MQObj_SetVertex moves a vertex while the plug-in draws. Pins and positions
+// are kept as flat arrays in rising unique ID, so that the check walks them side by side.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -22,12 +26,30 @@ inline constexpr int32_t kMaskX = 1, kMaskY = 2, kMaskZ = 4, kMaskAll = 7;
 // A vertex is on the centre line when |X| is below this, in single precision.
 inline constexpr float kCentreLineTolerance = 0.001f;
 
+struct VertexAt {
+    int vertexID;
+    MQPoint position;
+};
+
+// Positions of vertices of one object, in rising vertex unique ID.
+struct ObjectPositions {
+    int objectID;
+    std::vector<VertexAt> vertices;
+};
+
+// Positions of vertices of several objects, in rising object unique ID.
+using PositionSet = std::vector<ObjectPositions>;
+
+// The object's entry, or null.
+const ObjectPositions *FindObject(const PositionSet &set, int objectID);
+ObjectPositions &FindOrAddObject(PositionSet &set, int objectID);
+
 struct LedgerSlot {
     bool armed = false;
     int32_t mask = kMaskAll;
-    // Object unique ID -> vertex unique ID -> recorded position. An object is listed
-    // once a capture visited it, even when nothing of it was recorded.
-    std::map<int, std::map<int, MQPoint>> pins;
+    // Recorded positions by object and vertex. An object is listed once a capture visited
+    // it, even when nothing of it was recorded.
+    PositionSet pins;
 
     size_t PinCount() const;
 };
@@ -67,21 +89,25 @@ public:
     // A new document empties every slot; the masks stay.
     void ClearAll();
 
-    // The positions a draw should leave, given the positions before it: each armed slot
-    // in order writes its recorded coordinates on its masked axes, skipping hidden and
-    // exempt objects and vertices that have gone.
-    std::map<std::pair<int, int>, MQPoint> Expected(const Document &document) const;
+    // Moves `placed` on as a draw does by the ledger: each armed slot in order writes its
+    // recorded coordinates on its masked axes, skipping hidden and exempt objects and
+    // vertices that have gone. Where a vertex stood before is `placed`'s position where it
+    // has one, else as the document's write record tells it (see CheckDraw).
+    void Place(const Document &document, PositionSet &placed) const;
 
     std::array<LedgerSlot, kSlots> slots;
 };
 
-// Every live vertex's position, by (object ID, vertex ID).
-std::map<std::pair<int, int>, MQPoint> Positions(const Document &document);
+// Checks the document after a draw. Where each vertex stood before the draw is its
+// position in `placed`, or else where the document's write record says: before the first
+// write that moved it since the record began, or, never moved, where it is now. With `active`, the
+// vertices the ledger pins must be where it says (see PinLedger::Place); every other
+// vertex must not have moved.
+DrawOutcome CheckDraw(const Document &document, const PositionSet &placed, const PinLedger &ledger, bool active);
 
-// Compares the document after a draw with the positions before it and the ledger's
-// expectation.
-DrawOutcome CompareDraw(const Document &document, const std::map<std::pair<int, int>, MQPoint> &before,
-                        const std::map<std::pair<int, int>, MQPoint> &expected, bool active);
+// Where the vertices moved since the record began stand now: the positions before a draw
+// that comes while a record runs.
+PositionSet PositionsOnRecord(const Document &document);
 
 // "X", "XZ", "XYZ"; "none" for an empty mask.
 std::string AxesText(int32_t mask);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <span>
 #include <tuple>
 #include <unordered_map>
 #include <utility>
@@ -215,7 +216,7 @@ struct Edge {
 };
 
 // A face that can be drawn: two corners at least, each a vertex that is there.
-bool Usable(const Object &object, const std::vector<int> &face) {
+bool Usable(const Object &object, std::span<const int> face) {
     return face.size() >= 2 && std::all_of(face.begin(), face.end(), [&](int corner) {
                return object.ValidIndex(corner) && !object.vertex(corner).deleted;
            });
@@ -235,7 +236,7 @@ MQPoint Normal(size_t corners, At at) {
     return n;
 }
 
-MQPoint FaceNormal(const Object &object, const std::vector<int> &face) {
+MQPoint FaceNormal(const Object &object, std::span<const int> face) {
     return Normal(face.size(), [&](size_t i) -> const MQPoint & { return object.vertex(face[i]).position; });
 }
 
@@ -359,7 +360,7 @@ public:
     // The sides of a face whose corners lie at `corners`, but for those from a corner to
     // itself. A face within one pixel, as nearly every face of a dense mesh is, adds its
     // whole outline there at once.
-    void Polygon(const std::vector<int> &face, const std::vector<Point> &corners, double width) {
+    void Polygon(std::span<const int> face, const std::vector<Point> &corners, double width) {
         const size_t first = Cell(corners[0]);
         bool onePixel = first != kOutside;
         for (size_t i = 1; i < corners.size() && onePixel; ++i) onePixel = Cell(corners[i]) == first;

@@ -156,7 +156,13 @@ void Workbench::Deliver(const NestedAction &action) {
             session_.NewDocument();
             break;
         case NestedAction::Kind::Draw:
-            delivered.before = Positions(document());
+            // Where the vertices are as the draw comes: from now on the write record tells
+            // it. A record that runs already has the vertices it holds where they are now.
+            if (!host().RecordingWrites()) {
+                host().StartWriteRecord();
+            } else if (!inDraw_) {
+                delivered.before = PositionsOnRecord(document());
+            }
             session_.Draw();
             break;
         case NestedAction::Kind::Click: {
@@ -196,6 +202,7 @@ void Workbench::SettleNested(WindowAfter outer, bool check) {
     delivered.swap(delivered_);
     if (delivered.empty()) {
         if (check) CheckSettled();
+        if (check && !drawing_) host().EndWriteRecord();
         return;
     }
     const bool made = !widgets().failCreation;
@@ -205,7 +212,7 @@ void Workbench::SettleNested(WindowAfter outer, bool check) {
     bool ended = outer == WindowAfter::Ended;
     // Where the vertices are as the plug-in handles each nested draw: only draws move
     // them, each as the ledger says.
-    std::optional<PositionMap> positions;
+    std::optional<PositionSet> positions;
     std::optional<NestedDraw> lastDraw;
     for (Delivered &nested : delivered) {
         switch (nested.action.kind) {
@@ -226,14 +233,14 @@ void Workbench::SettleNested(WindowAfter outer, bool check) {
                 ledger_.ClearAll();
                 lastDraw_.reset();
                 ExpectButtons(false);
-                positions = Positions(document());
+                positions.emplace();
                 lastDraw.reset();
                 break;
             case NestedAction::Kind::Draw:
                 if (!positions) positions = drawing_ ? outerDrawn_ : nested.before;
-                lastDraw = NestedDraw{*positions, activated_ ? ledger_.Expected(document()) : PositionMap{}, activated_,
+                lastDraw = NestedDraw{*positions, ledger_, activated_,
                                       lastDraw ? lastDraw->writtenBefore : nested.writtenBefore};
-                for (const auto &[key, at] : lastDraw->expected) (*positions)[key] = at;
+                if (activated_) ledger_.Place(document(), *positions);
                 break;
             case NestedAction::Kind::Click: {
                 if (ended) break;
@@ -250,6 +257,7 @@ void Workbench::SettleNested(WindowAfter outer, bool check) {
     }
     if (lastDraw) SettleDraw(*lastDraw);
     if (check) CheckSettled();
+    if (check && !drawing_) host().EndWriteRecord();
 }
 
 void Workbench::CheckSettled() {
@@ -263,7 +271,7 @@ void Workbench::CheckSettled() {
 }
 
 void Workbench::SettleDraw(const NestedDraw &draw) {
-    DrawOutcome outcome = CompareDraw(document(), draw.before, draw.expected, draw.active);
+    DrawOutcome outcome = CheckDraw(document(), draw.before, draw.ledger, draw.active);
     for (const auto &disagreement : outcome.disagreements) host().Report("nested draw: " + disagreement);
     // Nested in a draw, it ran before that draw returned, and was counted with it: the
     // two are one redraw to the user.
@@ -350,24 +358,24 @@ void Workbench::MoveWindow(int32_t x, int32_t y) {
 DrawOutcome Workbench::Draw() {
     // The document drawn: one sent nested may replace it before the draw returns.
     const Document &drawn = document();
-    const auto before = Positions(drawn);
-    const auto expected = ledger_.Expected(drawn);
     const bool active = activated_;
     const long long writtenBefore = host().verticesWritten;
+    host().StartWriteRecord();
+    inDraw_ = true;
     session_.Draw();
-    DrawOutcome outcome = CompareDraw(drawn, before, expected, active);
+    inDraw_ = false;
+    DrawOutcome outcome = CheckDraw(drawn, {}, ledger_, active);
     outcome.written = host().verticesWritten - writtenBefore;
     for (const auto &disagreement : outcome.disagreements) host().Report("draw: " + disagreement);
     lastDraw_ = outcome;
-    // Where the draw left the vertices, when it did as the ledger says: what a draw sent
-    // nested in it starts from.
-    outerDrawn_ = before;
-    if (active) {
-        for (const auto &[key, at] : expected) outerDrawn_[key] = at;
-    }
+    outerDrawn_.clear();
+    const bool nestedDraw = std::any_of(delivered_.begin(), delivered_.end(),
+                                        [](const Delivered &d) { return d.action.kind == NestedAction::Kind::Draw; });
+    if (active && nestedDraw) ledger_.Place(drawn, outerDrawn_);
     drawing_ = true;
     SettleNested();
     drawing_ = false;
+    host().EndWriteRecord();
     return outcome;
 }
 

@@ -100,8 +100,8 @@ private:
     struct Delivered {
         NestedAction action;
         bool hasWindow = false;
-        bool wasDown = false;                           // a click's button, as the plug-in finds it
-        std::map<std::pair<int, int>, MQPoint> before;  // positions when a draw came
+        bool wasDown = false;  // a click's button, as the plug-in finds it
+        PositionSet before;    // positions when a draw came, over the write record
         long long writtenBefore = 0;
         bool duringModal = false;  // came while a question or the dialog was up
     };
@@ -124,12 +124,11 @@ private:
     // The questions and buttons once everything is settled.
     void CheckSettled();
     void SettleClick(const Delivered &click);
-    using PositionMap = std::map<std::pair<int, int>, MQPoint>;
-    // The last draw of those settled together: every vertex where it was before that draw,
-    // and where the ledger wants the pinned ones.
+    // The last draw of those settled together: where the vertices were before that draw,
+    // over the write record, and the ledger as it stood then.
     struct NestedDraw {
-        PositionMap before;
-        PositionMap expected;
+        PositionSet before;
+        PinLedger ledger;
         bool active = false;
         long long writtenBefore = 0;  // when the first of them came
     };
@@ -156,8 +155,11 @@ private:
     // The questions the ledger has accounted for, and so the next one due.
     size_t questionsSettled_ = 0;
     std::map<int, bool> buttonsDue_;
+    bool inDraw_ = false;   // the plug-in is inside a draw the workbench sent
     bool drawing_ = false;  // a draw is being settled
-    PositionMap outerDrawn_;
+    // Where the draw being settled left the vertices, over the write record, when it did
+    // as the ledger says: what a draw sent nested in it starts from.
+    PositionSet outerDrawn_;
 };
 
 }  // namespace simhost

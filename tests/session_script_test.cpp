@@ -162,60 +162,129 @@ TEST_F(SessionScript, NestedEventsAreSettledAfterTheirStepAndOneNeverSentFailsTh
     EXPECT_EQ(output.str().find("misbehaved"), std::string::npos) << output.str();
 }
 
-// The ledger's check of a draw, on a document changed by hand as a plug-in would.
+TEST_F(SessionScript, ANestedDrawStartsWhereTheDrawsBeforeItLeftTheVertices) {
+    const std::string pinned = "make grid g 4 2\ninit\nactivate\nselect all\nclick 1 ctrl\nmove 0.5 0 0 all\n";
+    // The outer draw moves every pin back; a click nested in it disarms the slot, so the
+    // nested draw writes nothing and must find each vertex where the outer draw put it.
+    EXPECT_EQ(Run(pinned + "nest click 1 inside MQObj_SetVertex call 1\nnest draw inside MQObj_SetVertex call 2\ndraw\n"
+                           "expect moved 15\nexpect button 1 up\nmove 0 0.5 0 all\ndraw\nexpect moved 0\n"),
+              StepResult::Ok)
+        << output.str();
+    // A draw sent while the Overwrite question is up moves the pins back at once; the one
+    // sent after it finds them there and moves nothing.
+    EXPECT_EQ(Run(pinned + "answer ok\nnest draw inside MQWidget_Value call 1\nnest draw inside MQWidget_Value call 2\n"
+                           "click 1 ctrl\nexpect moved 0\n"),
+              StepResult::Ok)
+        << output.str();
+}
+
+// The ledger's check of a draw, on a document changed by hand as a plug-in's writes and a
+// tool between draws would change it.
 class DrawCheck : public ::testing::Test {
 protected:
     DrawCheck() : object(document.AddObject("o")) {
         for (float x : {-1.0f, 0.0f, 1.0f}) object.AddVertex({x, 0.0f, 0.0f});
         object.AddFace({0, 1, 2});
         ledger.LeftClick(0, false, false, false, true, false, false, document);
-        before = simhost::Positions(document);
     }
+    // A write through MQObj_SetVertex, as the host records it.
+    void Write(int index, MQPoint position) {
+        object.RecordWrite(index, position);
+        object.vertex(index).position = position;
+    }
+    simhost::DrawOutcome Check(bool active = true, const simhost::PositionSet &placed = {}) const {
+        return simhost::CheckDraw(document, placed, ledger, active);
+    }
+
     simhost::Document document;
     simhost::Object &object;
     simhost::PinLedger ledger;
-    std::map<std::pair<int, int>, MQPoint> before;
 };
 
 TEST_F(DrawCheck, APinnedVertexLeftOffItsPlaneIsReported) {
     object.vertex(1).position.x = 0.5f;
-    before = simhost::Positions(document);
-    const auto outcome = simhost::CompareDraw(document, before, ledger.Expected(document), true);
+    const auto outcome = Check();
     ASSERT_EQ(outcome.disagreements.size(), 1u);
     EXPECT_NE(outcome.disagreements[0].find("vertex 1 of \"o\" is at (0.5, 0, 0), the slots say (0, 0, 0)"),
               std::string::npos)
         << outcome.disagreements[0];
+    EXPECT_EQ(outcome.movedBack, 0) << "the draw wrote nothing";
 }
 
 TEST_F(DrawCheck, AVertexNoSlotHoldsMustNotMove) {
-    object.vertex(2).position.y = 3.0f;
-    const auto outcome = simhost::CompareDraw(document, before, ledger.Expected(document), true);
+    Write(2, {1.0f, 3.0f, 0.0f});
+    const auto outcome = Check();
     EXPECT_EQ(outcome.movedBack, 1);
+    EXPECT_EQ(outcome.largestMove, 3.0);
     EXPECT_EQ(outcome.disagreements.size(), 1u);
 }
 
 TEST_F(DrawCheck, WhileInactiveNothingMayMove) {
     object.vertex(1).position.x = 0.5f;
-    before = simhost::Positions(document);
-    object.vertex(1).position.x = 0.0f;
-    EXPECT_EQ(simhost::CompareDraw(document, before, ledger.Expected(document), false).disagreements.size(), 1u);
+    Write(1, {0.0f, 0.0f, 0.0f});
+    EXPECT_EQ(Check(false).disagreements.size(), 1u);
 }
 
 TEST_F(DrawCheck, HiddenExemptAndDeletedAreSkippedAndTheMaskIsRespected) {
     object.vertex(1).position = {0.25f, 0.5f, 0.5f};
     object.visible = false;
-    EXPECT_TRUE(ledger.Expected(document).empty());
+    EXPECT_TRUE(Check().disagreements.empty()) << "a hidden object's pins stay where they are";
     object.visible = true;
     object.exempt = true;
-    EXPECT_TRUE(ledger.Expected(document).empty());
+    EXPECT_TRUE(Check().disagreements.empty()) << "so do an exempt object's";
     object.exempt = false;
-    const auto expected = ledger.Expected(document);
-    ASSERT_EQ(expected.size(), 1u);
-    const MQPoint p = expected.begin()->second;
-    EXPECT_EQ(p.x, 0.0f);
-    EXPECT_EQ(p.y, 0.5f) << "slot X0 restores X only";
+    EXPECT_EQ(Check().disagreements.size(), 1u);
+    Write(1, {0.0f, 0.5f, 0.5f});
+    EXPECT_TRUE(Check().disagreements.empty()) << "slot X0 restores X only";
+    object.vertex(1).position = {0.25f, 0.5f, 0.5f};
     object.DeleteVertex(1);
-    EXPECT_TRUE(ledger.Expected(document).empty());
+    EXPECT_TRUE(Check().disagreements.empty()) << "a vertex that has gone is no one's concern";
+}
+
+TEST_F(DrawCheck, AVertexWrittenTwiceIsJudgedFromWhereItWasBeforeTheDraw) {
+    Write(2, {1.0f, 3.0f, 0.0f});
+    Write(2, {1.0f, 0.0f, 0.0f});
+    Write(0, {-1.0f, 0.0f, 0.0f});
+    Write(0, {-1.0f, 0.0f, 4.0f});
+    const auto outcome = Check();
+    EXPECT_EQ(outcome.movedBack, 1) << "vertex 2 went and came back; vertex 0 moved on its second write";
+    EXPECT_EQ(outcome.largestMove, 4.0);
+    EXPECT_EQ(outcome.disagreements.size(), 1u);
+    object.ClearWrites();
+    Write(2, {1.0f, 0.0f, 2.0f});
+    EXPECT_EQ(Check().movedBack, 1) << "a cleared record starts afresh";
+}
+
+TEST_F(DrawCheck, PlacedPositionsStandForWhereVerticesWereBeforeTheDraw) {
+    // A draw before this one, accounted for on paper only, put vertex 2 at Y = 1.
+    const simhost::PositionSet placed{{object.uniqueID(), {{object.vertex(2).uniqueID, {1.0f, 1.0f, 0.0f}}}}};
+    EXPECT_EQ(Check(true, placed).disagreements.size(), 1u) << "the vertex is not where the earlier draw left it";
+    Write(2, {1.0f, 1.0f, 0.0f});
+    const auto outcome = Check(true, placed);
+    EXPECT_EQ(outcome.movedBack, 0);
+    EXPECT_TRUE(outcome.disagreements.empty());
+}
+
+TEST_F(DrawCheck, ArmedSlotsWriteInOrderEachOnItsOwnAxes) {
+    // Slot 1 records vertex 2 at (1, 0, 0) on every axis; X0 pins vertex 1 on X only.
+    object.vertex(2).selected = true;
+    ledger.LeftClick(1, true, false, false, true, false, false, document);
+    object.vertex(1).position = {0.5f, 0.5f, 0.5f};
+    object.vertex(2).position = {2.0f, 2.0f, 2.0f};
+    simhost::PositionSet placed;
+    ledger.Place(document, placed);
+    ASSERT_EQ(placed.size(), 1u);
+    const auto &after = placed[0].vertices;
+    ASSERT_EQ(after.size(), 2u);
+    EXPECT_EQ(after[0].position.x, 0.0f);
+    EXPECT_EQ(after[0].position.y, 0.5f) << "X0 leaves Y to the tool";
+    EXPECT_EQ(after[1].position.x, 1.0f);
+    EXPECT_EQ(after[1].position.z, 0.0f);
+    ledger.slots[1].mask = simhost::kMaskY;
+    placed.clear();
+    ledger.Place(document, placed);
+    EXPECT_EQ(placed[0].vertices[1].position.x, 2.0f) << "slot 1 now fixes Y alone";
+    EXPECT_EQ(placed[0].vertices[1].position.y, 0.0f);
 }
 
 }  // namespace
