@@ -289,7 +289,8 @@ int Host::SendMessage(int code, HostMessage *message) {
 int Host::XmlElementValue(MQXmlElement element, int code, void *record) {
     Enter("MQXmlElem_Value");
     if (trace.Recording()) trace.Record("MQXmlElem_Value", Int(code));
-    return settings.Value(element, code, record, *this);
+    return settings.Value(element, code, record,
+                          [this](const std::string &what) { Report("MQXmlElem_Value: " + what); });
 }
 
 int Host::WidgetValue(int widgetID, int code, MQOption *options) {

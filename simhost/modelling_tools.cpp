@@ -17,12 +17,6 @@ void ForEach(Object &object, Scope scope, Change change) {
     }
 }
 
-void SetSelected(Object &object, const std::vector<int> &indices, bool selected) {
-    for (int index : indices) {
-        if (object.ValidIndex(index) && !object.vertex(index).deleted) object.vertex(index).selected = selected;
-    }
-}
-
 std::shared_ptr<const Adjacency> DeriveAdjacency(const Object &object) {
     auto adjacency = std::make_shared<Adjacency>();
     adjacency->topologyVersion = object.topologyVersion();
@@ -72,8 +66,11 @@ std::shared_ptr<const Adjacency> DeriveAdjacency(const Object &object) {
 
 }  // namespace
 
-void Select(Object &object, const std::vector<int> &indices) { SetSelected(object, indices, true); }
-void Deselect(Object &object, const std::vector<int> &indices) { SetSelected(object, indices, false); }
+void Select(Object &object, const std::vector<int> &indices) {
+    for (int index : indices) {
+        if (object.ValidIndex(index) && !object.vertex(index).deleted) object.vertex(index).selected = true;
+    }
+}
 
 void SelectAll(Object &object) {
     for (int i = 0; i < object.VertexCount(); ++i) object.vertex(i).selected = !object.vertex(i).deleted;

@@ -1,6 +1,7 @@
-// What a modeller's tools do to the document between two draws: selecting, moving,
-// scaling and jittering vertices, deleting, hiding, exempting and compacting. Tests and
-// sessions use these to play the user.
+// What a modeller's tools do to the vertices of an object between two draws: selecting,
+// moving, scaling, jittering and smoothing them, and a flat grid to work on. Tests and
+// sessions use these to play the user; deleting, hiding, exempting and compacting are the
+// document's own (document_model.h).
 #pragma once
 
 #include <cstdint>
@@ -15,7 +16,6 @@ namespace simhost {
 enum class Scope { Selected, All };
 
 void Select(Object &object, const std::vector<int> &indices);
-void Deselect(Object &object, const std::vector<int> &indices);
 void SelectAll(Object &object);
 void ClearSelection(Object &object);
 std::vector<int> SelectedIndices(const Object &object);

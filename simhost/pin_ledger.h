@@ -84,7 +84,7 @@ public:
     bool QuestionDue(int slot, bool ctrl, bool shift) const {
         return slot != 0 && (ctrl || shift) && !slots[static_cast<size_t>(slot)].pins.empty();
     }
-    // The fix-mode dialog closed on `slot` with these axes free.
+    // The fix-mode dialog closed on `slot` holding `mask`'s axes fixed (kMaskX and so on).
     void SetMask(int slot, int32_t mask) { slots[static_cast<size_t>(slot)].mask = mask; }
     // A new document empties every slot; the masks stay.
     void ClearAll();

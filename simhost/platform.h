@@ -1,5 +1,5 @@
-// What the stand-in host needs of the operating system's dynamic loader and file system,
-// on POSIX systems and on Windows alike.
+// What the stand-in host needs of the operating system beyond loading modules (which it
+// shares with the plug-in, host/module_loader.h), on POSIX systems and on Windows alike.
 #pragma once
 
 #include <string>
@@ -13,10 +13,6 @@ inline constexpr const char *kPluginFileName = "stelmarin.dll";
 inline constexpr const char *kPluginFileName = "stelmarin.so";
 #endif
 
-// Opens a module by path; null when it cannot be loaded, with the reason in `error`.
-void *OpenLibrary(const std::string &path, std::string &error);
-void *FindSymbol(void *library, const char *name);
-void CloseLibrary(void *library);
 // Whether the module at `path` is loaded in this process now; takes no reference.
 bool IsLoaded(const std::string &path);
 // The file of the module (library or executable) that holds `address`.

@@ -8,19 +8,6 @@
 
 namespace simhost::platform {
 
-void *OpenLibrary(const std::string &path, std::string &error) {
-    void *library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) {
-        const char *why = dlerror();
-        error = why != nullptr ? why : "unknown reason";
-    }
-    return library;
-}
-
-void *FindSymbol(void *library, const char *name) { return dlsym(library, name); }
-
-void CloseLibrary(void *library) { dlclose(library); }
-
 bool IsLoaded(const std::string &path) {
     void *library = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
     if (library == nullptr) return false;

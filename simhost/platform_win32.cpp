@@ -18,18 +18,6 @@ std::string FileOf(HMODULE module) {
 
 }  // namespace
 
-void *OpenLibrary(const std::string &path, std::string &error) {
-    HMODULE library = LoadLibraryA(path.c_str());
-    if (library == nullptr) error = "error " + std::to_string(GetLastError());
-    return reinterpret_cast<void *>(library);
-}
-
-void *FindSymbol(void *library, const char *name) {
-    return reinterpret_cast<void *>(GetProcAddress(static_cast<HMODULE>(library), name));
-}
-
-void CloseLibrary(void *library) { FreeLibrary(static_cast<HMODULE>(library)); }
-
 bool IsLoaded(const std::string &path) { return GetModuleHandleA(path.c_str()) != nullptr; }
 
 std::string ModuleOf(const void *address) {

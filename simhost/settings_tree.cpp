@@ -8,7 +8,6 @@
 #include <sstream>
 #include <system_error>
 
-#include "simhost/host.h"
 #include "simhost/platform.h"
 #include "simhost/safe_write.h"
 
@@ -94,9 +93,10 @@ pugi::xml_node SettingsTree::Resolve(MQXmlElement element) const {
     return pugi::xml_node(const_cast<pugi::xml_node_struct *>(wanted));
 }
 
-int SettingsTree::Value(MQXmlElement element, int code, void *record, Host &host) {
+int SettingsTree::Value(MQXmlElement element, int code, void *record,
+                        const std::function<void(const std::string &)> &rejected) {
     const auto reject = [&](const std::string &what) {
-        host.Report("MQXmlElem_Value: " + what);
+        rejected(what);
         return 0;
     };
     pugi::xml_node node = Resolve(element);

@@ -5,14 +5,13 @@
 
 #include <pugixml.hpp>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
 #include "host/host_abi.h"
 
 namespace simhost {
-
-class Host;
 
 class SettingsError : public std::runtime_error {
 public:
@@ -34,8 +33,9 @@ public:
     MQXmlElement Root() { return Handle(root_); }
     MQXmlElement PluginSettings() { return Handle(plugins_); }
 
-    // One MQXmlElem_Value call; `report` receives what a real host would reject.
-    int Value(MQXmlElement element, int code, void *record, Host &host);
+    // One MQXmlElem_Value call. What a real host would reject goes to `reject`, in words,
+    // and the call answers 0.
+    int Value(MQXmlElement element, int code, void *record, const std::function<void(const std::string &)> &reject);
 
     // The text of `path` below the root ("pluginsettings/Plugin-.../PosX"), or null.
     const char *TextAt(const std::string &path) const;

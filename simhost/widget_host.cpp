@@ -64,7 +64,7 @@ WidgetValue Read(Kind kind, const void *value) {
 }
 
 std::string Format(const WidgetValue &value) {
-    if (const auto *wide = std::get_if<std::u16string>(&value)) return "\"" + Narrow(*wide) + "\"";
+    if (const auto *wide = std::get_if<std::u16string>(&value)) return "\"" + stelmarin::WideToUtf8(*wide) + "\"";
     if (const auto *ascii = std::get_if<std::string>(&value)) return *ascii;
     if (const auto *real = std::get_if<double>(&value)) {
         char text[32];
@@ -91,32 +91,6 @@ std::string Join(const std::vector<std::string> &keys) {
 const char *AsText(const MQOption &pair) { return static_cast<const char *>(pair.value); }
 
 }  // namespace
-
-std::string Narrow(const std::u16string &text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        uint32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00u);
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 std::u16string Widget::Text(const std::string &key) const {
     auto found = properties.find(key);
@@ -356,11 +330,11 @@ int WidgetHost::Command(int32_t id, MQOption *options) {
                           static_cast<const char16_t *>(options[4].value),
                           *static_cast<const int32_t *>(options[2].value), 0};
         log.push_back("messagebox " + std::string(AsText(options[1])) + " parent=" + std::to_string(question.parent) +
-                      " \"" + Narrow(question.message) + "\" \"" + Narrow(question.title) + "\"");
+                      " \"" + stelmarin::WideToUtf8(question.message) + "\" \"" + stelmarin::WideToUtf8(question.title) + "\"");
         if (std::strcmp(AsText(options[1]), "okcancel") != 0) Violation("unknown message box kind");
         if (question.parent != 0) Live("message box", question.parent);
         if (answers_.empty()) {
-            scriptErrors.push_back("the plug-in asked \"" + Narrow(question.message) +
+            scriptErrors.push_back("the plug-in asked \"" + stelmarin::WideToUtf8(question.message) +
                                    "\" and the script had no answer ready; the host answered Cancel");
         } else {
             Answer answer = std::move(answers_.front());
@@ -398,7 +372,7 @@ void WidgetHost::RunModal(int32_t id, MQOption *options) {
     // after each one.
     while (dialog != nullptr && !dialog->closeRequested) {
         if (modal_.empty()) {
-            scriptErrors.push_back("the script ran out of actions while the dialog \"" + Narrow(dialog->Text("title")) +
+            scriptErrors.push_back("the script ran out of actions while the dialog \"" + stelmarin::WideToUtf8(dialog->Text("title")) +
                                    "\" was open; the host closed it");
             result = 0;
             break;
@@ -541,13 +515,13 @@ void WidgetHost::DumpWidget(const Widget &widget, int depth, std::string &out) c
     if (widget.type == "main_window") {
         out += "main window";
     } else if (widget.type == "window" || widget.type == "dialog") {
-        out += widget.type + " \"" + Narrow(widget.Text("title")) + "\"";
+        out += widget.type + " \"" + stelmarin::WideToUtf8(widget.Text("title")) + "\"";
         if (widget.type == "window") out += widget.Flag("visible") ? " shown" : " hidden";
         if (widget.type == "dialog") out += widget.modalDepth > 0 ? " open" : " closed";
         out += " at " + std::to_string(widget.Int("pos_x").value_or(0)) + "," +
                std::to_string(widget.Int("pos_y").value_or(0));
     } else if (widget.type == "button") {
-        out += "[" + Narrow(widget.Text("text")) + "]" + (widget.Flag("down") ? " down" : " up");
+        out += "[" + stelmarin::WideToUtf8(widget.Text("text")) + "]" + (widget.Flag("down") ? " down" : " up");
     } else {
         out += widget.type;
     }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "host/host_abi.h"
+#include "host/text_conversion.h"
 #include "simhost/recent_history.h"
 
 namespace simhost {
@@ -163,6 +164,6 @@ private:
 };
 
 // UTF-16 text as UTF-8, for logs and dumps.
-std::string Narrow(const std::u16string &text);
+inline std::string Narrow(const std::u16string &text) { return stelmarin::WideToUtf8(text); }
 
 }  // namespace simhost

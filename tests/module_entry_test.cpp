@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host/host_function_list.h"
+#include "host/module_loader.h"
 #include "simhost/modelling_tools.h"
 #include "simhost/platform.h"
 #include "simhost/session.h"
@@ -23,13 +24,12 @@ using simhost::platform::IsLoaded;
 
 // A reference of the test's own, as the modeller holds its own module.
 struct OwnReference {
-    explicit OwnReference(const char *file) : library(simhost::platform::OpenLibrary(file, why)) {}
+    explicit OwnReference(const char *file) : library(stelmarin::platform::OpenModule(file)) {}
     ~OwnReference() { Release(); }
     void Release() {
-        if (library != nullptr) simhost::platform::CloseLibrary(library);
+        if (library != nullptr) stelmarin::platform::CloseModule(library);
         library = nullptr;
     }
-    std::string why;
     void *library;
 };
 
@@ -144,7 +144,7 @@ TEST_F(PluginModule, QueryActivatedIsFalseRightAfterLoad) { EXPECT_FALSE(session
 
 TEST(PluginBinding, AHostModuleLackingOneNameIsRefusedAndReleasedOnce) {
     OwnReference own(SIMHOST_HOST_NOCANVAS);
-    ASSERT_NE(own.library, nullptr) << own.why;
+    ASSERT_NE(own.library, nullptr) << stelmarin::platform::LastLoadError();
     {
         Session session(STELMARIN_PLUGIN_FILE);
         EXPECT_EQ(session.CheckVersion(), 0x440u);
@@ -158,7 +158,7 @@ TEST(PluginBinding, AHostModuleLackingOneNameIsRefusedAndReleasedOnce) {
 
 TEST(PluginBinding, ACompleteHostModuleIsBoundAndReleasedOnce) {
     OwnReference own(SIMHOST_HOST_DETACHED);
-    ASSERT_NE(own.library, nullptr) << own.why;
+    ASSERT_NE(own.library, nullptr) << stelmarin::platform::LastLoadError();
     {
         Session session(STELMARIN_PLUGIN_FILE);
         EXPECT_EQ(session.Init(SIMHOST_HOST_DETACHED), 1);
