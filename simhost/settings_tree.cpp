@@ -96,7 +96,7 @@ pugi::xml_node SettingsTree::Resolve(MQXmlElement element) const {
 
 int SettingsTree::Value(MQXmlElement element, int code, void *record, Host &host) {
     const auto reject = [&](const std::string &what) {
-        host.Report("MQXmlElem_Value: " + what);
+        host.Report(std::string(function_name::MQXmlElem_Value) + ": " + what);
         return 0;
     };
     pugi::xml_node node = Resolve(element);
