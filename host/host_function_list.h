@@ -2,15 +2,18 @@
 // table, its name look-ups and the stand-in host's exports are all generated, so that they
 // cannot drift apart.
 //
-//   TYPED(return type, name, (parameters))  a function the plug-in calls, with its signature
-//   UNTYPED(name)                            a function that must exist but is never called
-//   AGAIN(name)                              a second look-up of a name already listed
+//   TYPED(return type, name, (parameters), (arguments))
+//                       a function the plug-in calls: its signature, and its parameters'
+//                       names in order, with which the stand-in host forwards a call
+//   UNTYPED(name)       a function that must exist but is never called
+//   AGAIN(name)         a second look-up of a name already listed
 //
 // The host refuses nothing here: a host module that lacks any one name is refused by the
 // plug-in, whether or not the plug-in ever calls that function.
 #pragma once
 
 #include <iterator>
+#include <string_view>
 
 #include "host/host_abi.h"
 
@@ -29,16 +32,16 @@
     UNTYPED(MQ_RefreshView) \
     AGAIN(MQ_GetSystemPath) \
     UNTYPED(MQ_StationCallback) \
-    TYPED(int, MQ_SendMessage, (int message_code, HostMessage *message)) \
+    TYPED(int, MQ_SendMessage, (int message_code, HostMessage *message), (message_code, message)) \
     /* MQDoc_ (43 look-ups) */ \
-    TYPED(int, MQDoc_GetObjectCount, (MQDocument doc)) \
-    TYPED(MQObject, MQDoc_GetObject, (MQDocument doc, int index)) \
-    TYPED(MQObject, MQDoc_GetObjectFromUniqueID, (MQDocument doc, int unique_id)) \
-    TYPED(int, MQDoc_GetCurrentObjectIndex, (MQDocument doc)) \
+    TYPED(int, MQDoc_GetObjectCount, (MQDocument doc), (doc)) \
+    TYPED(MQObject, MQDoc_GetObject, (MQDocument doc, int index), (doc, index)) \
+    TYPED(MQObject, MQDoc_GetObjectFromUniqueID, (MQDocument doc, int unique_id), (doc, unique_id)) \
+    TYPED(int, MQDoc_GetCurrentObjectIndex, (MQDocument doc), (doc)) \
     UNTYPED(MQDoc_SetCurrentObjectIndex) \
     UNTYPED(MQDoc_AddObject) \
     UNTYPED(MQDoc_DeleteObject) \
-    TYPED(int, MQDoc_GetObjectIndex, (MQDocument doc, MQObject obj)) \
+    TYPED(int, MQDoc_GetObjectIndex, (MQDocument doc, MQObject obj), (doc, obj)) \
     UNTYPED(MQDoc_GetUnusedObjectName) \
     UNTYPED(MQDoc_GetMaterialCount) \
     UNTYPED(MQDoc_GetMaterial) \
@@ -52,7 +55,8 @@
     UNTYPED(MQDoc_ClearSelect) \
     UNTYPED(MQDoc_AddSelectVertex) \
     UNTYPED(MQDoc_DeleteSelectVertex) \
-    TYPED(int, MQDoc_IsSelectVertex, (MQDocument doc, int object_index, int vertex_index)) \
+    TYPED(int, MQDoc_IsSelectVertex, (MQDocument doc, int object_index, int vertex_index), \
+          (doc, object_index, vertex_index)) \
     UNTYPED(MQDoc_AddSelectLine) \
     UNTYPED(MQDoc_DeleteSelectLine) \
     UNTYPED(MQDoc_IsSelectLine) \
@@ -87,9 +91,9 @@
     UNTYPED(MQObj_Merge) \
     UNTYPED(MQObj_Freeze) \
     UNTYPED(MQObj_GetName) \
-    TYPED(int, MQObj_GetVertexCount, (MQObject obj)) \
-    TYPED(void, MQObj_GetVertex, (MQObject obj, int vertex_index, MQPoint *out)) \
-    TYPED(void, MQObj_SetVertex, (MQObject obj, int vertex_index, MQPoint *in)) \
+    TYPED(int, MQObj_GetVertexCount, (MQObject obj), (obj)) \
+    TYPED(void, MQObj_GetVertex, (MQObject obj, int vertex_index, MQPoint *out), (obj, vertex_index, out)) \
+    TYPED(void, MQObj_SetVertex, (MQObject obj, int vertex_index, MQPoint *in), (obj, vertex_index, in)) \
     UNTYPED(MQObj_GetVertexArray) \
     UNTYPED(MQObj_GetFaceCount) \
     UNTYPED(MQObj_GetFacePointCount) \
@@ -101,9 +105,9 @@
     UNTYPED(MQObj_SetName) \
     UNTYPED(MQObj_AddVertex) \
     UNTYPED(MQObj_DeleteVertex) \
-    TYPED(int, MQObj_GetVertexRefCount, (MQObject obj, int vertex_index)) \
-    TYPED(int, MQObj_GetVertexUniqueID, (MQObject obj, int vertex_index)) \
-    TYPED(int, MQObj_GetVertexIndexFromUniqueID, (MQObject obj, int unique_id)) \
+    TYPED(int, MQObj_GetVertexRefCount, (MQObject obj, int vertex_index), (obj, vertex_index)) \
+    TYPED(int, MQObj_GetVertexUniqueID, (MQObject obj, int vertex_index), (obj, vertex_index)) \
+    TYPED(int, MQObj_GetVertexIndexFromUniqueID, (MQObject obj, int unique_id), (obj, unique_id)) \
     UNTYPED(MQObj_GetVertexRelatedFaces) \
     UNTYPED(MQObj_GetVertexWeight) \
     UNTYPED(MQObj_SetVertexWeight) \
@@ -122,7 +126,7 @@
     UNTYPED(MQObj_SetFaceVisible) \
     UNTYPED(MQObj_OptimizeVertex) \
     UNTYPED(MQObj_Compact) \
-    TYPED(int, MQObj_GetVisible, (MQObject obj)) \
+    TYPED(int, MQObj_GetVisible, (MQObject obj), (obj)) \
     UNTYPED(MQObj_SetVisible) \
     UNTYPED(MQObj_GetPatchType) \
     UNTYPED(MQObj_SetPatchType) \
@@ -144,7 +148,7 @@
     UNTYPED(MQObj_SetLatheAxis) \
     UNTYPED(MQObj_GetLatheSegment) \
     UNTYPED(MQObj_SetLatheSegment) \
-    TYPED(int, MQObj_GetIntValue, (MQObject obj, int code)) \
+    TYPED(int, MQObj_GetIntValue, (MQObject obj, int code), (obj, code)) \
     UNTYPED(MQObj_GetFloatArray) \
     UNTYPED(MQObj_SetIntValue) \
     UNTYPED(MQObj_SetFloatArray) \
@@ -198,9 +202,9 @@
     /* MQMatrix_ (1 look-ups) */ \
     UNTYPED(MQMatrix_FloatValue) \
     /* Message channels (4 look-ups) */ \
-    TYPED(int, MQXmlElem_Value, (MQXmlElement elem, int code, void *record)) \
+    TYPED(int, MQXmlElem_Value, (MQXmlElement elem, int code, void *record), (elem, code, record)) \
     UNTYPED(MQXmlDoc_Value) \
-    TYPED(int, MQWidget_Value, (int widget_id, int code, MQOption *options)) \
+    TYPED(int, MQWidget_Value, (int widget_id, int code, MQOption *options), (widget_id, code, options)) \
     UNTYPED(MQCanvas_Value)
 // clang-format on
 
@@ -224,7 +228,7 @@ struct HostFunctionInfo {
     bool typed;
 };
 inline constexpr HostFunctionInfo kHostFunctions[] = {
-#define STELMARIN_INFO_TYPED(ret, name, params) {#name, true},
+#define STELMARIN_INFO_TYPED(ret, name, params, args) {#name, true},
 #define STELMARIN_INFO_UNTYPED(name) {#name, false},
 #define STELMARIN_INFO_AGAIN(name)
     STELMARIN_HOST_FUNCTIONS(STELMARIN_INFO_TYPED, STELMARIN_INFO_UNTYPED, STELMARIN_INFO_AGAIN)
@@ -232,6 +236,40 @@ inline constexpr HostFunctionInfo kHostFunctions[] = {
 #undef STELMARIN_INFO_UNTYPED
 #undef STELMARIN_INFO_AGAIN
 };
+
+// An argument list must name its function's parameters, in order: two parameters of one
+// type passed the wrong way round would compile and forward each other's values.
+namespace list_check {
+constexpr bool IsNameCharacter(char c) {
+    return c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+// The name a parameter declares or an argument passes: "int vertex_index" -> "vertex_index".
+constexpr std::string_view LastName(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    size_t begin = text.size();
+    while (begin > 0 && IsNameCharacter(text[begin - 1])) --begin;
+    return text.substr(begin);
+}
+constexpr bool NamesTheParameters(std::string_view params, std::string_view args) {
+    params = params.substr(1, params.size() - 2);
+    args = args.substr(1, args.size() - 2);
+    for (;;) {
+        const size_t paramEnd = params.find(',');
+        const size_t argEnd = args.find(',');
+        if (LastName(params.substr(0, paramEnd)) != LastName(args.substr(0, argEnd))) return false;
+        if (paramEnd == std::string_view::npos || argEnd == std::string_view::npos) return paramEnd == argEnd;
+        params.remove_prefix(paramEnd + 1);
+        args.remove_prefix(argEnd + 1);
+    }
+}
+}  // namespace list_check
+#define STELMARIN_CHECK_TYPED(ret, name, params, args)            \
+    static_assert(list_check::NamesTheParameters(#params, #args), \
+                  #name ": the arguments must name the parameters in order");
+#define STELMARIN_CHECK_NONE(name)
+STELMARIN_HOST_FUNCTIONS(STELMARIN_CHECK_TYPED, STELMARIN_CHECK_NONE, STELMARIN_CHECK_NONE)
+#undef STELMARIN_CHECK_TYPED
+#undef STELMARIN_CHECK_NONE
 
 static_assert(kHostFunctionCount == 177, "the host table has 177 functions");
 static_assert(kTypedHostFunctionCount == 17, "the plug-in calls 17 of them");

@@ -18,7 +18,7 @@ bool Store(platform::ModuleHandle module, const char *name, UntypedEntry &entry)
 bool LookUpAll(platform::ModuleHandle module, HostFunctionTable &table) noexcept {
 #define STELMARIN_LOOKUP(name) \
     if (!Store(module, #name, table.name)) return false;
-#define STELMARIN_LOOKUP_TYPED(ret, name, params) STELMARIN_LOOKUP(name)
+#define STELMARIN_LOOKUP_TYPED(ret, name, params, args) STELMARIN_LOOKUP(name)
     STELMARIN_HOST_FUNCTIONS(STELMARIN_LOOKUP_TYPED, STELMARIN_LOOKUP, STELMARIN_LOOKUP)
 #undef STELMARIN_LOOKUP_TYPED
 #undef STELMARIN_LOOKUP

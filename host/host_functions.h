@@ -17,7 +17,7 @@ struct UntypedEntry {
 // One entry per host function, null until MQInit fills it. The entries point into the host
 // module, which the host keeps loaded for as long as the plug-in is.
 struct HostFunctionTable {
-#define STELMARIN_TABLE_TYPED(ret, name, params) ret(*name) params = nullptr;
+#define STELMARIN_TABLE_TYPED(ret, name, params, args) ret(*name) params = nullptr;
 #define STELMARIN_TABLE_UNTYPED(name) UntypedEntry name;
 #define STELMARIN_TABLE_AGAIN(name)
     STELMARIN_HOST_FUNCTIONS(STELMARIN_TABLE_TYPED, STELMARIN_TABLE_UNTYPED, STELMARIN_TABLE_AGAIN)

@@ -15,13 +15,6 @@ std::vector<std::string> CallTrace::Functions() const {
     return names;
 }
 
-std::vector<std::string> CallTrace::Texts() const {
-    std::vector<std::string> texts;
-    texts.reserve(calls_.size());
-    for (const auto &call : calls_) texts.push_back(call.Text());
-    return texts;
-}
-
 int CallTrace::CountOf(const std::string &function) const {
     int count = 0;
     for (const auto &call : calls_) count += call.function == function;

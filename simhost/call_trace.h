@@ -24,7 +24,6 @@ public:
 
     const std::vector<HostCall> &Calls() const { return calls_; }
     std::vector<std::string> Functions() const;
-    std::vector<std::string> Texts() const;
     int CountOf(const std::string &function) const;
     int Total() const;
     // One line per call, for people reading a session.

@@ -131,147 +131,146 @@ std::string Host::Name(MQObject obj) const {
     return object->name();
 }
 
-int Host::GetObjectCount(MQDocument doc) {
-    Enter("MQDoc_GetObjectCount");
-    if (trace.Recording()) trace.Record("MQDoc_GetObjectCount", "doc");
-    const Document *open = CheckDocument("MQDoc_GetObjectCount", doc);
+int Host::MQDoc_GetObjectCount(const char *function, MQDocument doc) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, "doc");
+    const Document *open = CheckDocument(function, doc);
     return open != nullptr ? open->ObjectCount() : 0;
 }
 
-MQObject Host::GetObject(MQDocument doc, int index) {
-    Enter("MQDoc_GetObject");
-    if (trace.Recording()) trace.Record("MQDoc_GetObject", Args({"doc", Int(index)}));
-    const Document *open = CheckDocument("MQDoc_GetObject", doc);
+MQObject Host::MQDoc_GetObject(const char *function, MQDocument doc, int index) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Args({"doc", Int(index)}));
+    const Document *open = CheckDocument(function, doc);
     return open != nullptr ? Handle(open->ObjectAt(index)) : nullptr;
 }
 
-int Host::GetCurrentObjectIndex(MQDocument doc) {
-    Enter("MQDoc_GetCurrentObjectIndex");
-    if (trace.Recording()) trace.Record("MQDoc_GetCurrentObjectIndex", "doc");
-    const Document *open = CheckDocument("MQDoc_GetCurrentObjectIndex", doc);
+int Host::MQDoc_GetCurrentObjectIndex(const char *function, MQDocument doc) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, "doc");
+    const Document *open = CheckDocument(function, doc);
     return open != nullptr ? open->currentObject : -1;
 }
 
-MQObject Host::GetObjectFromUniqueID(MQDocument doc, int uniqueID) {
-    Enter("MQDoc_GetObjectFromUniqueID");
-    if (trace.Recording()) trace.Record("MQDoc_GetObjectFromUniqueID", Args({"doc", Int(uniqueID)}));
-    const Document *open = CheckDocument("MQDoc_GetObjectFromUniqueID", doc);
+MQObject Host::MQDoc_GetObjectFromUniqueID(const char *function, MQDocument doc, int uniqueID) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Args({"doc", Int(uniqueID)}));
+    const Document *open = CheckDocument(function, doc);
     return open != nullptr ? Handle(open->ObjectFromUniqueID(uniqueID)) : nullptr;
 }
 
-int Host::GetObjectIndex(MQDocument doc, MQObject obj) {
-    Enter("MQDoc_GetObjectIndex");
-    if (trace.Recording()) trace.Record("MQDoc_GetObjectIndex", Args({"doc", Name(obj)}));
-    const Document *open = CheckDocument("MQDoc_GetObjectIndex", doc);
+int Host::MQDoc_GetObjectIndex(const char *function, MQDocument doc, MQObject obj) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Args({"doc", Name(obj)}));
+    const Document *open = CheckDocument(function, doc);
     if (open == nullptr) return -1;
     // Asking where an object is, is how a plug-in tells whether it is still in the
     // document: a stale handle is a fair question here, not a fault.
     return open->IndexOf(reinterpret_cast<Object *>(obj));
 }
 
-int Host::IsSelectVertex(MQDocument doc, int objectIndex, int vertexIndex) {
-    Enter("MQDoc_IsSelectVertex");
-    if (trace.Recording()) trace.Record("MQDoc_IsSelectVertex", Args({"doc", Int(objectIndex), Int(vertexIndex)}));
-    const Document *open = CheckDocument("MQDoc_IsSelectVertex", doc);
+int Host::MQDoc_IsSelectVertex(const char *function, MQDocument doc, int objectIndex, int vertexIndex) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Args({"doc", Int(objectIndex), Int(vertexIndex)}));
+    const Document *open = CheckDocument(function, doc);
     if (open == nullptr) return 0;
     Object *object = open->ObjectAt(objectIndex);
     if (object == nullptr) {
-        Violation("MQDoc_IsSelectVertex", "no object at index " + Int(objectIndex));
+        Violation(function, "no object at index " + Int(objectIndex));
         return 0;
     }
-    Vertex *vertex = CheckVertex("MQDoc_IsSelectVertex", object, vertexIndex);
+    Vertex *vertex = CheckVertex(function, object, vertexIndex);
     return vertex != nullptr && vertex->selected ? 1 : 0;
 }
 
-int Host::GetVisible(MQObject obj) {
-    Enter("MQObj_GetVisible");
-    if (trace.Recording()) trace.Record("MQObj_GetVisible", Name(obj));
-    Object *object = CheckObject("MQObj_GetVisible", obj);
+int Host::MQObj_GetVisible(const char *function, MQObject obj) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Name(obj));
+    Object *object = CheckObject(function, obj);
     return object != nullptr && object->visible ? 1 : 0;
 }
 
-int Host::GetIntValue(MQObject obj, int code) {
-    Enter("MQObj_GetIntValue");
-    if (trace.Recording()) trace.Record("MQObj_GetIntValue", Args({Name(obj), Int(code)}));
-    Object *object = CheckObject("MQObj_GetIntValue", obj);
+int Host::MQObj_GetIntValue(const char *function, MQObject obj, int code) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Args({Name(obj), Int(code)}));
+    Object *object = CheckObject(function, obj);
     return object != nullptr ? object->IntValue(code) : 0;
 }
 
-int Host::GetVertexCount(MQObject obj) {
-    Enter("MQObj_GetVertexCount");
-    if (trace.Recording()) trace.Record("MQObj_GetVertexCount", Name(obj));
-    Object *object = CheckObject("MQObj_GetVertexCount", obj);
+int Host::MQObj_GetVertexCount(const char *function, MQObject obj) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Name(obj));
+    Object *object = CheckObject(function, obj);
     return object != nullptr ? object->VertexCount() : 0;
 }
 
-int Host::GetVertexRefCount(MQObject obj, int vertexIndex) {
-    Enter("MQObj_GetVertexRefCount");
-    if (trace.Recording()) trace.Record("MQObj_GetVertexRefCount", Args({Name(obj), Int(vertexIndex)}));
-    Object *object = CheckObject("MQObj_GetVertexRefCount", obj);
+int Host::MQObj_GetVertexRefCount(const char *function, MQObject obj, int vertexIndex) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Args({Name(obj), Int(vertexIndex)}));
+    Object *object = CheckObject(function, obj);
     if (object == nullptr) return 0;
-    Vertex *vertex = CheckVertex("MQObj_GetVertexRefCount", object, vertexIndex);
+    Vertex *vertex = CheckVertex(function, object, vertexIndex);
     return vertex != nullptr ? vertex->refCount : 0;
 }
 
-int Host::GetVertexUniqueID(MQObject obj, int vertexIndex) {
-    Enter("MQObj_GetVertexUniqueID");
-    if (trace.Recording()) trace.Record("MQObj_GetVertexUniqueID", Args({Name(obj), Int(vertexIndex)}));
-    Object *object = CheckObject("MQObj_GetVertexUniqueID", obj);
+int Host::MQObj_GetVertexUniqueID(const char *function, MQObject obj, int vertexIndex) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Args({Name(obj), Int(vertexIndex)}));
+    Object *object = CheckObject(function, obj);
     if (object == nullptr) return 0;
-    Vertex *vertex = CheckVertex("MQObj_GetVertexUniqueID", object, vertexIndex);
+    Vertex *vertex = CheckVertex(function, object, vertexIndex);
     return vertex != nullptr ? vertex->uniqueID : 0;
 }
 
-int Host::GetVertexIndexFromUniqueID(MQObject obj, int uniqueID) {
-    Enter("MQObj_GetVertexIndexFromUniqueID");
-    if (trace.Recording()) trace.Record("MQObj_GetVertexIndexFromUniqueID", Args({Name(obj), Int(uniqueID)}));
-    Object *object = CheckObject("MQObj_GetVertexIndexFromUniqueID", obj);
+int Host::MQObj_GetVertexIndexFromUniqueID(const char *function, MQObject obj, int uniqueID) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Args({Name(obj), Int(uniqueID)}));
+    Object *object = CheckObject(function, obj);
     return object != nullptr ? object->IndexFromUniqueID(uniqueID) : -1;
 }
 
-void Host::GetVertex(MQObject obj, int vertexIndex, MQPoint *out) {
-    Enter("MQObj_GetVertex");
-    if (trace.Recording()) trace.Record("MQObj_GetVertex", Args({Name(obj), Int(vertexIndex)}));
-    if (out == nullptr) return Violation("MQObj_GetVertex", "null point");
-    Object *object = CheckObject("MQObj_GetVertex", obj);
+void Host::MQObj_GetVertex(const char *function, MQObject obj, int vertexIndex, MQPoint *out) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Args({Name(obj), Int(vertexIndex)}));
+    if (out == nullptr) return Violation(function, "null point");
+    Object *object = CheckObject(function, obj);
     if (object == nullptr) return;
-    if (Vertex *vertex = CheckVertex("MQObj_GetVertex", object, vertexIndex)) *out = vertex->position;
+    if (Vertex *vertex = CheckVertex(function, object, vertexIndex)) *out = vertex->position;
 }
 
-void Host::SetVertex(MQObject obj, int vertexIndex, MQPoint *in) {
-    Enter("MQObj_SetVertex");
-    if (in == nullptr) return Violation("MQObj_SetVertex", "null point");
-    if (trace.Recording()) trace.Record("MQObj_SetVertex", Args({Name(obj), Int(vertexIndex), Point(*in)}));
-    Object *object = CheckObject("MQObj_SetVertex", obj);
+void Host::MQObj_SetVertex(const char *function, MQObject obj, int vertexIndex, MQPoint *in) {
+    Enter(function);
+    if (in == nullptr) return Violation(function, "null point");
+    if (trace.Recording()) trace.Record(function, Args({Name(obj), Int(vertexIndex), Point(*in)}));
+    Object *object = CheckObject(function, obj);
     if (object == nullptr) return;
-    Vertex *vertex = CheckVertex("MQObj_SetVertex", object, vertexIndex);
+    Vertex *vertex = CheckVertex(function, object, vertexIndex);
     if (vertex == nullptr) return;
-    if (vertex->deleted) return Violation("MQObj_SetVertex", "vertex " + Int(vertexIndex) + " was deleted");
+    if (vertex->deleted) return Violation(function, "vertex " + Int(vertexIndex) + " was deleted");
     if (recordingWrites_ && object->RecordWrite(vertexIndex, *in)) recorded_.push_back(object);
     vertex->position = *in;
     ++verticesWritten;
 }
 
-int Host::SendMessage(int code, HostMessage *message) {
-    Enter("MQ_SendMessage");
-    if (trace.Recording()) trace.Record("MQ_SendMessage", Int(code));
+int Host::MQ_SendMessage(const char *function, int code, HostMessage *message) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Int(code));
     if (message == nullptr) {
-        Violation("MQ_SendMessage", "null message record");
+        Violation(function, "null message record");
         return 0;
     }
     SentMessage sent{code, message->product_id, message->plugin_id, {}};
     if (message->options == nullptr) {
-        Violation("MQ_SendMessage", "null option array");
+        Violation(function, "null option array");
     } else {
         for (const MQOption *pair = message->options; pair->name != nullptr; ++pair) {
             sent.optionNames.emplace_back(pair->name);
         }
     }
-    if (message->reserved != 0) Violation("MQ_SendMessage", "third word is not 0");
+    if (message->reserved != 0) Violation(function, "third word is not 0");
     messages.push_back(sent);
     switch (code) {
         case kMessageDeactivated:
-            pluginActive = false;
             return 1;
         case kMessageSettingsElements:
             if (!offersSettings) return 0;
@@ -281,30 +280,29 @@ int Host::SendMessage(int code, HostMessage *message) {
             }
             return 1;
         default:
-            Violation("MQ_SendMessage", "unknown message code " + Int(code));
+            Violation(function, "unknown message code " + Int(code));
             return 0;
     }
 }
 
-int Host::XmlElementValue(MQXmlElement element, int code, void *record) {
-    Enter("MQXmlElem_Value");
-    if (trace.Recording()) trace.Record("MQXmlElem_Value", Int(code));
+int Host::MQXmlElem_Value(const char *function, MQXmlElement element, int code, void *record) {
+    Enter(function);
+    if (trace.Recording()) trace.Record(function, Int(code));
     return settings.Value(element, code, record,
-                          [this](const std::string &what) { Report("MQXmlElem_Value: " + what); });
+                          [this, function](const std::string &what) { Report(std::string(function) + ": " + what); });
 }
 
-int Host::WidgetValue(int widgetID, int code, MQOption *options) {
+int Host::MQWidget_Value(const char *function, int widgetID, int code, MQOption *options) {
     if (!WaitsOnUser(code, options)) {
-        Enter("MQWidget_Value");
-        if (trace.Recording()) trace.Record("MQWidget_Value", Args({Int(widgetID), Int(code)}));
+        Enter(function);
+        if (trace.Recording()) trace.Record(function, Args({Int(widgetID), Int(code)}));
         return widgets.Value(widgetID, code, options);
     }
     // A message box or a modal run: what the host sends from inside it comes while it is
     // up, after the plug-in's request was taken as it stood.
-    if (pluginCallDepth_ == 0)
-        Violation("MQWidget_Value", "called while the host was not inside a call to the plug-in");
-    std::vector<std::function<void()>> due = DueNests("MQWidget_Value");
-    if (trace.Recording()) trace.Record("MQWidget_Value", Args({Int(widgetID), Int(code)}));
+    if (pluginCallDepth_ == 0) Violation(function, "called while the host was not inside a call to the plug-in");
+    std::vector<std::function<void()>> due = DueNests(function);
+    if (trace.Recording()) trace.Record(function, Args({Int(widgetID), Int(code)}));
     ++userWaits_;
     const int answer = widgets.Value(widgetID, code, options);
     for (auto &deliver : due) deliver();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/host_abi.h"
+#include "host/host_function_list.h"
 #include "simhost/call_trace.h"
 #include "simhost/document_model.h"
 #include "simhost/recent_history.h"
@@ -16,6 +17,16 @@
 #include "simhost/widget_host.h"
 
 namespace simhost {
+
+// The name of each host function a plug-in calls, from the list, for the parts of the host
+// that serve one function alone (the widgets, the settings) to report under.
+namespace function_name {
+#define SIMHOST_FUNCTION_NAME(ret, name, params, args) inline constexpr char name[] = #name;
+#define SIMHOST_NO_NAME(name)
+STELMARIN_HOST_FUNCTIONS(SIMHOST_FUNCTION_NAME, SIMHOST_NO_NAME, SIMHOST_NO_NAME)
+#undef SIMHOST_FUNCTION_NAME
+#undef SIMHOST_NO_NAME
+}  // namespace function_name
 
 // The version this host reports to a plug-in.
 inline constexpr uint32_t kHostVersion = 0x4600;
@@ -51,8 +62,6 @@ public:
     std::vector<std::string> violations;
     // The latest messages the plug-in sent; each start and exit sends one.
     RecentHistory<SentMessage> messages{256};
-    // The host's own record of whether the plug-in counts as active; message 100 clears it.
-    bool pluginActive = false;
     // Vertices the plug-in has written through MQObj_SetVertex, counted since it started.
     long long verticesWritten = 0;
 
@@ -78,24 +87,26 @@ public:
         Host &host_;
     };
 
-    // The host functions, as the exports of the host module reach them.
-    int GetObjectCount(MQDocument doc);
-    MQObject GetObject(MQDocument doc, int index);
-    int GetCurrentObjectIndex(MQDocument doc);
-    MQObject GetObjectFromUniqueID(MQDocument doc, int uniqueID);
-    int GetObjectIndex(MQDocument doc, MQObject obj);
-    int IsSelectVertex(MQDocument doc, int objectIndex, int vertexIndex);
-    int GetVisible(MQObject obj);
-    int GetIntValue(MQObject obj, int code);
-    int GetVertexCount(MQObject obj);
-    int GetVertexRefCount(MQObject obj, int vertexIndex);
-    int GetVertexUniqueID(MQObject obj, int vertexIndex);
-    int GetVertexIndexFromUniqueID(MQObject obj, int uniqueID);
-    void GetVertex(MQObject obj, int vertexIndex, MQPoint *out);
-    void SetVertex(MQObject obj, int vertexIndex, MQPoint *in);
-    int SendMessage(int code, HostMessage *message);
-    int XmlElementValue(MQXmlElement element, int code, void *record);
-    int WidgetValue(int widgetID, int code, MQOption *options);
+    // The host functions, as the exports of the host module reach them (host_exports.h):
+    // each is named as the function it serves and is handed that name from the list, which
+    // its checks and trace report it under.
+    int MQDoc_GetObjectCount(const char *function, MQDocument doc);
+    MQObject MQDoc_GetObject(const char *function, MQDocument doc, int index);
+    int MQDoc_GetCurrentObjectIndex(const char *function, MQDocument doc);
+    MQObject MQDoc_GetObjectFromUniqueID(const char *function, MQDocument doc, int uniqueID);
+    int MQDoc_GetObjectIndex(const char *function, MQDocument doc, MQObject obj);
+    int MQDoc_IsSelectVertex(const char *function, MQDocument doc, int objectIndex, int vertexIndex);
+    int MQObj_GetVisible(const char *function, MQObject obj);
+    int MQObj_GetIntValue(const char *function, MQObject obj, int code);
+    int MQObj_GetVertexCount(const char *function, MQObject obj);
+    int MQObj_GetVertexRefCount(const char *function, MQObject obj, int vertexIndex);
+    int MQObj_GetVertexUniqueID(const char *function, MQObject obj, int vertexIndex);
+    int MQObj_GetVertexIndexFromUniqueID(const char *function, MQObject obj, int uniqueID);
+    void MQObj_GetVertex(const char *function, MQObject obj, int vertexIndex, MQPoint *out);
+    void MQObj_SetVertex(const char *function, MQObject obj, int vertexIndex, MQPoint *in);
+    int MQ_SendMessage(const char *function, int code, HostMessage *message);
+    int MQXmlElem_Value(const char *function, MQXmlElement element, int code, void *record);
+    int MQWidget_Value(const char *function, int widgetID, int code, MQOption *options);
     // A function that no plug-in may call was called.
     void UntypedCalled(const char *function);
     // Something the plug-in did that a real host would not accept.

@@ -65,11 +65,7 @@ int Session::Exit() {
     return SendEvent(2, none);
 }
 
-int Session::Activate(bool on) {
-    const int answer = SendFlagEvent(100, on ? 1 : 0);
-    host_.pluginActive = answer != 0;
-    return answer;
-}
+int Session::Activate(bool on) { return SendFlagEvent(100, on ? 1 : 0); }
 
 bool Session::QueryActivated() {
     OptionList none;

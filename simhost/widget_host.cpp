@@ -122,7 +122,9 @@ WidgetHost::WidgetHost(Host &host) : host_(host) {
     widgets_[mainWindow_] = main;
 }
 
-void WidgetHost::Violation(const std::string &what) { host_.Report("MQWidget_Value: " + what); }
+void WidgetHost::Violation(const std::string &what) {
+    host_.Report(std::string(function_name::MQWidget_Value) + ": " + what);
+}
 
 bool WidgetHost::WasDestroyed(int32_t id) const { return id >= kFirstID && id < nextID_ && !widgets_.contains(id); }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "simhost/host.h"
+#include "simhost/host_exports.h"
 
 namespace {
 
@@ -19,6 +20,8 @@ using ::testing::IsEmpty;
 
 class DocumentLookup : public ::testing::Test {
 protected:
+    DocumentLookup() { simhost::SetActiveHost(&host); }
+
     Host host;
     // The plug-in's call that the host functions are served in.
     std::optional<Host::PluginCall> inside{std::in_place, host};
@@ -29,19 +32,19 @@ TEST_F(DocumentLookup, AHandleServesWhileItsObjectLivesAndIsReportedAfter) {
     std::vector<Object *> objects;
     for (int i = 0; i < 300; ++i) objects.push_back(&document.AddObject("o" + std::to_string(i)));
     for (int i = 0; i < 300; i += 7) {
-        ASSERT_EQ(host.GetObjectIndex(host.DocumentHandle(), Host::Handle(objects[i])), i);
-        ASSERT_EQ(host.GetObjectFromUniqueID(host.DocumentHandle(), objects[i]->uniqueID()), Host::Handle(objects[i]));
+        ASSERT_EQ(MQDoc_GetObjectIndex(host.DocumentHandle(), Host::Handle(objects[i])), i);
+        ASSERT_EQ(MQDoc_GetObjectFromUniqueID(host.DocumentHandle(), objects[i]->uniqueID()), Host::Handle(objects[i]));
     }
     const MQObject gone = Host::Handle(objects[42]);
     const int goneID = objects[42]->uniqueID();
-    ASSERT_EQ(host.GetVisible(gone), 1);
+    ASSERT_EQ(MQObj_GetVisible(gone), 1);
     document.DeleteObject(42);
-    EXPECT_EQ(host.GetObjectIndex(host.DocumentHandle(), gone), -1) << "asking where it is, is no fault";
-    EXPECT_EQ(host.GetObjectFromUniqueID(host.DocumentHandle(), goneID), nullptr);
-    EXPECT_EQ(host.GetVisible(gone), 0);
+    EXPECT_EQ(MQDoc_GetObjectIndex(host.DocumentHandle(), gone), -1) << "asking where it is, is no fault";
+    EXPECT_EQ(MQDoc_GetObjectFromUniqueID(host.DocumentHandle(), goneID), nullptr);
+    EXPECT_EQ(MQObj_GetVisible(gone), 0);
     int madeUp = 0;
-    EXPECT_EQ(host.GetVertexCount(reinterpret_cast<MQObject>(&madeUp)), 0);
-    EXPECT_EQ(host.GetIntValue(Host::Handle(objects[43]), simhost::kUniqueIDValue), goneID + 1);
+    EXPECT_EQ(MQObj_GetVertexCount(reinterpret_cast<MQObject>(&madeUp)), 0);
+    EXPECT_EQ(MQObj_GetIntValue(Host::Handle(objects[43]), simhost::kUniqueIDValue), goneID + 1);
     EXPECT_EQ(document.AddObject("later").uniqueID(), 301) << "unique IDs are never handed out twice";
     EXPECT_THAT(host.violations, ElementsAre("MQObj_GetVisible: object handle that is not in the document",
                                              "MQObj_GetVertexCount: object handle that is not in the document"));
@@ -51,10 +54,10 @@ TEST_F(DocumentLookup, AReplacedDocumentsObjectsServeTheCallThatHeldThemAndNoMor
     Object &old = document.AddObject("old");
     old.AddVertex({1, 2, 3});
     host.NewDocument();
-    EXPECT_EQ(host.GetVertexCount(Host::Handle(&old)), 1);
+    EXPECT_EQ(MQObj_GetVertexCount(Host::Handle(&old)), 1);
     inside.reset();
     inside.emplace(host);
-    EXPECT_EQ(host.GetVertexCount(Host::Handle(&old)), 0) << "once the call returned, the handle is stale";
+    EXPECT_EQ(MQObj_GetVertexCount(Host::Handle(&old)), 0) << "once the call returned, the handle is stale";
     EXPECT_THAT(host.violations, ElementsAre("MQObj_GetVertexCount: object handle that is not in the document"));
 }
 
@@ -65,13 +68,13 @@ TEST_F(DocumentLookup, VerticesAreFoundByUniqueIDThroughDeletionAndCompacting) {
     object.DeleteVertex(1);
     object.DeleteVertex(4);
     for (int id : {0, -1, 2, 5, 7, 1 << 30}) {
-        EXPECT_EQ(host.GetVertexIndexFromUniqueID(handle, id), -1) << "unique ID " << id;
+        EXPECT_EQ(MQObj_GetVertexIndexFromUniqueID(handle, id), -1) << "unique ID " << id;
     }
-    EXPECT_EQ(host.GetVertexIndexFromUniqueID(handle, 6), 5);
+    EXPECT_EQ(MQObj_GetVertexIndexFromUniqueID(handle, 6), 5);
     object.Compact();
-    EXPECT_EQ(host.GetVertexIndexFromUniqueID(handle, 6), 3);
-    EXPECT_EQ(host.GetVertexIndexFromUniqueID(handle, 3), 1);
-    EXPECT_EQ(host.GetVertexIndexFromUniqueID(handle, 5), -1);
+    EXPECT_EQ(MQObj_GetVertexIndexFromUniqueID(handle, 6), 3);
+    EXPECT_EQ(MQObj_GetVertexIndexFromUniqueID(handle, 3), 1);
+    EXPECT_EQ(MQObj_GetVertexIndexFromUniqueID(handle, 5), -1);
     EXPECT_EQ(object.vertex(object.AddVertex({9, 9, 9})).uniqueID, 7) << "a deleted vertex's ID is not handed out";
     EXPECT_THAT(host.violations, IsEmpty());
 }
@@ -93,7 +96,7 @@ TEST_F(DocumentLookup, FacesGoWithTheirVerticesAndFollowCompacting) {
     std::vector<std::vector<int>> faces;
     for (const auto face : object.faces()) faces.emplace_back(face.begin(), face.end());
     EXPECT_THAT(faces, ElementsAre(ElementsAre(1, 2, 3, 4), ElementsAre(0, 3, 4)));
-    EXPECT_EQ(host.GetVertexRefCount(Host::Handle(&object), 3), 2);
+    EXPECT_EQ(MQObj_GetVertexRefCount(Host::Handle(&object), 3), 2);
 }
 
 }  // namespace

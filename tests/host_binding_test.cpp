@@ -11,7 +11,7 @@ namespace {
 
 int FilledEntries(const HostFunctionTable &table) {
     int filled = 0;
-#define COUNT_TYPED(ret, name, params) filled += table.name != nullptr;
+#define COUNT_TYPED(ret, name, params, args) filled += table.name != nullptr;
 #define COUNT_UNTYPED(name) filled += table.name.address != nullptr;
 #define COUNT_AGAIN(name)
     STELMARIN_HOST_FUNCTIONS(COUNT_TYPED, COUNT_UNTYPED, COUNT_AGAIN)
