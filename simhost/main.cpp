@@ -132,6 +132,8 @@ int main(int argc, char **argv) {
     std::string helpCommand;
     bool markdown = false;
     auto *help = app.add_subcommand("help", "Print the session commands, one of them, or the README's table of them");
+    // Not in the usage: the session's own `help` is what a user meets; this is for keeping
+    // the README's table of commands in step (`simhost help --markdown`).
     help->group("");
     auto *helpMarkdown = help->add_flag("--markdown", markdown, "Print the README's table of the session commands");
     help->add_option("COMMAND", helpCommand, "The session command to describe")->excludes(helpMarkdown);
