@@ -53,15 +53,18 @@ TEST(CommandRegistry, HelpForAWordThatIsNoCommandSaysSoAndSuggestsTheNearest) {
 }
 
 TEST(CommandRegistry, AMistypedCommandIsAnsweredWithTheNearestOne) {
-    const std::pair<const char *, const char *> slips[] = {
-        {"smoth 3", "smooth"},          {"darw", "draw"},     {"Expct moved 0", "expect"},
-        {"rigthclick 1", "rightclick"}, {"nwe", "new"},       {"selcet all", "select"},
-        {"jiter 0.1 2", "jitter"},      {"trce on", "trace"}, {"exti", "exit"}};
-    for (const auto &[line, verb] : slips) {
-        const std::string word = std::string(line).substr(0, std::string(line).find(' '));
-        EXPECT_EQ(Complaint([line] { ParseScriptLine(line); }),
-                  "unknown command \"" + word + "\"; did you mean \"" + verb + "\"?")
-            << line;
+    struct Slip {
+        const char *line;
+        const char *word;
+        const char *meant;
+    };
+    for (const Slip &slip :
+         {Slip{"smoth 3", "smoth", "smooth"}, Slip{"darw", "darw", "draw"}, Slip{"Expct moved 0", "Expct", "expect"},
+          Slip{"rigthclick 1", "rigthclick", "rightclick"}, Slip{"nwe", "nwe", "new"},
+          Slip{"selcet all", "selcet", "select"}, Slip{"jiter 0.1 2", "jiter", "jitter"},
+          Slip{"trce on", "trce", "trace"}, Slip{"exti", "exti", "exit"}}) {
+        EXPECT_EQ(Complaint([&slip] { ParseScriptLine(slip.line); }),
+                  std::string("unknown command \"") + slip.word + "\"; did you mean \"" + slip.meant + "\"?");
     }
     // Too far from every command to be a slip: no guess.
     for (const char *line : {"frobnicate", "x", "selectall", "quit", "help"}) {
@@ -70,9 +73,8 @@ TEST(CommandRegistry, AMistypedCommandIsAnsweredWithTheNearestOne) {
             << line;
     }
 
-    // In the REPL the suggestion comes with the line's place, and the session goes on.
+    // A line typed at the prompt gets the suggestion with its place.
     simhost::ScriptSettings settings;
-    settings.outDir = "unused";
     std::ostringstream output;
     simhost::ScriptRunner runner(settings, output);
     EXPECT_EQ(runner.RunLine("smoth 3 all", "stdin:7"), simhost::StepResult::BadInput);
