@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "simhost/language/command_registry.h"
 #include "simhost/platform.h"
 #include "simhost/session_script.h"
 #include "simhost/settings_tree.h"
@@ -69,8 +70,13 @@ int Repl(const simhost::ScriptSettings &settings) {
         const std::string word =
             first == std::string::npos ? "" : line.substr(first, line.find_first_of(" \t", first) - first);
         if (word == "quit") break;
+        // `help` answers at once, and a mistyped command in it is no failed step.
         if (word == "help") {
-            std::cout << simhost::ScriptHelp();
+            try {
+                std::cout << simhost::ScriptHelp(line.substr(first + word.size()));
+            } catch (const simhost::ScriptSyntaxError &error) {
+                std::cout << "stdin:" << number << ": " << error.what() << "\n";
+            }
             continue;
         }
         // A bad line is reported and the session goes on: the user simply types again.
@@ -80,6 +86,18 @@ int Repl(const simhost::ScriptSettings &settings) {
     const StepResult end = runner.Finish("stdin:" + std::to_string(number));
     ListWritten(runner);
     return failed || end != StepResult::Ok ? kStepFailed : kSuccess;
+}
+
+// What `help` prints, or the README's table of the session language, for whoever keeps
+// the README in step with the commands.
+int Help(const std::string &command, bool markdown) {
+    try {
+        std::cout << (markdown ? simhost::CommandTable() : simhost::ScriptHelp(command));
+    } catch (const simhost::ScriptSyntaxError &error) {
+        std::cerr << "simhost: " << error.what() << "\n";
+        return kBadInput;
+    }
+    return kSuccess;
 }
 
 }  // namespace
@@ -111,6 +129,14 @@ int main(int argc, char **argv) {
     std::string examples = ExecutableDir() + "/examples";
     auto *demo = app.add_subcommand("demo", "Run the bundled demo: a head smoothed with and without the seam pinned");
     demo->add_option("--examples", examples, "The folder of the bundled examples")->check(CLI::ExistingDirectory);
+    std::string helpCommand;
+    bool markdown = false;
+    auto *help = app.add_subcommand("help", "Print the session commands, one of them, or the README's table of them");
+    // Not in the usage: the session's own `help` is what a user meets; this is for keeping
+    // the README's table of commands in step (`simhost help --markdown`).
+    help->group("");
+    auto *helpMarkdown = help->add_flag("--markdown", markdown, "Print the README's table of the session commands");
+    help->add_option("COMMAND", helpCommand, "The session command to describe")->excludes(helpMarkdown);
     app.footer(
         "Exit codes: 0 success, 1 a session step failed, 2 bad usage or input.\n"
         "Session commands: simhost repl, then help.");
@@ -125,6 +151,7 @@ int main(int argc, char **argv) {
         if (*run) return RunFile(settings, sessionFile);
         if (*repl) return Repl(settings);
         if (*demo) return RunFile(settings, examples + "/demo.session");
+        if (*help) return Help(helpCommand, markdown);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "simhost: %s\n", error.what());
         return kStepFailed;

@@ -30,11 +30,9 @@ struct ScriptCommand {
     bool quiet = false;  // not repeated in the transcript: it prints its own text
 };
 
-// Parses one line. Blank lines and comments ("# ...") give no command.
+// Parses one line. Blank lines and comments ("# ...") give no command. The commands and
+// their parse functions are listed in simhost/language/command_table.cpp.
 std::optional<ScriptCommand> ParseScriptLine(const std::string &line);
-
-// Every command with its arguments and an example, as `help` prints it.
-const char *ScriptHelp();
 
 // How a step ended: the session goes on only after Ok.
 enum class StepResult {

@@ -1,0 +1,100 @@
+#include "simhost/language/command_args.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+#include "simhost/session_script.h"
+
+namespace simhost {
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::vector<std::string> Tokens(const std::string &line) {
+    std::vector<std::string> tokens;
+    size_t i = 0;
+    while (true) {
+        while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+        if (i == line.size() || line[i] == '#') break;
+        if (line[i] == '"') {
+            const size_t close = line.find('"', i + 1);
+            if (close == std::string::npos) throw ScriptSyntaxError("a quoted word has no closing quote");
+            tokens.push_back(line.substr(i + 1, close - i - 1));
+            i = close + 1;
+            if (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i]))) {
+                throw ScriptSyntaxError("a quoted word must be followed by a blank");
+            }
+            continue;
+        }
+        const size_t start = i;
+        while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+        tokens.push_back(line.substr(start, i - start));
+    }
+    return tokens;
+}
+
+std::string Args::Word(const char *what) {
+    if (AtEnd()) Fail(std::string("missing ") + what);
+    return tokens_[next_++];
+}
+
+float Args::Float(const char *what) {
+    const std::string word = Word(what);
+    float value = 0.0f;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size() || !std::isfinite(value)) {
+        Fail(std::string(what) + " must be a number, not \"" + word + "\"");
+    }
+    return value;
+}
+
+MQPoint Args::Point(const char *what) {
+    const std::string name(what);
+    const float x = Float((name + " x").c_str());
+    const float y = Float((name + " y").c_str());
+    const float z = Float((name + " z").c_str());
+    return {x, y, z};
+}
+
+int Args::Int(const char *what, long long low, long long high) {
+    const std::string word = Word(what);
+    long long value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size()) {
+        Fail(std::string(what) + " must be a whole number, not \"" + word + "\"");
+    }
+    if (value < low || value > high) {
+        Fail(std::string(what) + " must be from " + std::to_string(low) + " to " + std::to_string(high));
+    }
+    return static_cast<int>(value);
+}
+
+void Args::Keyword(const char *what, const char *word) {
+    const std::string given = Lower(Word(what));
+    if (given != word) NotOneOf(what, {word}, given);
+}
+
+bool Args::Optional(const char *word) {
+    if (AtEnd() || Lower(Peek()) != word) return false;
+    ++next_;
+    return true;
+}
+
+void Args::End() {
+    if (!AtEnd()) Fail("unexpected \"" + tokens_[next_] + "\"");
+}
+
+void Args::Fail(const std::string &what) const { throw ScriptSyntaxError(what + " (usage: " + usage_ + ")"); }
+
+void Args::NotOneOf(const char *what, const std::vector<const char *> &words, const std::string &word) const {
+    std::string list;
+    for (const char *candidate : words) list += std::string(list.empty() ? "" : ", ") + candidate;
+    Fail(std::string(what) + " must be one of " + list + ", not \"" + word + "\"");
+}
+
+}  // namespace simhost

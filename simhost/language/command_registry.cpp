@@ -1,0 +1,106 @@
+#include "simhost/language/command_registry.h"
+
+#include <algorithm>
+#include <cctype>
+#include <numeric>
+
+namespace simhost {
+
+namespace {
+
+// Edits (a letter added, dropped, changed, or two neighbours swapped) from one word to
+// another.
+size_t EditDistance(std::string_view a, std::string_view b) {
+    std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+    for (size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    std::iota(d[0].begin(), d[0].end(), size_t{0});
+    for (size_t i = 1; i <= a.size(); ++i) {
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t change = a[i - 1] == b[j - 1] ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + change});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+            }
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+std::string HelpEntry(const CommandEntry &entry) {
+    return "\n  " + std::string(entry.usage) + "\n      " + entry.meaning + "\n      e.g. " + entry.example + "\n";
+}
+
+// A cell of a Markdown table: a bar would end it.
+std::string Cell(const char *text) {
+    std::string cell;
+    for (const char *c = text; *c != '\0'; ++c) cell += *c == '|' ? std::string("\\|") : std::string(1, *c);
+    return cell;
+}
+
+}  // namespace
+
+const CommandEntry *FindCommand(std::string_view verb) {
+    const std::string lower = Lower(std::string(verb));
+    for (const CommandEntry &entry : Commands()) {
+        if (lower == entry.verb) return &entry;
+    }
+    return nullptr;
+}
+
+std::optional<std::string> NearestVerb(std::string_view word) {
+    const std::string lower = Lower(std::string(word));
+    // One slip in a short word, two in a longer one; more and it is a guess.
+    const size_t allowed = lower.size() <= 4 ? 1 : 2;
+    std::optional<std::string> nearest;
+    size_t best = allowed + 1;
+    for (const CommandEntry &entry : Commands()) {
+        const size_t distance = EditDistance(lower, entry.verb);
+        if (distance < best) {
+            best = distance;
+            nearest = entry.verb;
+        }
+    }
+    return nearest;
+}
+
+std::string UnknownCommand(const std::string &word) {
+    if (const auto verb = NearestVerb(word)) return "unknown command \"" + word + "\"; did you mean \"" + *verb + "\"?";
+    return "unknown command \"" + word + "\" (help lists the commands)";
+}
+
+std::optional<ScriptCommand> ParseScriptLine(const std::string &line) {
+    std::vector<std::string> tokens = Tokens(line);
+    if (tokens.empty()) return std::nullopt;
+    const CommandEntry *entry = FindCommand(tokens.front());
+    if (entry == nullptr) throw ScriptSyntaxError(UnknownCommand(tokens.front()));
+    Args args(std::vector<std::string>(tokens.begin() + 1, tokens.end()), entry->usage);
+    std::string text = line;
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
+    return ScriptCommand{text.substr(text.find_first_not_of(" \t")), entry->parse(args), entry->quiet};
+}
+
+std::string ScriptHelp(const std::string &words) {
+    Args args(Tokens(words), "help [COMMAND]");
+    if (args.AtEnd()) {
+        std::string text = "Commands, one a line; # starts a comment; put names with blanks in double quotes.\n";
+        for (const CommandEntry &entry : Commands()) text += HelpEntry(entry);
+        return text;
+    }
+    const std::string verb = args.Word("command");
+    args.End();
+    const CommandEntry *entry = FindCommand(verb);
+    if (entry == nullptr) throw ScriptSyntaxError(UnknownCommand(verb));
+    return HelpEntry(*entry);
+}
+
+std::string CommandTable() {
+    std::string table = "| command | what it does | example |\n|---|---|---|\n";
+    for (const CommandEntry &entry : Commands()) {
+        for (const CommandForm &form : entry.forms) {
+            table += "| `" + Cell(form.usage) + "` | " + Cell(form.summary) + " | `" + Cell(form.example) + "` |\n";
+        }
+    }
+    return table;
+}
+
+}  // namespace simhost

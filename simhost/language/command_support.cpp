@@ -1,0 +1,49 @@
+#include "simhost/language/command_support.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace simhost {
+
+std::string Format(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
+}
+
+std::string Format(MQPoint p) { return "(" + Format(p.x) + ", " + Format(p.y) + ", " + Format(p.z) + ")"; }
+
+Object &Current(ScriptRunner &runner) {
+    Document &document = runner.bench().document();
+    Object *object = document.ObjectAt(document.currentObject);
+    if (object == nullptr)
+        throw StepFailure("there is no current object (load or make one, or choose one with object)");
+    return *object;
+}
+
+Object &Named(ScriptRunner &runner, const std::string &name) {
+    Object *object = runner.bench().document().FindByName(name);
+    if (object == nullptr) throw StepFailure("there is no object named \"" + name + "\"");
+    return *object;
+}
+
+void CheckIndex(const Object &object, int index) {
+    if (!object.ValidIndex(index) || object.vertex(index).deleted) {
+        throw StepFailure("\"" + object.name() + "\" has no vertex " + std::to_string(index) + " (it has " +
+                          std::to_string(object.VertexCount()) + " places)");
+    }
+}
+
+void Said(ScriptRunner &runner, const std::string &what) { runner.out() << "  " << what << "\n"; }
+
+Scope ScopeOf(Args &args) { return args.Optional("all") ? Scope::All : Scope::Selected; }
+
+Held HeldKey(Args &args) { return args.OneOf<Held>("key", {{"ctrl", Held::Ctrl}, {"shift", Held::Shift}}); }
+
+size_t AxisWord(Args &args) { return args.OneOf<size_t>("axis", {{"x", 0}, {"y", 1}, {"z", 2}}); }
+
+float Axis(MQPoint p, size_t axis) { return axis == 0 ? p.x : axis == 1 ? p.y : p.z; }
+
+const char *const kAxisNames[3] = {"x", "y", "z"};
+
+}  // namespace simhost

@@ -1,0 +1,51 @@
+// What the commands of the session language share: the shape of a parsed command, the
+// runner's queue of what the user will do next, and the lookups and wording every step
+// uses when it runs.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "simhost/language/command_args.h"
+#include "simhost/modelling_tools.h"
+#include "simhost/session_script.h"
+#include "simhost/workbench.h"
+
+namespace simhost {
+
+// A step, ready to run; and what makes one from a command's arguments (or says what is
+// wrong with them).
+using Action = std::function<void(ScriptRunner &)>;
+using ParseFunction = Action (*)(Args &);
+
+struct ScriptRunner::Pending {
+    std::vector<DialogAction> dialog;
+    bool initialized = false;  // the plug-in has had event 1 and no event 2 since
+};
+
+std::string Format(double value);
+std::string Format(MQPoint p);
+
+// The current object, one by name, and a vertex index checked against an object: each
+// fails the step when there is no such thing.
+Object &Current(ScriptRunner &runner);
+Object &Named(ScriptRunner &runner, const std::string &name);
+void CheckIndex(const Object &object, int index);
+
+// A line of what a step did, indented under the command in the transcript.
+void Said(ScriptRunner &runner, const std::string &what);
+
+// A tool's trailing "all": every vertex rather than the selected ones.
+Scope ScopeOf(Args &args);
+
+// A key held during a click: ctrl or shift, in any case.
+enum class Held { Ctrl, Shift };
+Held HeldKey(Args &args);
+
+// An axis written x, y or z (in any case), and a point's coordinate on it.
+size_t AxisWord(Args &args);
+float Axis(MQPoint p, size_t axis);
+extern const char *const kAxisNames[3];
+
+}  // namespace simhost
