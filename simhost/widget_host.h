@@ -163,7 +163,4 @@ private:
     std::deque<std::function<void()>> modal_;
 };
 
-// UTF-16 text as UTF-8, for logs and dumps.
-inline std::string Narrow(const std::u16string &text) { return stelmarin::WideToUtf8(text); }
-
 }  // namespace simhost

@@ -126,8 +126,8 @@ Action ExpectQuestion(Args &a) {
     return [=](ScriptRunner &r) {
         const auto &asked = r.bench().widgets().questions;
         if (asked.empty()) throw StepFailure("no question has been asked");
-        if (Narrow(asked.back().message) != text) {
-            throw StepFailure("the last question was \"" + Narrow(asked.back().message) + "\", expected \"" + text +
+        if (stelmarin::WideToUtf8(asked.back().message) != text) {
+            throw StepFailure("the last question was \"" + stelmarin::WideToUtf8(asked.back().message) + "\", expected \"" + text +
                               "\"");
         }
     };

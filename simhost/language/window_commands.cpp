@@ -40,7 +40,7 @@ Action ParseClick(Args &a) {
         r.bench().ClickSlot(label, ctrl, shift);
         const auto &asked = r.bench().widgets().questions;
         if (asked.size() > questions) {
-            Said(r, "asked \"" + Narrow(asked.back().message) + "\", answered " +
+            Said(r, "asked \"" + stelmarin::WideToUtf8(asked.back().message) + "\", answered " +
                         (asked.back().answer == 1 ? "OK" : "Cancel"));
         }
         // Something the modeller sent nested in the click may have ended the plug-in.
