@@ -5,6 +5,7 @@
 #include <set>
 
 #include "simhost/host.h"
+#include "host/text_conversion.h"
 #include "simhost/option_list.h"
 
 namespace simhost {

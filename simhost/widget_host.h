@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "host/host_abi.h"
-#include "host/text_conversion.h"
 #include "simhost/recent_history.h"
 
 namespace simhost {

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "host/text_conversion.h"
 #include "simhost/language/commands.h"
 #include "simhost/safe_write.h"
 #include "simhost/widget_host.h"

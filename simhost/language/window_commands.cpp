@@ -2,6 +2,7 @@
 // move window, and window, which shows it as a person sees it.
 #include <sstream>
 
+#include "host/text_conversion.h"
 #include "simhost/language/commands.h"
 #include "simhost/widget_host.h"
 
