@@ -1,6 +1,6 @@
 #include "simhost/host.h"
 
-#include "host/widgets.h"
+#include "host/contract_codes.h"
 #include "simhost/platform.h"
 
 #include <cstdio>
@@ -192,7 +192,7 @@ int Host::GetVisible(MQObject obj) {
 
 int Host::GetIntValue(MQObject obj, int code) {
     Enter("MQObj_GetIntValue");
-    if (trace.Recording()) trace.Record("MQObj_GetIntValue", Args({Name(obj), Int(code)}));
+    if (trace.Recording()) trace.Record("MQObj_GetIntValue", Args({Name(obj), ObjectValueArgument(code)}));
     Object *object = CheckObject("MQObj_GetIntValue", obj);
     return object != nullptr ? object->IntValue(code) : 0;
 }
@@ -254,7 +254,7 @@ void Host::SetVertex(MQObject obj, int vertexIndex, MQPoint *in) {
 
 int Host::SendMessage(int code, HostMessage *message) {
     Enter("MQ_SendMessage");
-    if (trace.Recording()) trace.Record("MQ_SendMessage", Int(code));
+    const TracedCall traced(trace, "MQ_SendMessage", [=] { return HostMessageArguments(code, message); });
     if (message == nullptr) {
         Violation("MQ_SendMessage", "null message record");
         return 0;
@@ -270,10 +270,10 @@ int Host::SendMessage(int code, HostMessage *message) {
     if (message->reserved != 0) Violation("MQ_SendMessage", "third word is not 0");
     messages.push_back(sent);
     switch (code) {
-        case kMessageDeactivated:
+        case stelmarin::kMessageDeactivated:
             pluginActive = false;
             return 1;
-        case kMessageSettingsElements:
+        case stelmarin::kMessageSettingsElements:
             if (!offersSettings) return 0;
             for (MQOption *pair = message->options; pair != nullptr && pair->name != nullptr; ++pair) {
                 if (std::string(pair->name) == "root") pair->value = settings.Root();
@@ -288,14 +288,15 @@ int Host::SendMessage(int code, HostMessage *message) {
 
 int Host::XmlElementValue(MQXmlElement element, int code, void *record) {
     Enter("MQXmlElem_Value");
-    if (trace.Recording()) trace.Record("MQXmlElem_Value", Int(code));
+    const TracedCall traced(trace, "MQXmlElem_Value", [=] { return XmlMessageArguments(code, record); });
     return settings.Value(element, code, record, *this);
 }
 
 int Host::WidgetValue(int widgetID, int code, MQOption *options) {
     if (!WaitsOnUser(code, options)) {
         Enter("MQWidget_Value");
-        if (trace.Recording()) trace.Record("MQWidget_Value", Args({Int(widgetID), Int(code)}));
+        const TracedCall traced(trace, "MQWidget_Value",
+                                [=] { return WidgetMessageArguments(widgetID, code, options); });
         return widgets.Value(widgetID, code, options);
     }
     // A message box or a modal run: what the host sends from inside it comes while it is
@@ -303,7 +304,7 @@ int Host::WidgetValue(int widgetID, int code, MQOption *options) {
     if (pluginCallDepth_ == 0)
         Violation("MQWidget_Value", "called while the host was not inside a call to the plug-in");
     std::vector<std::function<void()>> due = DueNests("MQWidget_Value");
-    if (trace.Recording()) trace.Record("MQWidget_Value", Args({Int(widgetID), Int(code)}));
+    const TracedCall traced(trace, "MQWidget_Value", [=] { return WidgetMessageArguments(widgetID, code, options); });
     ++userWaits_;
     const int answer = widgets.Value(widgetID, code, options);
     for (auto &deliver : due) deliver();

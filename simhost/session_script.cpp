@@ -469,7 +469,8 @@ const std::vector<CommandSpec> &Commands() {
                      break;
                  case 1: {
                      action.kind = DialogAction::Kind::Key;
-                     const int32_t keys[] = {88, 89, 90, 27};
+                     const int32_t keys[] = {stelmarin::kKeyX, stelmarin::kKeyY, stelmarin::kKeyZ,
+                                             stelmarin::kKeyEscape};
                      action.key = keys[a.OneOf("key", {"x", "y", "z", "esc"})];
                      break;
                  }

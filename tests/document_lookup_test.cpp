@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "host/contract_codes.h"
 #include "simhost/host.h"
 
 namespace {
@@ -41,7 +42,7 @@ TEST_F(DocumentLookup, AHandleServesWhileItsObjectLivesAndIsReportedAfter) {
     EXPECT_EQ(host.GetVisible(gone), 0);
     int madeUp = 0;
     EXPECT_EQ(host.GetVertexCount(reinterpret_cast<MQObject>(&madeUp)), 0);
-    EXPECT_EQ(host.GetIntValue(Host::Handle(objects[43]), simhost::kUniqueIDValue), goneID + 1);
+    EXPECT_EQ(host.GetIntValue(Host::Handle(objects[43]), stelmarin::kObjectUniqueID), goneID + 1);
     EXPECT_EQ(document.AddObject("later").uniqueID(), 301) << "unique IDs are never handed out twice";
     EXPECT_THAT(host.violations, ElementsAre("MQObj_GetVisible: object handle that is not in the document",
                                              "MQObj_GetVertexCount: object handle that is not in the document"));

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "host/contract_codes.h"
 #include "simhost/modelling_tools.h"
 #include "simhost/option_list.h"
 #include "simhost/workbench.h"
@@ -43,7 +44,7 @@ protected:
         simhost::OptionList options;
         options.Bool("visible", true);
         simhost::Host::PluginCall call(user.host());
-        user.host().WidgetValue(id, 0x302, options.data());
+        user.host().WidgetValue(id, stelmarin::kWidgetSetValue, options.data());
     }
 
     simhost::Workbench user{STELMARIN_PLUGIN_FILE, ""};
