@@ -51,7 +51,7 @@ public:
     std::vector<std::string> violations;
     // The latest messages the plug-in sent; each start and exit sends one.
     RecentHistory<SentMessage> messages{256};
-    // The host's own record of whether the plug-in counts as active; message 100 clears it.
+    // The host's own record of whether the plug-in counts as active; kMessageDeactivated clears it.
     bool pluginActive = false;
     // Vertices the plug-in has written through MQObj_SetVertex, counted since it started.
     long long verticesWritten = 0;
