@@ -266,7 +266,7 @@ TEST_F(MainWindow, NewDocumentHideAndASecondDialogDuringTheDialogAreSafe) {
 
     Activate(true);
     InDialog([&] {
-        host.widgets.ScriptModal([&] { host.widgets.KeyPress(host.widgets.OpenDialog(), 'Y'); });
+        host.widgets.ScriptModal([&] { host.widgets.KeyPress(host.widgets.OpenDialog(), kKeyY); });
         host.widgets.RightClick(Button(u"3"));
     });
     DialogKey(kKeyZ);
