@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "host/contract_codes.h"
 #include "host/host_functions.h"
 #include "pinning/capture.h"
 #include "pinning/cmq_access.h"
@@ -67,7 +68,8 @@ void DrawPassFloor(benchmark::State &state, stelmarin::AxisMask mask) {
     for (const auto &vertex : scene.object->vertices()) pins.push_back({vertex.uniqueID, vertex.position});
     for (auto _ : state) {
         MQObject object = table.MQDoc_GetObjectFromUniqueID(scene.doc(), objectID);
-        if (object == nullptr || table.MQObj_GetVisible(object) == 0 || table.MQObj_GetIntValue(object, 259) != 0) {
+        if (object == nullptr || table.MQObj_GetVisible(object) == 0 ||
+            table.MQObj_GetIntValue(object, stelmarin::kObjectExempt) != 0) {
             continue;
         }
         for (FlatPin &pin : pins) {
@@ -111,7 +113,7 @@ void CentreLineCaptureFloor(benchmark::State &state) {
                 table.MQObj_GetVisible(object) == 0) {
                 continue;
             }
-            benchmark::DoNotOptimize(table.MQObj_GetIntValue(object, 260));
+            benchmark::DoNotOptimize(table.MQObj_GetIntValue(object, stelmarin::kObjectUniqueID));
             int index = 0;
             if (table.MQObj_GetVertexCount(object) > 0 && table.MQObj_GetVertexRefCount(object, 0) <= 0) index = -1;
             while (index != table.MQObj_GetVertexCount(object)) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "host/contract_codes.h"
 #include "host/host_functions.h"
 #include "simhost/modelling_tools.h"
 #include "simhost/obj_mesh.h"
@@ -181,7 +182,8 @@ void ScaleHostCallsFloor(benchmark::State &state) {
     simhost::Host::PluginCall inside(host);
     for (auto _ : state) {
         MQObject object = table.MQDoc_GetObjectFromUniqueID(doc, objectID);
-        if (object == nullptr || table.MQObj_GetVisible(object) == 0 || table.MQObj_GetIntValue(object, 259) != 0) {
+        if (object == nullptr || table.MQObj_GetVisible(object) == 0 ||
+            table.MQObj_GetIntValue(object, stelmarin::kObjectExempt) != 0) {
             continue;
         }
         for (Pin &pin : pins) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
+#include "host/contract_codes.h"
 #include "host/event_gate.h"
 #include "host/host_function_list.h"
 #include "plugin/entry_points.h"
@@ -49,14 +50,14 @@ public:
     std::function<void()> Pick(uint8_t what, fuzzing::Input &input) {
         switch (what % kActions) {
             case 0:
-                return [this] { Event(1, nullptr); };
+                return [this] { Event(stelmarin::kEventInitialize, nullptr); };
             case 1:
-                return [this] { Event(2, nullptr); };
+                return [this] { Event(stelmarin::kEventExit, nullptr); };
             case 2: {
                 const int32_t flag = input.Byte() & 1;
                 return [this, flag] {
                     int32_t value = flag;
-                    Event(100, &value);
+                    Event(stelmarin::kEventActivate, &value);
                 };
             }
             case 3:
@@ -66,14 +67,15 @@ public:
                 return [this] {
                     host_.NewDocument();
                     body_ = &simhost::AddGrid(host_.document(), "body", 4, 2, 0.5f);
-                    Event(201, nullptr);
+                    Event(stelmarin::kEventDocumentNew, nullptr);
                 };
             case 6:
             case 7:
             case 8: {
                 const uint8_t pick = input.Byte();
                 return [this, pick] {
-                    Click(kLabels[pick % 4], (pick & 0x10 ? simhost::kCtrl : 0) | (pick & 0x20 ? simhost::kShift : 0));
+                    const bool ctrl = (pick >> 4) & 1, shift = (pick >> 5) & 1;
+                    Click(kLabels[pick % 4], (ctrl ? stelmarin::kCtrlKey : 0) | (shift ? stelmarin::kShiftKey : 0));
                 };
             }
             case 9: {
@@ -104,8 +106,9 @@ public:
                 return [this, pick] {
                     const int32_t window = host_.widgets.PluginWindow();
                     if (window == 0 || !host_.widgets.IsShown(window)) return;
+                    static constexpr int32_t kLetters[] = {stelmarin::kKeyX, stelmarin::kKeyY, stelmarin::kKeyZ};
                     host_.widgets.ScriptModal(
-                        [this, pick] { host_.widgets.KeyPress(host_.widgets.OpenDialog(), 88 + pick % 3); });
+                        [this, pick] { host_.widgets.KeyPress(host_.widgets.OpenDialog(), kLetters[pick % 3]); });
                     host_.widgets.RightClick(host_.widgets.ButtonLabelled(kLabels[pick % 4]));
                     host_.widgets.DiscardModalActions();
                 };
@@ -155,8 +158,8 @@ private:
     }
     void Draw() {
         simhost::OptionList options;
-        options.Int("width", 640).Int("height", 480);
-        Event(110, options.data());
+        options.Int(stelmarin::kOptionWidth, 640).Int(stelmarin::kOptionHeight, 480);
+        Event(stelmarin::kEventDrawView, options.data());
     }
     // Only what is on screen can be clicked.
     void Click(const char16_t *label, int32_t modifiers) {

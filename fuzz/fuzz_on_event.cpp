@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
+#include "host/contract_codes.h"
 #include "plugin/entry_points.h"
 #include "plugin/stelmarin.h"
 #include "simhost/modelling_tools.h"
@@ -16,8 +17,41 @@ const char *const kNames[] = {"scene",       "width",       "height",      "key"
                               "mouse_pos_x", "mouse_pos_y", "mouse_wheel", "pressure", "index",
                               "src_product", "src_id",      "state",       "size",     "background",
                               "result",      "document",    "type",        "finished", "undo"};
-const int kCodes[] = {1,   2,   3,   100, 101, 102, 103, 104, 110, 111, 112, 113, 120, 121, 122, 123, 130,
-                      131, 132, 133, 134, 140, 141, 200, 201, 202, 203, 204, 205, 210, 211, 212, 300, 301};
+// The events of the table and, beside them, codes that no event has.
+const int kCodes[] = {stelmarin::kEventInitialize,
+                      stelmarin::kEventExit,
+                      stelmarin::kEvent3,
+                      stelmarin::kEventActivate,
+                      stelmarin::kEventQueryActivated,
+                      stelmarin::kEvent102,
+                      stelmarin::kEventPlugInMessage,
+                      stelmarin::kEvent104,
+                      stelmarin::kEventDrawView,
+                      111,
+                      112,
+                      113,
+                      stelmarin::kEventMouseFirst,
+                      stelmarin::kEventMouseFirst + 1,
+                      stelmarin::kEventMouseFirst + 2,
+                      stelmarin::kEventMouseFirst + 3,
+                      stelmarin::kEventMouseLast,
+                      131,
+                      132,
+                      133,
+                      134,
+                      stelmarin::kEvent140,
+                      stelmarin::kEvent141,
+                      stelmarin::kEventDocumentLoad,
+                      stelmarin::kEventDocumentNew,
+                      stelmarin::kEventDocumentSave,
+                      203,
+                      204,
+                      205,
+                      stelmarin::kEvent210,
+                      stelmarin::kEvent211,
+                      stelmarin::kEvent212,
+                      stelmarin::kEvent300,
+                      stelmarin::kEventImportArguments};
 
 }  // namespace
 
@@ -49,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
                 options.push_back({names[i].c_str(), value});
             }
             options.push_back({nullptr, nullptr});
-            const bool flagEvent = code == 100 || code == 102;
+            const bool flagEvent = code == stelmarin::kEventActivate || code == stelmarin::kEvent102;
             void *option = flagEvent ? static_cast<void *>(values.empty() ? nullptr : values[0].data())
                                      : static_cast<void *>(options.data());
             stelmarin::DispatchEvent(plugin, host.DocumentHandle(), code, option);

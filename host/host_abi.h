@@ -34,15 +34,9 @@ typedef struct {
     MQOption *options;  // terminated option array, never null
 } HostMessage;
 
-// Records of the XML element channel (MQXmlElem_Value). The plug-in owns each record and
-// presets its result; element handles in them belong to the host.
-enum : int {
-    kXmlAddChild = 0x101,
-    kXmlRemoveChild = 0x102,
-    kXmlFindChild = 0x201,
-    kXmlGetText = 0x302,
-    kXmlSetText = 0x402,
-};
+// Records of the XML element channel (MQXmlElem_Value), one per message code
+// (host/contract_codes.h). The plug-in owns each record and presets its result; element
+// handles in them belong to the host.
 typedef struct {
     const char *name;     // UTF-8
     MQXmlElement result;  // preset null; the new child
@@ -61,12 +55,6 @@ typedef struct {
 typedef struct {
     const char *text;  // UTF-8
 } XmlSetText;
-
-// Message codes of MQ_SendMessage.
-enum : int {
-    kMessageDeactivated = 100,
-    kMessageSettingsElements = 505,
-};
 
 static_assert(sizeof(MQPoint) == 12 && offsetof(MQPoint, z) == 8);
 static_assert(sizeof(MQOption) == 2 * sizeof(void *));

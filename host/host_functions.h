@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "host/contract_codes.h"
 #include "host/host_function_list.h"
 #include "host/module_loader.h"
 
@@ -41,10 +42,7 @@ inline HostFunctionTable &Host() noexcept { return g_hostFunctions; }
 // before returning: the host keeps its module loaded.
 int BindHostFunctions(const char *moduleFileName, HostFunctionTable &table) noexcept;
 
-// The version handshake: the plug-in accepts hosts from 0x4400 on and answers with its own
-// interface version 0x440, or 0 to refuse.
-inline constexpr uint32_t kMinimumHostVersion = 0x4400;
-inline constexpr uint32_t kPluginInterfaceVersion = 0x440;
+// The version handshake (host/contract_codes.h).
 constexpr uint32_t CheckHostVersion(uint32_t hostVersion) noexcept {
     return hostVersion >= kMinimumHostVersion ? kPluginInterfaceVersion : 0;
 }

@@ -26,7 +26,7 @@ bool IsMouseEvent(const char *type) {
 
 template <class Record>
 void ReadButtons(const MQOption *options, Record &record) {
-    const int32_t state = OptionInt(options, "button_state", 0);
+    const int32_t state = OptionInt(options, kOptionButtonState, 0);
     record.left_button = (state & kLeftButton) != 0;
     record.middle_button = (state & kMiddleButton) != 0;
     record.right_button = (state & kRightButton) != 0;
@@ -37,24 +37,24 @@ void ReadButtons(const MQOption *options, Record &record) {
 
 MouseEventRecord MouseRecord(const MQOption *options) {
     MouseEventRecord record;
-    record.client_x = OptionInt(options, "client_x", 0);
-    record.client_y = OptionInt(options, "client_y", 0);
-    record.screen_x = OptionInt(options, "screen_x", 0);
-    record.screen_y = OptionInt(options, "screen_y", 0);
-    record.down_x = OptionInt(options, "down_x", 0);
-    record.down_y = OptionInt(options, "down_y", 0);
-    record.last_x = OptionInt(options, "last_x", 0);
-    record.last_y = OptionInt(options, "last_y", 0);
-    record.wheel_delta = OptionInt(options, "wheel_delta", 0);
-    record.pressure = OptionFloat(options, "pressure", 0.0f);
+    record.client_x = OptionInt(options, kOptionClientX, 0);
+    record.client_y = OptionInt(options, kOptionClientY, 0);
+    record.screen_x = OptionInt(options, kOptionScreenX, 0);
+    record.screen_y = OptionInt(options, kOptionScreenY, 0);
+    record.down_x = OptionInt(options, kOptionDownX, 0);
+    record.down_y = OptionInt(options, kOptionDownY, 0);
+    record.last_x = OptionInt(options, kOptionLastX, 0);
+    record.last_y = OptionInt(options, kOptionLastY, 0);
+    record.wheel_delta = OptionInt(options, kOptionWheelDelta, 0);
+    record.pressure = OptionFloat(options, kOptionPressure, 0.0f);
     ReadButtons(options, record);
     return record;
 }
 
 KeyEventRecord KeyRecord(const MQOption *options) {
     KeyEventRecord record;
-    record.key = OptionInt(options, "key", 0);
-    record.auto_repeat = OptionInt(options, "auto_repeat", 0) != 0;
+    record.key = OptionInt(options, kOptionKey, 0);
+    record.auto_repeat = OptionInt(options, kOptionAutoRepeat, 0) != 0;
     ReadButtons(options, record);
     return record;
 }
@@ -67,8 +67,8 @@ void ReportFinished(bool finished, void *hostFinished) {
 // back after it. A key the host did not give is neither read nor written.
 struct ItemBox {
     explicit ItemBox(const MQOption *options)
-        : at{OptionIntTarget(options, "x"), OptionIntTarget(options, "y"), OptionIntTarget(options, "width"),
-             OptionIntTarget(options, "height")} {}
+        : at{OptionIntTarget(options, kOptionX), OptionIntTarget(options, kOptionY),
+             OptionIntTarget(options, kOptionWidth), OptionIntTarget(options, kOptionHeight)} {}
     template <class Record>
     void Read(Record &record) const {
         int32_t *fields[] = {&record.x, &record.y, &record.width, &record.height};
@@ -132,16 +132,16 @@ int Route(MQWidgetEventClosureBase &handler, MQWidgetBase *sender, MQDocument do
         return result;
     }
     if (Is(type, "paint")) {
-        std::unique_ptr<MQCanvas> canvas(new (std::nothrow) MQCanvas(FindOption(options, "canvas")));
+        std::unique_ptr<MQCanvas> canvas(new (std::nothrow) MQCanvas(FindOption(options, kOptionCanvas)));
         PaintEventRecord record{canvas.get()};
         return Give(handler, EventRecordKind::Paint, sender, doc, record);
     }
     if (Is(type, "listdrawitem")) {
         const ItemBox box(options);
-        std::unique_ptr<MQCanvas> canvas(new (std::nothrow) MQCanvas(FindOption(options, "canvas")));
+        std::unique_ptr<MQCanvas> canvas(new (std::nothrow) MQCanvas(FindOption(options, kOptionCanvas)));
         ListDrawItemRecord record;
         record.canvas = canvas.get();
-        record.index = OptionInt(options, "index", -1);
+        record.index = OptionInt(options, kOptionIndex, -1);
         box.Read(record);
         const int result = Give(handler, EventRecordKind::ListDrawItem, sender, doc, record);
         canvas.reset();
@@ -150,11 +150,11 @@ int Route(MQWidgetEventClosureBase &handler, MQWidgetBase *sender, MQDocument do
     }
     if (Is(type, "treelistdrawitem")) {
         const ItemBox box(options);
-        std::unique_ptr<MQCanvas> canvas(new (std::nothrow) MQCanvas(FindOption(options, "canvas")));
+        std::unique_ptr<MQCanvas> canvas(new (std::nothrow) MQCanvas(FindOption(options, kOptionCanvas)));
         TreeListDrawItemRecord record;
         record.canvas = canvas.get();
-        record.index = OptionInt(options, "index", -1);
-        record.id = OptionInt(options, "id", -1);
+        record.index = OptionInt(options, kOptionIndex, -1);
+        record.id = OptionInt(options, kOptionID, -1);
         box.Read(record);
         const int result = Give(handler, EventRecordKind::TreeListDrawItem, sender, doc, record);
         canvas.reset();
@@ -177,10 +177,10 @@ std::shared_ptr<MQWidgetEventClosureBase> HandlerOf(int32_t targetID, const void
 }
 
 int Dispatch(MQDocument doc, MQOption *options, void *closure) {
-    const auto *type = static_cast<const char *>(FindOption(options, "type"));
+    const auto *type = static_cast<const char *>(FindOption(options, kOptionType));
     if (type == nullptr) return 0;
-    const int32_t targetID = OptionInt(options, "target_id", 0);
-    const int32_t senderID = OptionInt(options, "sender_id", 0);
+    const int32_t targetID = OptionInt(options, kOptionTargetID, 0);
+    const int32_t senderID = OptionInt(options, kOptionSenderID, 0);
     EventGate &gate = EventGate::Instance();
     if (gate.MustHold() && !DrawsOnCanvas(type)) {
         // Nothing is looked up now: by the time the event runs, its widget may be gone.
@@ -196,7 +196,7 @@ int Dispatch(MQDocument doc, MQOption *options, void *closure) {
     auto handler = HandlerOf(targetID, closure);
     if (!handler) return 0;
     InputRecords input = ReadInput(options, type);
-    return Route(*handler, FindWidget(senderID), doc, options, type, input, FindOption(options, "finished"));
+    return Route(*handler, FindWidget(senderID), doc, options, type, input, FindOption(options, kOptionFinished));
 }
 
 }  // namespace
@@ -211,10 +211,10 @@ int WidgetEventProc(MQDocument doc, MQOption *options, void *closure) noexcept {
 }
 
 void MQWidgetBase::AddEventHandler(const char *name, std::shared_ptr<MQWidgetEventClosureBase> closure, bool prior) {
-    MQOption options[] = {{"type", const_cast<char *>(name)},
-                          {"proc", reinterpret_cast<void *>(&WidgetEventProc)},
-                          {"pointer", closure.get()},
-                          {"prior", &prior},
+    MQOption options[] = {{kOptionType, const_cast<char *>(name)},
+                          {kOptionProc, reinterpret_cast<void *>(&WidgetEventProc)},
+                          {kOptionPointer, closure.get()},
+                          {kOptionPrior, &prior},
                           {nullptr, nullptr}};
     host::Host().MQWidget_Value(widgetID, kWidgetAddEventHandler, options);
     handlers.push_back(std::move(closure));

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "host/contract_codes.h"
 #include "host/host_abi.h"
 #include "host/widgets.h"
 
@@ -63,16 +64,6 @@ struct TreeListDrawItemRecord {
     int32_t y = 0;
     int32_t width = 0;
     int32_t height = 0;
-};
-
-// Bits of the host's "button_state".
-enum ButtonState : int32_t {
-    kLeftButton = 0x01,
-    kRightButton = 0x02,
-    kShiftKey = 0x04,
-    kCtrlKey = 0x08,
-    kMiddleButton = 0x10,
-    kAltKey = 0x20,
 };
 
 // A registered handler. Destroyed through the shared owner made for its concrete class,

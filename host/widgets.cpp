@@ -60,7 +60,7 @@ MQWidgetBase::~MQWidgetBase() {
 
 void MQWidgetBase::Create(const char *type) {
     int32_t id = 0;
-    Send(0, kWidgetCreate, {{"type", Slot(type)}, {"id", &id}});
+    Send(0, kWidgetCreate, {{kOptionType, Slot(type)}, {kOptionID, &id}});
     if (id == 0) return;
     widgetID = id;
     ownsWidget = true;
@@ -76,37 +76,37 @@ void MQWidgetBase::Wrap(int32_t id) {
 int32_t MQWidgetBase::AddChild(MQWidgetBase *child) {
     if (child == nullptr) return -1;
     int32_t result = -1;
-    Send(widgetID, kWidgetAddChild, {{"child", &child->widgetID}, {"result", &result}});
+    Send(widgetID, kWidgetAddChild, {{kOptionChild, &child->widgetID}, {kOptionResult, &result}});
     return result;
 }
 
-void MQWidgetBase::SetTitle(const std::u16string &title) { SetValue(widgetID, "title", title.c_str()); }
-void MQWidgetBase::SetText(const std::u16string &text) { SetValue(widgetID, "text", text.c_str()); }
-void MQWidgetBase::SetInSpace(double space) { SetValue(widgetID, "inspace", &space); }
-void MQWidgetBase::SetOutSpace(double space) { SetValue(widgetID, "outspace", &space); }
-void MQWidgetBase::SetHorzLayout(const char *layout) { SetValue(widgetID, "horzlayout", layout); }
-void MQWidgetBase::SetVertLayout(const char *layout) { SetValue(widgetID, "vertlayout", layout); }
-void MQWidgetBase::SetAlignment(const char *alignment) { SetValue(widgetID, "alignment", alignment); }
-void MQWidgetBase::SetDown(bool down) { SetValue(widgetID, "down", &down); }
-void MQWidgetBase::SetVisible(bool visible) { SetValue(widgetID, "visible", &visible); }
-void MQWidgetBase::SetPosX(int32_t x) { SetValue(widgetID, "pos_x", &x); }
-void MQWidgetBase::SetPosY(int32_t y) { SetValue(widgetID, "pos_y", &y); }
+void MQWidgetBase::SetTitle(const std::u16string &title) { SetValue(widgetID, kOptionTitle, title.c_str()); }
+void MQWidgetBase::SetText(const std::u16string &text) { SetValue(widgetID, kOptionText, text.c_str()); }
+void MQWidgetBase::SetInSpace(double space) { SetValue(widgetID, kOptionInSpace, &space); }
+void MQWidgetBase::SetOutSpace(double space) { SetValue(widgetID, kOptionOutSpace, &space); }
+void MQWidgetBase::SetHorzLayout(const char *layout) { SetValue(widgetID, kOptionHorzLayout, layout); }
+void MQWidgetBase::SetVertLayout(const char *layout) { SetValue(widgetID, kOptionVertLayout, layout); }
+void MQWidgetBase::SetAlignment(const char *alignment) { SetValue(widgetID, kOptionAlignment, alignment); }
+void MQWidgetBase::SetDown(bool down) { SetValue(widgetID, kOptionDown, &down); }
+void MQWidgetBase::SetVisible(bool visible) { SetValue(widgetID, kOptionVisible, &visible); }
+void MQWidgetBase::SetPosX(int32_t x) { SetValue(widgetID, kOptionPosX, &x); }
+void MQWidgetBase::SetPosY(int32_t y) { SetValue(widgetID, kOptionPosY, &y); }
 
 bool MQWidgetBase::GetDown() {
     bool down = false;
-    Send(widgetID, kWidgetGetValue, {{"down", &down}});
+    Send(widgetID, kWidgetGetValue, {{kOptionDown, &down}});
     return down;
 }
 
 int32_t MQWidgetBase::GetPosX() {
     int32_t x = 0;
-    Send(widgetID, kWidgetGetValue, {{"pos_x", &x}});
+    Send(widgetID, kWidgetGetValue, {{kOptionPosX, &x}});
     return x;
 }
 
 int32_t MQWidgetBase::GetPosY() {
     int32_t y = 0;
-    Send(widgetID, kWidgetGetValue, {{"pos_y", &y}});
+    Send(widgetID, kWidgetGetValue, {{kOptionPosY, &y}});
     return y;
 }
 
@@ -125,7 +125,7 @@ MQWindowBase::~MQWindowBase() {
 void MQWindowBase::CreateAttached(const char *type, MQWindowBase &parent) {
     Create(type);
     int32_t result = -1;
-    Send(parent.widgetID, kWidgetAttachWindow, {{"child", &widgetID}, {"result", &result}});
+    Send(parent.widgetID, kWidgetAttachWindow, {{kOptionChild, &widgetID}, {kOptionResult, &result}});
 }
 
 MQFrame *MQWindowBase::NewHorizontalFrame(MQWidgetBase *parent) {
@@ -149,12 +149,12 @@ int32_t MQWindowBase::OkCancelBox(MQWindowBase *parent, const std::u16string &me
     int32_t result = 0;
     const EventGate::ModalWait wait(EventGate::Instance());
     Send(0, kWidgetCommand,
-         {{"type", Slot("messagebox")},
-          {"messagetype", Slot("okcancel")},
-          {"parent", &parentID},
-          {"message", Slot(message.c_str())},
-          {"title", Slot(title.c_str())},
-          {"result", &result}});
+         {{kOptionType, Slot(kCommandMessageBox)},
+          {kOptionMessageType, Slot("okcancel")},
+          {kOptionParent, &parentID},
+          {kOptionMessage, Slot(message.c_str())},
+          {kOptionTitle, Slot(title.c_str())},
+          {kOptionResult, &result}});
     return result;
 }
 
@@ -162,7 +162,7 @@ MQWindow::MQWindow(MQWindowBase &parent) { CreateAttached("window", parent); }
 
 std::unique_ptr<MQWindow> MQWindow::HostMainWindow() {
     int32_t id = -1;
-    Send(0, kWidgetSystemQuery, {{"system", Slot("main_window")}, {"result", &id}});
+    Send(0, kWidgetSystemQuery, {{kOptionSystem, Slot("main_window")}, {kOptionResult, &id}});
     std::unique_ptr<MQWindow> main(new MQWindow());
     main->Wrap(id);
     return main;
@@ -173,10 +173,12 @@ MQDialog::MQDialog(MQWindowBase &parent) { CreateAttached("dialog", parent); }
 int32_t MQDialog::RunModal() {
     int32_t result = 0;
     const EventGate::ModalWait wait(EventGate::Instance());
-    Send(widgetID, kWidgetCommand, {{"type", Slot("modal")}, {"result", &result}});
+    Send(widgetID, kWidgetCommand, {{kOptionType, Slot(kCommandModal)}, {kOptionResult, &result}});
     return result;
 }
 
-void MQDialog::Close() { Send(widgetID, kWidgetCommand, {{"type", Slot("close")}, {"code", Slot("ok")}}); }
+void MQDialog::Close() {
+    Send(widgetID, kWidgetCommand, {{kOptionType, Slot(kCommandClose)}, {kOptionCode, Slot("ok")}});
+}
 
 }  // namespace stelmarin

@@ -10,25 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "host/contract_codes.h"
 #include "host/host_abi.h"
 
 namespace stelmarin {
 
 class MQWidgetEventClosureBase;
 class MQWidgetBase;
-
-// Message codes of MQWidget_Value.
-enum WidgetMessage : int {
-    kWidgetCommand = 1,
-    kWidgetSystemQuery = 0x100,
-    kWidgetCreate = 0x101,
-    kWidgetDestroy = 0x102,
-    kWidgetAddChild = 0x201,
-    kWidgetAttachWindow = 0x203,
-    kWidgetGetValue = 0x301,
-    kWidgetSetValue = 0x302,
-    kWidgetAddEventHandler = 0x304,
-};
 
 // Widget ID -> the object that speaks for it. Objects are not owned: each inserts itself
 // when it gets an ID and removes itself when it dies. Lives from library load to unload,
@@ -57,7 +45,7 @@ public:
     MQWidgetBase(const MQWidgetBase &) = delete;
     MQWidgetBase &operator=(const MQWidgetBase &) = delete;
 
-    // Sends 0x201 with the child's ID and returns the host's "result"; -1 and nothing sent
+    // Sends kWidgetAddChild with the child's ID and returns the host's "result"; -1 and nothing sent
     // when `child` is null.
     int32_t AddChild(MQWidgetBase *child);
     // Registers a handler for the event `name`: tells the host, then keeps the closure for

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "host/contract_codes.h"
 #include "host/host_abi.h"
 #include "host/host_functions.h"
 
@@ -15,10 +16,6 @@ using stelmarin::host::Host;
 class CMQObject;
 struct CMQVertex;
 class CMQVertexIterator;
-
-// Integer values of an object that the plug-in reads.
-inline constexpr int kExemptValue = 259;    // non-zero: enforcement leaves the object alone
-inline constexpr int kUniqueIDValue = 260;  // the object's unique ID
 
 // A document handle, as the host passed it with an event or widget callback.
 class CMQDocument {
@@ -54,8 +51,8 @@ public:
     bool IsValid() const;
     // Single host calls, inline: the draw pass makes them for every pinned vertex.
     bool IsVisible() const { return Host().MQObj_GetVisible(object_) != 0; }
-    int UniqueID() const { return Host().MQObj_GetIntValue(object_, kUniqueIDValue); }
-    bool IsExempt() const { return Host().MQObj_GetIntValue(object_, kExemptValue) != 0; }
+    int UniqueID() const { return Host().MQObj_GetIntValue(object_, stelmarin::kObjectUniqueID); }
+    bool IsExempt() const { return Host().MQObj_GetIntValue(object_, stelmarin::kObjectExempt) != 0; }
     int VertexCount() const { return Host().MQObj_GetVertexCount(object_); }
     int VertexRefCount(int index) const { return Host().MQObj_GetVertexRefCount(object_, index); }
     int VertexUniqueID(int index) const { return Host().MQObj_GetVertexUniqueID(object_, index); }

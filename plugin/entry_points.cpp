@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <functional>
+#include <iterator>
 
 #include "host/event_gate.h"
 #include "host/option_array.h"
@@ -17,37 +18,38 @@ void StoreResult(int32_t *target, int32_t value) {
     if (target != nullptr) *target = value;
 }
 
-int TriggerKind(const char *trigger) {
-    if (trigger == nullptr) return 0;
-    if (std::strcmp(trigger, "screen") == 0) return 1;
-    if (std::strcmp(trigger, "world") == 0) return 2;
-    if (std::strcmp(trigger, "local") == 0) return 3;
-    return 0;
+int TriggerKindOf(const char *trigger) {
+    if (trigger == nullptr) return kTriggerNone;
+    if (std::strcmp(trigger, kTriggerScreenText) == 0) return kTriggerScreen;
+    if (std::strcmp(trigger, kTriggerWorldText) == 0) return kTriggerWorld;
+    if (std::strcmp(trigger, kTriggerLocalText) == 0) return kTriggerLocal;
+    return kTriggerNone;
 }
 
 CommandMouseState StateFromButtons(int32_t buttons) {
     CommandMouseState state;
-    state.left_button = (buttons & 0x01) != 0;
-    state.middle_button = (buttons & 0x10) != 0;
-    state.right_button = (buttons & 0x02) != 0;
-    state.shift_key = (buttons & 0x04) != 0;
-    state.ctrl_key = (buttons & 0x08) != 0;
-    state.alt_key = (buttons & 0x20) != 0;
+    state.left_button = (buttons & kLeftButton) != 0;
+    state.middle_button = (buttons & kMiddleButton) != 0;
+    state.right_button = (buttons & kRightButton) != 0;
+    state.shift_key = (buttons & kShiftKey) != 0;
+    state.ctrl_key = (buttons & kCtrlKey) != 0;
+    state.alt_key = (buttons & kAltKey) != 0;
     return state;
 }
 
 int DispatchCommandEvent(MQCommandPlugin &plugin, MQDocument doc, int code, const MQOption *options) {
-    auto *scene = static_cast<MQScene>(FindOption(options, "scene"));
-    if (code >= 140) {
-        const int key = OptionInt(options, "key", 0);
-        CommandMouseState state = StateFromButtons(OptionInt(options, "button_state", 0));
-        return code == 140 ? plugin.OnEvent140(doc, scene, key, &state) : plugin.OnEvent141(doc, scene, key, &state);
+    auto *scene = static_cast<MQScene>(FindOption(options, kOptionScene));
+    if (code >= kEvent140) {
+        const int key = OptionInt(options, kOptionKey, 0);
+        CommandMouseState state = StateFromButtons(OptionInt(options, kOptionButtonState, 0));
+        return code == kEvent140 ? plugin.OnEvent140(doc, scene, key, &state)
+                                 : plugin.OnEvent141(doc, scene, key, &state);
     }
-    CommandMouseState state = StateFromButtons(OptionInt(options, "button_state", 0));
-    state.x = OptionInt(options, "mouse_pos_x", 0);
-    state.y = OptionInt(options, "mouse_pos_y", 0);
-    state.wheel = OptionInt(options, "mouse_wheel", 0);
-    state.pressure = OptionFloat(options, "pressure", 0.0f);
+    CommandMouseState state = StateFromButtons(OptionInt(options, kOptionButtonState, 0));
+    state.x = OptionInt(options, kOptionMouseX, 0);
+    state.y = OptionInt(options, kOptionMouseY, 0);
+    state.wheel = OptionInt(options, kOptionMouseWheel, 0);
+    state.pressure = OptionFloat(options, kOptionPressure, 0.0f);
     using MouseOperation = int (MQCommandPlugin::*)(MQDocument, MQScene, CommandMouseState *);
     static constexpr MouseOperation kMouse[] = {
         &MQCommandPlugin::OnEvent120, &MQCommandPlugin::OnEvent121, &MQCommandPlugin::OnEvent122,
@@ -55,7 +57,8 @@ int DispatchCommandEvent(MQCommandPlugin &plugin, MQDocument doc, int code, cons
         &MQCommandPlugin::OnEvent126, &MQCommandPlugin::OnEvent127, &MQCommandPlugin::OnEvent128,
         &MQCommandPlugin::OnEvent129, &MQCommandPlugin::OnEvent130,
     };
-    return (plugin.*kMouse[code - 120])(doc, scene, &state);
+    static_assert(std::size(kMouse) == kEventMouseLast - kEventMouseFirst + 1);
+    return (plugin.*kMouse[code - kEventMouseFirst])(doc, scene, &state);
 }
 
 // The station event table. Returns false for codes that are not in it.
@@ -69,11 +72,11 @@ bool DispatchStationEvent(MQStationPlugin &plugin, MQDocument doc, int code, voi
         case kEventExit:
             plugin.OnExit();
             return true;
-        case 3:
-        case 4: {
-            const int index = OptionInt(options, "index", 0);
-            const int result = code == 3 ? plugin.OnEvent3(index) : plugin.OnEvent4(index);
-            StoreResult(OptionIntTarget(options, "result"), result);
+        case kEvent3:
+        case kEvent4: {
+            const int index = OptionInt(options, kOptionIndex, 0);
+            const int result = code == kEvent3 ? plugin.OnEvent3(index) : plugin.OnEvent4(index);
+            StoreResult(OptionIntTarget(options, kOptionResult), result);
             return true;
         }
         case kEventActivate:
@@ -82,79 +85,79 @@ bool DispatchStationEvent(MQStationPlugin &plugin, MQDocument doc, int code, voi
         case kEventQueryActivated:
             answer = plugin.OnQueryActivated(doc) ? 1 : 0;
             return true;
-        case 102:
+        case kEvent102:
             plugin.OnEvent102(doc, FlagOf(option));
             return true;
-        case 103: {
-            const int32_t product = OptionInt(options, "src_product", 0);
-            const int32_t id = OptionInt(options, "src_id", 0);
-            void *description = FindOption(options, "description");
-            void *message = FindOption(options, "message");
-            int32_t *result = OptionIntTarget(options, "result");
+        case kEventPlugInMessage: {
+            const int32_t product = OptionInt(options, kOptionSourceProduct, 0);
+            const int32_t id = OptionInt(options, kOptionSourceID, 0);
+            void *description = FindOption(options, kOptionDescription);
+            void *message = FindOption(options, kOptionMessage);
+            int32_t *result = OptionIntTarget(options, kOptionResult);
             StoreResult(result, plugin.OnPlugInMessage(doc, product, id, description, message));
             return true;
         }
-        case 104:
-            answer = plugin.OnEvent104(doc, OptionInt(options, "index", 0));
+        case kEvent104:
+            answer = plugin.OnEvent104(doc, OptionInt(options, kOptionIndex, 0));
             return true;
         case kEventDrawView: {
-            auto *scene = static_cast<MQScene>(FindOption(options, "scene"));
-            const int width = OptionInt(options, "width", 1);
-            const int height = OptionInt(options, "height", 1);
+            auto *scene = static_cast<MQScene>(FindOption(options, kOptionScene));
+            const int width = OptionInt(options, kOptionWidth, 1);
+            const int height = OptionInt(options, kOptionHeight, 1);
             plugin.OnDrawView(doc, scene, width, height);
             return true;
         }
-        case 200: {
-            LoadRecord record{FindOption(options, "xml_elem")};
-            plugin.OnDocumentLoad(doc, static_cast<const char *>(FindOption(options, "filename")), &record);
+        case kEventDocumentLoad: {
+            LoadRecord record{FindOption(options, kOptionXmlElement)};
+            plugin.OnDocumentLoad(doc, static_cast<const char *>(FindOption(options, kOptionFileName)), &record);
             return true;
         }
         case kEventDocumentNew:
             plugin.OnDocumentNew(doc);
             return true;
         case kEventDocumentSave: {
-            SaveRecord record{FindOption(options, "xml_elem"), 0};
-            plugin.OnDocumentSave(doc, static_cast<const char *>(FindOption(options, "filename")), &record);
-            if (record.needUniqueIDs != 0) StoreResult(OptionIntTarget(options, "save_uid"), 1);
+            SaveRecord record{FindOption(options, kOptionXmlElement), 0};
+            plugin.OnDocumentSave(doc, static_cast<const char *>(FindOption(options, kOptionFileName)), &record);
+            if (record.needUniqueIDs != 0) StoreResult(OptionIntTarget(options, kOptionSaveUniqueIDs), 1);
             return true;
         }
-        case 210:
-            answer = plugin.OnEvent210(doc, OptionInt(options, "state", 0));
+        case kEvent210:
+            answer = plugin.OnEvent210(doc, OptionInt(options, kOptionState, 0));
             return true;
-        case 211:
-            answer = plugin.OnEvent211(doc, OptionInt(options, "state", 0));
+        case kEvent211:
+            answer = plugin.OnEvent211(doc, OptionInt(options, kOptionState, 0));
             return true;
-        case 212: {
-            const int size = OptionInt(options, "size", 0);
-            const int state = OptionInt(options, "state", 0);
+        case kEvent212: {
+            const int size = OptionInt(options, kOptionSize, 0);
+            const int state = OptionInt(options, kOptionState, 0);
             plugin.OnEvent212(doc, state, size);
             return true;
         }
-        case 220:
+        case kEvent220:
             plugin.OnEvent220(doc);
             return true;
-        case 221:
+        case kEvent221:
             plugin.OnEvent221(doc);
             return true;
-        case 222:
+        case kEvent222:
             plugin.OnEvent222(doc);
             return true;
-        case 230:
+        case kEvent230:
             plugin.OnEvent230(doc);
             return true;
-        case 231:
+        case kEvent231:
             plugin.OnEvent231(doc);
             return true;
-        case 240:
-            plugin.OnEvent240(doc, static_cast<MQScene>(FindOption(options, "scene")));
+        case kEvent240:
+            plugin.OnEvent240(doc, static_cast<MQScene>(FindOption(options, kOptionScene)));
             return true;
-        case 250:
-            plugin.OnEvent250(doc, TriggerKind(static_cast<const char *>(FindOption(options, "trigger"))));
+        case kEvent250:
+            plugin.OnEvent250(doc, TriggerKindOf(static_cast<const char *>(FindOption(options, kOptionTrigger))));
             return true;
         default:
             break;
     }
-    if ((code >= 120 && code <= 130) || code == 140 || code == 141) {
+    if ((code >= kEventMouseFirst && code <= kEventMouseLast) || code == kEvent140 || code == kEvent141) {
         auto *command = dynamic_cast<MQCommandPlugin *>(&plugin);
         answer = command != nullptr ? DispatchCommandEvent(*command, doc, code, options) : 0;
         return true;
@@ -180,8 +183,8 @@ std::function<void()> HoldableEvent(MQStationPlugin &plugin, MQDocument doc, int
             return [&plugin, doc, flag] { plugin.OnActivate(doc, flag); };
         }
         case kEventDrawView: {
-            const int width = OptionInt(options, "width", 1);
-            const int height = OptionInt(options, "height", 1);
+            const int width = OptionInt(options, kOptionWidth, 1);
+            const int height = OptionInt(options, kOptionHeight, 1);
             return [&plugin, doc, width, height] { plugin.OnDrawView(doc, nullptr, width, height); };
         }
         case kEventDocumentNew:
@@ -216,10 +219,10 @@ int DispatchEvent(MQBasePlugin &plugin, MQDocument doc, int code, void *option) 
     auto *import = dynamic_cast<MQImportPlugin *>(&plugin);
     if (import == nullptr) return 0;
     const auto *options = static_cast<const MQOption *>(option);
-    if (code == 300) return import->OnEvent300();
-    if (code == 301) {
-        import->background = OptionInt(options, "background", 0);
-        import->args = FindOption(options, "args");
+    if (code == kEvent300) return import->OnEvent300();
+    if (code == kEventImportArguments) {
+        import->background = OptionInt(options, kOptionBackground, 0);
+        import->args = FindOption(options, kOptionArguments);
         return 1;
     }
     return 0;
@@ -227,8 +230,8 @@ int DispatchEvent(MQBasePlugin &plugin, MQDocument doc, int code, void *option) 
 
 const char *EnumStringFor(MQBasePlugin &plugin, int index) {
     switch (plugin.GetPlugInType()) {
-        case 6:
-        case 7: {
+        case kPluginTypeStation:
+        case kPluginTypeCommand: {
             auto *station = dynamic_cast<MQStationPlugin *>(&plugin);
             return index == 0 && station != nullptr ? station->EnumString() : nullptr;
         }

@@ -5,24 +5,14 @@
 
 #include <cstdint>
 
+#include "host/contract_codes.h"
 #include "host/host_abi.h"
 #include "plugin/plugin_classes.h"
 
 namespace stelmarin {
 
-// Event codes of the host, as far as this plug-in tells them apart.
-enum EventCode : int {
-    kEventInitialize = 1,
-    kEventExit = 2,
-    kEventActivate = 100,
-    kEventQueryActivated = 101,
-    kEventDrawView = 110,
-    kEventDocumentNew = 201,
-    kEventDocumentSave = 202,
-};
-
 // Answers the host's event `code` with the options that `option` points to (an option
-// array, or for events 100 and 102 one 32-bit flag; null for none). Returns what the host
+// array, or for kEventActivate and kEvent102 one 32-bit flag; null for none). Returns what the host
 // receives.
 int DispatchEvent(MQBasePlugin &plugin, MQDocument doc, int code, void *option);
 
@@ -34,8 +24,5 @@ int ReceiveEvent(MQBasePlugin &plugin, MQDocument doc, int code, void *option);
 
 // The text of MQEnumString: null wherever the plug-in's kind has none for `index`.
 const char *EnumStringFor(MQBasePlugin &plugin, int index);
-
-// The plug-in kind a station plug-in reports.
-inline constexpr int kPluginTypeStation = 6;
 
 }  // namespace stelmarin

@@ -2,10 +2,17 @@
 // lets an exception reach the host, which is C and cannot take one.
 #include <exception>
 
+#include "host/contract_codes.h"
 #include "host/host_functions.h"
 #include "plugin/entry_points.h"
 #include "plugin/export.h"
 #include "plugin/stelmarin.h"
+
+// Declared from the contract's list, so that a definition below that strays from it does
+// not compile.
+#define STELMARIN_DECLARE_EXPORT(ret, name, params) STELMARIN_EXPORT ret name params noexcept;
+STELMARIN_PLUGIN_EXPORTS(STELMARIN_DECLARE_EXPORT)
+#undef STELMARIN_DECLARE_EXPORT
 
 namespace {
 
@@ -59,7 +66,7 @@ STELMARIN_EXPORT int MQModifyObject(int, MQDocument) noexcept { return 0; }
 STELMARIN_EXPORT int MQModifySelect(int, MQDocument) noexcept { return 0; }
 
 // `doc` is the host's; `option` is an option array owned by the host for this call, or for
-// events 100 and 102 a pointer to one flag; null stands for no options. Unbound (before
+// kEventActivate and kEvent102 a pointer to one flag; null stands for no options. Unbound (before
 // MQInit, or after one that failed) every event answers 0 and nothing happens. An event
 // sent from inside a host function while the plug-in is calling it is held until the
 // plug-in's outermost call returns (host/event_gate.h).

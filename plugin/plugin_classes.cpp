@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "host/contract_codes.h"
 #include "host/host_functions.h"
 
 namespace stelmarin {
@@ -22,7 +23,7 @@ std::unique_ptr<MQSetting> MQBasePlugin::CreateSettingAccessor() {
     uint32_t id = 0;
     GetPlugInID(&product, &id);
     // The host writes the two element handles into the value places themselves.
-    MQOption options[] = {{"root", nullptr}, {"pluginsettings", nullptr}, {nullptr, nullptr}};
+    MQOption options[] = {{kOptionRootElement, nullptr}, {kOptionPluginSettings, nullptr}, {nullptr, nullptr}};
     HostMessage message{product, id, 0, options};
     host::Host().MQ_SendMessage(kMessageSettingsElements, &message);
     auto *pluginSettings = static_cast<MQXmlElement>(options[1].value);

@@ -13,12 +13,12 @@ namespace stelmarin {
 
 class MQStationPlugin;
 
-// What the host passes with event 200: the document's plug-in data element.
+// What the host passes with kEventDocumentLoad: the document's plug-in data element.
 struct LoadRecord {
     void *xmlElement;
 };
 
-// What the host passes with event 202; a plug-in sets needUniqueIDs when the saved file
+// What the host passes with kEventDocumentSave; a plug-in sets needUniqueIDs when the saved file
 // must carry unique IDs.
 struct SaveRecord {
     void *xmlElement;
@@ -55,7 +55,7 @@ public:
     virtual const char *GetPlugInName() = 0;
     virtual int GetPlugInType() = 0;
 
-    // Tells the host that the plug-in has become inactive on its own (message 100).
+    // Tells the host that the plug-in has become inactive on its own (kMessageDeactivated).
     void NotifyDeactivated();
     // An accessor for this plug-in's own settings, or null when the host keeps none.
     std::unique_ptr<MQSetting> CreateSettingAccessor();
@@ -94,7 +94,8 @@ public:
 };
 
 // A station plug-in that also takes the mouse and keys of the views: one operation per
-// event code 120 to 130, then the key events 140 and 141.
+// event code from kEventMouseFirst to kEventMouseLast, then the key events kEvent140 and
+// kEvent141.
 class MQCommandPlugin : public MQStationPlugin {
 public:
     virtual int OnEvent120(MQDocument doc, MQScene scene, CommandMouseState *state);

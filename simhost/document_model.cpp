@@ -70,8 +70,8 @@ void Object::Compact() {
 }
 
 int Object::IntValue(int code) const {
-    if (code == kUniqueIDValue) return uniqueID_;
-    if (code == kExemptValue) return exempt ? 1 : 0;
+    if (code == stelmarin::kObjectUniqueID) return uniqueID_;
+    if (code == stelmarin::kObjectExempt) return exempt ? 1 : 0;
     return 0;
 }
 

@@ -17,12 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "host/contract_codes.h"
 #include "host/host_abi.h"
 
 namespace simhost {
-
-inline constexpr int kExemptValue = 259;    // non-zero: the object is left alone by write-back
-inline constexpr int kUniqueIDValue = 260;  // the object's unique ID
 
 struct Adjacency;
 

@@ -1,6 +1,6 @@
 #include "simhost/host.h"
 
-#include "host/widgets.h"
+#include "host/contract_codes.h"
 #include "simhost/platform.h"
 
 #include <cstdio>
@@ -192,7 +192,7 @@ int Host::MQObj_GetVisible(const char *function, MQObject obj) {
 
 int Host::MQObj_GetIntValue(const char *function, MQObject obj, int code) {
     Enter(function);
-    if (trace.Recording()) trace.Record(function, Args({Name(obj), Int(code)}));
+    if (trace.Recording()) trace.Record(function, Args({Name(obj), ObjectValueArgument(code)}));
     Object *object = CheckObject(function, obj);
     return object != nullptr ? object->IntValue(code) : 0;
 }
@@ -254,7 +254,7 @@ void Host::MQObj_SetVertex(const char *function, MQObject obj, int vertexIndex, 
 
 int Host::MQ_SendMessage(const char *function, int code, HostMessage *message) {
     Enter(function);
-    if (trace.Recording()) trace.Record(function, Int(code));
+    const TracedCall traced(trace, function, [=] { return HostMessageArguments(code, message); });
     if (message == nullptr) {
         Violation(function, "null message record");
         return 0;
@@ -270,9 +270,9 @@ int Host::MQ_SendMessage(const char *function, int code, HostMessage *message) {
     if (message->reserved != 0) Violation(function, "third word is not 0");
     messages.push_back(sent);
     switch (code) {
-        case kMessageDeactivated:
+        case stelmarin::kMessageDeactivated:
             return 1;
-        case kMessageSettingsElements:
+        case stelmarin::kMessageSettingsElements:
             if (!offersSettings) return 0;
             for (MQOption *pair = message->options; pair != nullptr && pair->name != nullptr; ++pair) {
                 if (std::string(pair->name) == "root") pair->value = settings.Root();
@@ -287,7 +287,7 @@ int Host::MQ_SendMessage(const char *function, int code, HostMessage *message) {
 
 int Host::MQXmlElem_Value(const char *function, MQXmlElement element, int code, void *record) {
     Enter(function);
-    if (trace.Recording()) trace.Record(function, Int(code));
+    const TracedCall traced(trace, function, [=] { return XmlMessageArguments(code, record); });
     return settings.Value(element, code, record,
                           [this, function](const std::string &what) { Report(std::string(function) + ": " + what); });
 }
@@ -295,14 +295,14 @@ int Host::MQXmlElem_Value(const char *function, MQXmlElement element, int code, 
 int Host::MQWidget_Value(const char *function, int widgetID, int code, MQOption *options) {
     if (!WaitsOnUser(code, options)) {
         Enter(function);
-        if (trace.Recording()) trace.Record(function, Args({Int(widgetID), Int(code)}));
+        const TracedCall traced(trace, function, [=] { return WidgetMessageArguments(widgetID, code, options); });
         return widgets.Value(widgetID, code, options);
     }
     // A message box or a modal run: what the host sends from inside it comes while it is
     // up, after the plug-in's request was taken as it stood.
     if (pluginCallDepth_ == 0) Violation(function, "called while the host was not inside a call to the plug-in");
     std::vector<std::function<void()>> due = DueNests(function);
-    if (trace.Recording()) trace.Record(function, Args({Int(widgetID), Int(code)}));
+    const TracedCall traced(trace, function, [=] { return WidgetMessageArguments(widgetID, code, options); });
     ++userWaits_;
     const int answer = widgets.Value(widgetID, code, options);
     for (auto &deliver : due) deliver();

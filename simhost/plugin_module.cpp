@@ -13,7 +13,7 @@ PluginModule::PluginModule(const std::string &path) : path_(path) {
 #define SIMHOST_FIND_EXPORT(ret, name, params)                                    \
     name = reinterpret_cast<ret(*) params>(stelmarin::platform::FindSymbol(handle_, #name)); \
     if (name == nullptr) missing += std::string(missing.empty() ? "" : ", ") + #name;
-    SIMHOST_PLUGIN_EXPORTS(SIMHOST_FIND_EXPORT)
+    STELMARIN_PLUGIN_EXPORTS(SIMHOST_FIND_EXPORT)
 #undef SIMHOST_FIND_EXPORT
     if (!missing.empty()) {
         stelmarin::platform::CloseModule(handle_);

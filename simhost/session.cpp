@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "host/contract_codes.h"
+
 namespace simhost {
 
 Session::Session(const std::string &pluginPath, const std::string &settingsFile)
@@ -57,31 +59,33 @@ int Session::SendFlagEvent(int code, int32_t flag) { return SendEvent(code, &fla
 
 int Session::Initialize() {
     OptionList none;
-    return SendEvent(1, none);
+    return SendEvent(stelmarin::kEventInitialize, none);
 }
 
 int Session::Exit() {
     OptionList none;
-    return SendEvent(2, none);
+    return SendEvent(stelmarin::kEventExit, none);
 }
 
-int Session::Activate(bool on) { return SendFlagEvent(100, on ? 1 : 0); }
+int Session::Activate(bool on) { return SendFlagEvent(stelmarin::kEventActivate, on ? 1 : 0); }
 
 bool Session::QueryActivated() {
     OptionList none;
-    return SendEvent(101, none) != 0;
+    return SendEvent(stelmarin::kEventQueryActivated, none) != 0;
 }
 
 int Session::Draw() {
     OptionList options;
-    options.Pointer("scene", &scene_).Int("width", 640).Int("height", 480);
-    return SendEvent(110, options);
+    options.Pointer(stelmarin::kOptionScene, &scene_)
+        .Int(stelmarin::kOptionWidth, 640)
+        .Int(stelmarin::kOptionHeight, 480);
+    return SendEvent(stelmarin::kEventDrawView, options);
 }
 
 int Session::NewDocument() {
     host_.NewDocument();
     OptionList none;
-    return SendEvent(201, none);
+    return SendEvent(stelmarin::kEventDocumentNew, none);
 }
 
 }  // namespace simhost

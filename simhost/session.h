@@ -44,7 +44,7 @@ public:
     int Exit();
     int Activate(bool on);
     bool QueryActivated();
-    // A view is drawn: event 110 with a scene and the view's size.
+    // A view is drawn: kEventDrawView with a scene and the view's size.
     int Draw();
     // The user starts a new document: the host replaces it, then tells the plug-in.
     int NewDocument();

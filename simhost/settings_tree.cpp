@@ -8,6 +8,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "host/contract_codes.h"
 #include "simhost/platform.h"
 #include "simhost/safe_write.h"
 
@@ -103,13 +104,13 @@ int SettingsTree::Value(MQXmlElement element, int code, void *record,
     if (!node) return reject(element == nullptr ? "null element" : "element handle that is not in the settings tree");
     if (record == nullptr) return reject("null record with message " + std::to_string(code));
     switch (code) {
-        case kXmlAddChild: {
+        case stelmarin::kXmlAddChild: {
             auto &add = *static_cast<XmlAddChild *>(record);
             if (add.name == nullptr || *add.name == '\0') return reject("add child without a name");
             add.result = Handle(node.append_child(add.name));
             return 1;
         }
-        case kXmlRemoveChild: {
+        case stelmarin::kXmlRemoveChild: {
             auto &remove = *static_cast<XmlRemoveChild *>(record);
             pugi::xml_node child = Resolve(remove.child);
             if (!child || child.parent() != node) return reject("remove of an element that is not a child");
@@ -117,14 +118,14 @@ int SettingsTree::Value(MQXmlElement element, int code, void *record,
             if (remove.result != nullptr) *remove.result = 1;
             return 1;
         }
-        case kXmlFindChild: {
+        case stelmarin::kXmlFindChild: {
             auto &find = *static_cast<XmlFindChild *>(record);
             if (find.name == nullptr) return reject("find child without a name");
             pugi::xml_node child = node.child(find.name);
             find.result = child ? Handle(child) : nullptr;
             return 1;
         }
-        case kXmlGetText: {
+        case stelmarin::kXmlGetText: {
             auto &get = *static_cast<XmlGetText *>(record);
             pugi::xml_node text = node.first_child();
             if (text.type() != pugi::node_pcdata && text.type() != pugi::node_cdata) {
@@ -135,7 +136,7 @@ int SettingsTree::Value(MQXmlElement element, int code, void *record,
             get.result = text_.c_str();
             return 1;
         }
-        case kXmlSetText: {
+        case stelmarin::kXmlSetText: {
             const auto &set = *static_cast<const XmlSetText *>(record);
             if (set.text == nullptr) return reject("set text without a text");
             node.text().set(set.text);

@@ -12,52 +12,37 @@ namespace simhost {
 
 namespace {
 
-enum class Kind { Wide, Ascii, Double, Bool, Int, Code, Object };
-
-// The type of every key of the widget protocol.
-std::optional<Kind> KindOf(const std::string &key) {
-    static const std::map<std::string, Kind> kKinds = {
-        {"title", Kind::Wide},       {"text", Kind::Wide},        {"message", Kind::Wide},
-        {"horzlayout", Kind::Ascii}, {"vertlayout", Kind::Ascii}, {"alignment", Kind::Ascii},
-        {"type", Kind::Ascii},       {"system", Kind::Ascii},     {"messagetype", Kind::Ascii},
-        {"code", Kind::Ascii},       {"inspace", Kind::Double},   {"outspace", Kind::Double},
-        {"down", Kind::Bool},        {"visible", Kind::Bool},     {"prior", Kind::Bool},
-        {"pos_x", Kind::Int},        {"pos_y", Kind::Int},        {"id", Kind::Int},
-        {"result", Kind::Int},       {"child", Kind::Int},        {"parent", Kind::Int},
-        {"proc", Kind::Code},        {"pointer", Kind::Object},
-    };
-    auto found = kKinds.find(key);
-    if (found == kKinds.end()) return std::nullopt;
-    return found->second;
-}
+using stelmarin::OptionType;
 
 // Which widget types take a property, and whether it can be read back.
 bool Settable(const std::string &type, const std::string &key) {
     const bool window = type == "window" || type == "dialog";
-    if (key == "title" || key == "inspace" || key == "outspace" || key == "horzlayout" || key == "vertlayout" ||
-        key == "visible" || key == "pos_x" || key == "pos_y") {
+    if (key == stelmarin::kOptionTitle || key == stelmarin::kOptionInSpace || key == stelmarin::kOptionOutSpace ||
+        key == stelmarin::kOptionHorzLayout || key == stelmarin::kOptionVertLayout ||
+        key == stelmarin::kOptionVisible || key == stelmarin::kOptionPosX || key == stelmarin::kOptionPosY) {
         return window;
     }
-    if (key == "text" || key == "down") return type == "button";
-    if (key == "alignment") return type == "frame";
+    if (key == stelmarin::kOptionText || key == stelmarin::kOptionDown) return type == "button";
+    if (key == stelmarin::kOptionAlignment) return type == "frame";
     return false;
 }
 
 bool Gettable(const std::string &type, const std::string &key) {
-    return (key == "down" || key == "pos_x" || key == "pos_y") && Settable(type, key);
+    return (key == stelmarin::kOptionDown || key == stelmarin::kOptionPosX || key == stelmarin::kOptionPosY) &&
+           Settable(type, key);
 }
 
-WidgetValue Read(Kind kind, const void *value) {
-    switch (kind) {
-        case Kind::Wide:
+WidgetValue Read(OptionType type, const void *value) {
+    switch (type) {
+        case OptionType::WideText:
             return std::u16string(static_cast<const char16_t *>(value));
-        case Kind::Ascii:
+        case OptionType::AsciiText:
             return std::string(static_cast<const char *>(value));
-        case Kind::Double:
+        case OptionType::Double:
             return *static_cast<const double *>(value);
-        case Kind::Bool:
+        case OptionType::Bool:
             return *static_cast<const bool *>(value);
-        case Kind::Int:
+        case OptionType::Int32:
             return *static_cast<const int32_t *>(value);
         default:
             return {};
@@ -145,11 +130,11 @@ int WidgetHost::Value(int32_t id, int code, MQOption *options) {
         return 0;
     }
     switch (code) {
-        case 1:
+        case stelmarin::kWidgetCommand:
             return Command(id, options);
-        case 0x100: {
+        case stelmarin::kWidgetSystemQuery: {
             const auto keys = Keys(options);
-            if (keys != std::vector<std::string>{"system", "result"}) {
+            if (keys != std::vector<std::string>{stelmarin::kOptionSystem, stelmarin::kOptionResult}) {
                 Violation("system query with keys " + Join(keys));
                 return 0;
             }
@@ -161,23 +146,23 @@ int WidgetHost::Value(int32_t id, int code, MQOption *options) {
             *static_cast<int32_t *>(options[1].value) = mainWindow_;
             return 1;
         }
-        case 0x101:
+        case stelmarin::kWidgetCreate:
             Create(options);
             return 1;
-        case 0x102:
+        case stelmarin::kWidgetDestroy:
             Destroy(id, options);
             return 1;
-        case 0x201:
-        case 0x203:
+        case stelmarin::kWidgetAddChild:
+        case stelmarin::kWidgetAttachWindow:
             AddChild(id, options, code);
             return 1;
-        case 0x301:
+        case stelmarin::kWidgetGetValue:
             Get(id, options);
             return 1;
-        case 0x302:
+        case stelmarin::kWidgetSetValue:
             Set(id, options);
             return 1;
-        case 0x304:
+        case stelmarin::kWidgetAddEventHandler:
             AddHandler(id, options);
             return 1;
         default:
@@ -188,7 +173,9 @@ int WidgetHost::Value(int32_t id, int code, MQOption *options) {
 
 void WidgetHost::Create(MQOption *options) {
     const auto keys = Keys(options);
-    if (keys != std::vector<std::string>{"type", "id"}) return Violation("create with keys " + Join(keys));
+    if (keys != std::vector<std::string>{stelmarin::kOptionType, stelmarin::kOptionID}) {
+        return Violation("create with keys " + Join(keys));
+    }
     const std::string type = AsText(options[0]);
     if (type != "window" && type != "dialog" && type != "frame" && type != "button") {
         return Violation("create of unknown widget type \"" + type + "\"");
@@ -227,22 +214,22 @@ void WidgetHost::Destroy(int32_t id, MQOption *options) {
 }
 
 void WidgetHost::AddChild(int32_t id, MQOption *options, int code) {
-    const char *what = code == 0x201 ? "add child" : "attach window";
+    const bool add = code == stelmarin::kWidgetAddChild;
+    const char *what = add ? "add child" : "attach window";
     const auto keys = Keys(options);
-    if (keys != std::vector<std::string>{"child", "result"})
+    if (keys != std::vector<std::string>{stelmarin::kOptionChild, stelmarin::kOptionResult})
         return Violation(std::string(what) + " with keys " + Join(keys));
     const int32_t childID = *static_cast<const int32_t *>(options[0].value);
-    log.push_back(std::string(code == 0x201 ? "add " : "attach ") + std::to_string(id) + " <- " +
-                  std::to_string(childID));
+    log.push_back(std::string(add ? "add " : "attach ") + std::to_string(id) + " <- " + std::to_string(childID));
     Widget *container = Live(what, id);
     // A window whose creation failed is still attached, with ID 0: nothing to do.
-    if (container == nullptr || (code == 0x203 && childID == 0)) return;
+    if (container == nullptr || (!add && childID == 0)) return;
     Widget *child = Live(what, childID);
     if (child == nullptr) return;
-    if (code == 0x201 && container->type != "window" && container->type != "dialog" && container->type != "frame") {
+    if (add && container->type != "window" && container->type != "dialog" && container->type != "frame") {
         return Violation("add child to a " + container->type);
     }
-    if (code == 0x203 && container->type != "window" && container->type != "main_window") {
+    if (!add && container->type != "window" && container->type != "main_window") {
         return Violation("attach to a " + container->type);
     }
     if (child->parent != 0) return Violation("widget " + std::to_string(childID) + " already has a parent");
@@ -259,8 +246,8 @@ void WidgetHost::Get(int32_t id, MQOption *options) {
     if (widget == nullptr) return;
     if (!Gettable(widget->type, keys[0])) return Violation("get of \"" + keys[0] + "\" from a " + widget->type);
     if (options[0].value == nullptr) return Violation("get of \"" + keys[0] + "\" with nowhere to write");
-    if (keys[0] == "down") {
-        *static_cast<bool *>(options[0].value) = widget->Flag("down");
+    if (keys[0] == stelmarin::kOptionDown) {
+        *static_cast<bool *>(options[0].value) = widget->Flag(stelmarin::kOptionDown);
     } else {
         *static_cast<int32_t *>(options[0].value) = widget->Int(keys[0]).value_or(0);
     }
@@ -270,9 +257,9 @@ void WidgetHost::Set(int32_t id, MQOption *options) {
     const auto keys = Keys(options);
     if (keys.size() != 1) return Violation("set with keys " + Join(keys) + "; one key per message");
     const std::string &key = keys[0];
-    const auto kind = KindOf(key);
-    if (!kind || options[0].value == nullptr) return Violation("set of \"" + key + "\" without a value");
-    const WidgetValue value = Read(*kind, options[0].value);
+    const OptionType *type = stelmarin::WidgetMessageOptionType(key);
+    if (type == nullptr || options[0].value == nullptr) return Violation("set of \"" + key + "\" without a value");
+    const WidgetValue value = Read(*type, options[0].value);
     log.push_back("set " + std::to_string(id) + " " + key + "=" + Format(value));
     Widget *widget = Live("set", id);
     if (widget == nullptr) return;
@@ -282,7 +269,8 @@ void WidgetHost::Set(int32_t id, MQOption *options) {
 
 void WidgetHost::AddHandler(int32_t id, MQOption *options) {
     const auto keys = Keys(options);
-    if (keys != std::vector<std::string>{"type", "proc", "pointer", "prior"}) {
+    if (keys != std::vector<std::string>{stelmarin::kOptionType, stelmarin::kOptionProc, stelmarin::kOptionPointer,
+                                         stelmarin::kOptionPrior}) {
         return Violation("add handler with keys " + Join(keys));
     }
     HandlerRegistration handler{AsText(options[0]), reinterpret_cast<WidgetEventProc>(options[1].value),
@@ -301,13 +289,14 @@ void WidgetHost::AddHandler(int32_t id, MQOption *options) {
 
 int WidgetHost::Command(int32_t id, MQOption *options) {
     const auto keys = Keys(options);
-    if (keys.empty() || keys[0] != "type") {
+    if (keys.empty() || keys[0] != stelmarin::kOptionType) {
         Violation("command with keys " + Join(keys));
         return 0;
     }
     const std::string type = AsText(options[0]);
-    if (type == "close") {
-        if (keys != std::vector<std::string>{"type", "code"}) return Violation("close with keys " + Join(keys)), 0;
+    if (type == stelmarin::kCommandClose) {
+        if (keys != std::vector<std::string>{stelmarin::kOptionType, stelmarin::kOptionCode})
+            return Violation("close with keys " + Join(keys)), 0;
         log.push_back("close " + std::to_string(id) + " " + AsText(options[1]));
         Widget *dialog = Live("close", id);
         if (dialog == nullptr) return 0;
@@ -316,8 +305,9 @@ int WidgetHost::Command(int32_t id, MQOption *options) {
         dialog->closeRequested = true;
         return 1;
     }
-    if (type == "modal") {
-        if (keys != std::vector<std::string>{"type", "result"}) return Violation("modal with keys " + Join(keys)), 0;
+    if (type == stelmarin::kCommandModal) {
+        if (keys != std::vector<std::string>{stelmarin::kOptionType, stelmarin::kOptionResult})
+            return Violation("modal with keys " + Join(keys)), 0;
         log.push_back("modal " + std::to_string(id));
         Widget *dialog = Live("modal", id);
         if (dialog == nullptr) return 0;
@@ -325,8 +315,10 @@ int WidgetHost::Command(int32_t id, MQOption *options) {
         RunModal(id, options);
         return 1;
     }
-    if (type == "messagebox") {
-        if (keys != std::vector<std::string>{"type", "messagetype", "parent", "message", "title", "result"}) {
+    if (type == stelmarin::kCommandMessageBox) {
+        if (keys != std::vector<std::string>{stelmarin::kOptionType, stelmarin::kOptionMessageType,
+                                             stelmarin::kOptionParent, stelmarin::kOptionMessage,
+                                             stelmarin::kOptionTitle, stelmarin::kOptionResult}) {
             return Violation("message box with keys " + Join(keys)), 0;
         }
         Question question{static_cast<const char16_t *>(options[3].value),
@@ -457,9 +449,11 @@ int WidgetHost::Deliver(int32_t target, int32_t sender, const std::string &event
     for (const auto &handler : handlers) {
         if (handler.event != event) continue;
         OptionList options;
-        options.Int("target_id", target).Int("sender_id", sender).Text("type", event);
+        options.Int(stelmarin::kOptionTargetID, target)
+            .Int(stelmarin::kOptionSenderID, sender)
+            .Text(stelmarin::kOptionType, event);
         for (const auto &[name, value] : ints) options.Int(name, value);
-        options.Bool("finished", false);
+        options.Bool(stelmarin::kOptionFinished, false);
         Host::PluginCall call(host_);
         result = handler.proc(host_.DocumentHandle(), options.data(), handler.closure);
     }
@@ -481,16 +475,21 @@ int WidgetHost::UserEvent(const char *what, int32_t id, const std::string &event
 
 int WidgetHost::LeftClick(int32_t id, int32_t modifiers, int32_t screenX, int32_t screenY) {
     return UserEvent("left click", id, "leftdown",
-                     {{"button_state", modifiers | kLeft}, {"screen_x", screenX}, {"screen_y", screenY}});
+                     {{stelmarin::kOptionButtonState, modifiers | stelmarin::kLeftButton},
+                      {stelmarin::kOptionScreenX, screenX},
+                      {stelmarin::kOptionScreenY, screenY}});
 }
 
 int WidgetHost::RightClick(int32_t id, int32_t modifiers, int32_t screenX, int32_t screenY) {
     return UserEvent("right click", id, "rightdown",
-                     {{"button_state", modifiers | kRight}, {"screen_x", screenX}, {"screen_y", screenY}});
+                     {{stelmarin::kOptionButtonState, modifiers | stelmarin::kRightButton},
+                      {stelmarin::kOptionScreenX, screenX},
+                      {stelmarin::kOptionScreenY, screenY}});
 }
 
 int WidgetHost::KeyPress(int32_t id, int32_t key, int32_t modifiers) {
-    return UserEvent("key press", id, "keydown", {{"key", key}, {"button_state", modifiers}});
+    return UserEvent("key press", id, "keydown",
+                     {{stelmarin::kOptionKey, key}, {stelmarin::kOptionButtonState, modifiers}});
 }
 
 void WidgetHost::UserCloses(int32_t id) {

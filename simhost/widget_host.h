@@ -16,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+#include "host/contract_codes.h"
 #include "host/host_abi.h"
 #include "simhost/recent_history.h"
 
@@ -56,16 +57,6 @@ struct Question {
     int32_t answer;
 };
 
-// Modifier keys and buttons of a user action, as the host reports them in "button_state".
-enum Modifier : int32_t {
-    kLeft = 0x01,
-    kRight = 0x02,
-    kShift = 0x04,
-    kCtrl = 0x08,
-    kMiddle = 0x10,
-    kAlt = 0x20,
-};
-
 class WidgetHost {
 public:
     explicit WidgetHost(Host &host);
@@ -89,6 +80,7 @@ public:
 
     // The user's actions. Each names the widget acted on and returns what the plug-in's
     // handler answered; acting on a widget that is not on screen is a script error.
+    // `modifiers` are bits of "button_state" (stelmarin::kShiftKey, stelmarin::kCtrlKey, ...).
     int LeftClick(int32_t id, int32_t modifiers = 0, int32_t screenX = 0, int32_t screenY = 0);
     int RightClick(int32_t id, int32_t modifiers = 0, int32_t screenX = 0, int32_t screenY = 0);
     int KeyPress(int32_t id, int32_t key, int32_t modifiers = 0);

@@ -78,7 +78,7 @@ bool Workbench::ButtonDown(const std::string &label) const {
 void Workbench::ClickSlot(const std::string &label, bool ctrl, bool shift) {
     const int32_t button = ButtonFor(label);
     const bool wasDown = ButtonDown(label);
-    widgets().LeftClick(button, (ctrl ? kCtrl : 0) | (shift ? kShift : 0));
+    widgets().LeftClick(button, (ctrl ? stelmarin::kCtrlKey : 0) | (shift ? stelmarin::kShiftKey : 0));
     // The question comes first; what the host sent while it was up, next; then the
     // click's own work, unless a new document came meanwhile and ended it.
     const Asked asked = AskedFor(label, ctrl, shift);
@@ -173,7 +173,8 @@ void Workbench::Deliver(const NestedAction &action) {
                                                        ": the plug-in's window does not show that button");
                 return;
             }
-            this->widgets().LeftClick(button, (action.ctrl ? kCtrl : 0) | (action.shift ? kShift : 0));
+            this->widgets().LeftClick(
+                button, (action.ctrl ? stelmarin::kCtrlKey : 0) | (action.shift ? stelmarin::kShiftKey : 0));
             break;
         }
     }

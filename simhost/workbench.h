@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/contract_codes.h"
 #include "simhost/pin_ledger.h"
 #include "simhost/session.h"
 #include "simhost/svg_picture.h"
@@ -26,7 +27,7 @@ public:
 struct DialogAction {
     enum class Kind { Click, Key, RightClick } kind;
     char axis = 0;    // the toggle clicked: 'X', 'Y' or 'Z'
-    int32_t key = 0;  // the key pressed: 27, 88, 89 or 90
+    int32_t key = 0;  // the key pressed: kKeyEscape, kKeyX, kKeyY or kKeyZ
 };
 
 // What the modeller sends from inside one of its own host functions, while the plug-in

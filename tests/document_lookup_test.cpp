@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "host/contract_codes.h"
 #include "simhost/host.h"
 #include "simhost/host_exports.h"
 
@@ -44,7 +45,7 @@ TEST_F(DocumentLookup, AHandleServesWhileItsObjectLivesAndIsReportedAfter) {
     EXPECT_EQ(MQObj_GetVisible(gone), 0);
     int madeUp = 0;
     EXPECT_EQ(MQObj_GetVertexCount(reinterpret_cast<MQObject>(&madeUp)), 0);
-    EXPECT_EQ(MQObj_GetIntValue(Host::Handle(objects[43]), simhost::kUniqueIDValue), goneID + 1);
+    EXPECT_EQ(MQObj_GetIntValue(Host::Handle(objects[43]), stelmarin::kObjectUniqueID), goneID + 1);
     EXPECT_EQ(document.AddObject("later").uniqueID(), 301) << "unique IDs are never handed out twice";
     EXPECT_THAT(host.violations, ElementsAre("MQObj_GetVisible: object handle that is not in the document",
                                              "MQObj_GetVertexCount: object handle that is not in the document"));

@@ -74,21 +74,21 @@ public:
     int lastKey = -1;
     void GetPlugInID(uint32_t *p, uint32_t *i) override { *p = 1, *i = 3; }
     const char *GetPlugInName() override { return "command"; }
-    int GetPlugInType() override { return 7; }
+    int GetPlugInType() override { return kPluginTypeCommand; }
     int OnEvent120(MQDocument, MQScene, CommandMouseState *s) override {
-        return calls.push_back("120"), last = *s, 120;
+        return calls.push_back("OnEvent120"), last = *s, kEventMouseFirst;
     }
     int OnEvent125(MQDocument, MQScene, CommandMouseState *s) override {
-        return calls.push_back("125"), last = *s, 125;
+        return calls.push_back("OnEvent125"), last = *s, kEventMouseFirst + 5;
     }
     int OnEvent130(MQDocument, MQScene, CommandMouseState *s) override {
-        return calls.push_back("130"), last = *s, 130;
+        return calls.push_back("OnEvent130"), last = *s, kEventMouseLast;
     }
     int OnEvent140(MQDocument, MQScene, int key, CommandMouseState *s) override {
-        return calls.push_back("140"), last = *s, lastKey = key, 140;
+        return calls.push_back("OnEvent140"), last = *s, lastKey = key, kEvent140;
     }
     int OnEvent141(MQDocument, MQScene, int key, CommandMouseState *s) override {
-        return calls.push_back("141"), last = *s, lastKey = key, 141;
+        return calls.push_back("OnEvent141"), last = *s, lastKey = key, kEvent141;
     }
 };
 
@@ -124,24 +124,24 @@ protected:
 
 TEST_F(EventDispatch, LifecycleEventsAnswerAsTheTableSays) {
     station.answer = 0;
-    EXPECT_EQ(Send(1), 0);
-    EXPECT_EQ(Send(2), 1);
+    EXPECT_EQ(Send(kEventInitialize), 0);
+    EXPECT_EQ(Send(kEventExit), 1);
     station.answer = 1;
-    EXPECT_EQ(Send(1), 1);
-    EXPECT_EQ(Send(2), 1);
-    EXPECT_EQ(Send(201), 1);
+    EXPECT_EQ(Send(kEventInitialize), 1);
+    EXPECT_EQ(Send(kEventExit), 1);
+    EXPECT_EQ(Send(kEventDocumentNew), 1);
     EXPECT_THAT(station.calls, ElementsAre("OnInitialize", "OnExit", "OnInitialize", "OnExit", "OnDocumentNew"));
 }
 
 TEST_F(EventDispatch, FlagEventsReadOneIntegerAndTreatNullAsZero) {
     int32_t flag = 5;
     station.answer = 1;
-    EXPECT_EQ(DispatchEvent(station, doc, 100, &flag), 1);
-    EXPECT_EQ(DispatchEvent(station, doc, 100, nullptr), 1);
-    EXPECT_EQ(DispatchEvent(station, doc, 102, &flag), 1);
-    EXPECT_EQ(DispatchEvent(station, doc, 102, nullptr), 1);
+    EXPECT_EQ(DispatchEvent(station, doc, kEventActivate, &flag), 1);
+    EXPECT_EQ(DispatchEvent(station, doc, kEventActivate, nullptr), 1);
+    EXPECT_EQ(DispatchEvent(station, doc, kEvent102, &flag), 1);
+    EXPECT_EQ(DispatchEvent(station, doc, kEvent102, nullptr), 1);
     station.answer = 0;
-    EXPECT_EQ(DispatchEvent(station, doc, 101, nullptr), 0);
+    EXPECT_EQ(DispatchEvent(station, doc, kEventQueryActivated, nullptr), 0);
     EXPECT_THAT(station.calls,
                 ElementsAre("OnActivate 5", "OnActivate 0", "OnEvent102 5", "OnEvent102 0", "OnQueryActivated"));
 }
@@ -149,11 +149,11 @@ TEST_F(EventDispatch, FlagEventsReadOneIntegerAndTreatNullAsZero) {
 TEST_F(EventDispatch, IndexEventsStoreTheResultOnlyWhenAskedAndUseTheFirstIndex) {
     int32_t first = 4, second = 9, result = -7;
     station.answer = 42;
-    EXPECT_EQ(Send(3, Options().Add("index", &first).Add("index", &second).Add("result", &result)), 1);
+    EXPECT_EQ(Send(kEvent3, Options().Add("index", &first).Add("index", &second).Add("result", &result)), 1);
     EXPECT_EQ(result, 42);
-    EXPECT_EQ(Send(4, Options()), 1);
-    EXPECT_EQ(Send(104, Options().Add("index", &second)), 42);
-    EXPECT_EQ(Send(104), 42);
+    EXPECT_EQ(Send(kEvent4, Options()), 1);
+    EXPECT_EQ(Send(kEvent104, Options().Add("index", &second)), 42);
+    EXPECT_EQ(Send(kEvent104), 42);
     EXPECT_THAT(station.calls, ElementsAre("OnEvent3 4", "OnEvent4 0", "OnEvent104 9", "OnEvent104 0"));
 }
 
@@ -161,23 +161,23 @@ TEST_F(EventDispatch, PlugInMessagePassesPointersOnAndWritesResultWhenPresent) {
     int32_t product = 11, id = 12, result = 0;
     char description[] = "d", message[] = "m";
     station.answer = 8;
-    EXPECT_EQ(Send(103, Options()
-                            .Add("src_product", &product)
-                            .Add("src_id", &id)
-                            .Add("description", description)
-                            .Add("message", message)
-                            .Add("result", &result)),
+    EXPECT_EQ(Send(kEventPlugInMessage, Options()
+                                            .Add("src_product", &product)
+                                            .Add("src_id", &id)
+                                            .Add("description", description)
+                                            .Add("message", message)
+                                            .Add("result", &result)),
               1);
     EXPECT_EQ(result, 8);
-    EXPECT_EQ(Send(103), 1);
+    EXPECT_EQ(Send(kEventPlugInMessage), 1);
     EXPECT_THAT(station.calls, ElementsAre("OnPlugInMessage 11 12 dm", "OnPlugInMessage 0 0 --"));
 }
 
 TEST_F(EventDispatch, DrawViewDefaultsWidthAndHeightToOne) {
     int32_t width = 640, height = 480;
     char scene = 0;
-    EXPECT_EQ(Send(110, Options().Add("scene", &scene).Add("width", &width).Add("height", &height)), 1);
-    EXPECT_EQ(Send(110), 1);
+    EXPECT_EQ(Send(kEventDrawView, Options().Add("scene", &scene).Add("width", &width).Add("height", &height)), 1);
+    EXPECT_EQ(Send(kEventDrawView), 1);
     EXPECT_THAT(station.calls, ElementsAre("OnDrawView scene 640 480", "OnDrawView - 1 1"));
 }
 
@@ -185,13 +185,13 @@ TEST_F(EventDispatch, DocumentLoadAndSaveCarryTheirRecords) {
     char xml = 0;
     char file[] = "a.mqo";
     int32_t saveUID = 0;
-    EXPECT_EQ(Send(200, Options().Add("xml_elem", &xml).Add("filename", file)), 1);
-    EXPECT_EQ(Send(202, Options().Add("filename", file).Add("save_uid", &saveUID)), 1);
+    EXPECT_EQ(Send(kEventDocumentLoad, Options().Add("xml_elem", &xml).Add("filename", file)), 1);
+    EXPECT_EQ(Send(kEventDocumentSave, Options().Add("filename", file).Add("save_uid", &saveUID)), 1);
     EXPECT_EQ(saveUID, 0) << "save_uid stays untouched unless the plug-in needs unique IDs";
     station.setNeedUniqueIDs = true;
-    EXPECT_EQ(Send(202, Options().Add("save_uid", &saveUID)), 1);
+    EXPECT_EQ(Send(kEventDocumentSave, Options().Add("save_uid", &saveUID)), 1);
     EXPECT_EQ(saveUID, 1);
-    EXPECT_EQ(Send(202), 1) << "no save_uid to write";
+    EXPECT_EQ(Send(kEventDocumentSave), 1) << "no save_uid to write";
     EXPECT_THAT(station.calls, ElementsAre("OnDocumentLoad a.mqo xml", "OnDocumentSave a.mqo need=0",
                                            "OnDocumentSave - need=0", "OnDocumentSave - need=0"));
 }
@@ -199,16 +199,16 @@ TEST_F(EventDispatch, DocumentLoadAndSaveCarryTheirRecords) {
 TEST_F(EventDispatch, StateEventsPassStateAndSize) {
     int32_t state = 3, size = 70;
     station.answer = 6;
-    EXPECT_EQ(Send(210, Options().Add("state", &state)), 6);
-    EXPECT_EQ(Send(211), 6);
-    EXPECT_EQ(Send(212, Options().Add("state", &state).Add("size", &size)), 1);
+    EXPECT_EQ(Send(kEvent210, Options().Add("state", &state)), 6);
+    EXPECT_EQ(Send(kEvent211), 6);
+    EXPECT_EQ(Send(kEvent212, Options().Add("state", &state).Add("size", &size)), 1);
     EXPECT_THAT(station.calls, ElementsAre("OnEvent210 3", "OnEvent211 0", "OnEvent212 3 70"));
 }
 
 TEST_F(EventDispatch, PlainNotificationsAnswerOne) {
     char scene = 0;
-    for (int code : {220, 221, 222, 230, 231}) EXPECT_EQ(Send(code), 1) << code;
-    EXPECT_EQ(Send(240, Options().Add("scene", &scene)), 1);
+    for (int code : {kEvent220, kEvent221, kEvent222, kEvent230, kEvent231}) EXPECT_EQ(Send(code), 1) << code;
+    EXPECT_EQ(Send(kEvent240, Options().Add("scene", &scene)), 1);
     EXPECT_THAT(station.calls,
                 ElementsAre("OnEvent220", "OnEvent221", "OnEvent222", "OnEvent230", "OnEvent231", "OnEvent240 scene"));
 }
@@ -216,16 +216,20 @@ TEST_F(EventDispatch, PlainNotificationsAnswerOne) {
 TEST_F(EventDispatch, TriggerKindIsMatchedExactly) {
     const char *triggers[] = {"screen", "Screen", "world", "local", "screen ", ""};
     for (const char *trigger : triggers) {
-        EXPECT_EQ(Send(250, Options().Add("trigger", const_cast<char *>(trigger))), 1);
+        EXPECT_EQ(Send(kEvent250, Options().Add("trigger", const_cast<char *>(trigger))), 1);
     }
-    EXPECT_EQ(Send(250), 1);
+    EXPECT_EQ(Send(kEvent250), 1);
     EXPECT_THAT(station.calls, ElementsAre("OnEvent250 1", "OnEvent250 0", "OnEvent250 2", "OnEvent250 3",
                                            "OnEvent250 0", "OnEvent250 0", "OnEvent250 0"));
 }
 
 TEST_F(EventDispatch, CodesOutsideTheTableAndForeignKindsAnswerZeroAndCallNothing) {
-    for (int code : {0,   -1,  5,   99,  105, 109, 111, 119, 120, 130, 131, 140, 141, 142,   199,
-                     203, 209, 213, 219, 223, 229, 232, 239, 241, 249, 251, 300, 301, 100000}) {
+    for (int code : {0,   -1,  5,   99,  105, 109, 111, 119, 131, 142, 199,   203,
+                     209, 213, 219, 223, 229, 232, 239, 241, 249, 251, 100000}) {
+        EXPECT_EQ(Send(code), 0) << code;
+    }
+    // The events of other kinds of plug-in.
+    for (int code : {kEventMouseFirst, kEventMouseLast, kEvent140, kEvent141, kEvent300, kEventImportArguments}) {
         EXPECT_EQ(Send(code), 0) << code;
     }
     EXPECT_TRUE(station.calls.empty());
@@ -234,20 +238,20 @@ TEST_F(EventDispatch, CodesOutsideTheTableAndForeignKindsAnswerZeroAndCallNothin
 TEST_F(EventDispatch, AMissingValuePointerCountsAsAnAbsentOption) {
     int32_t result = 5;
     station.answer = 9;
-    EXPECT_EQ(Send(110, Options().Add("width", nullptr).Add("height", nullptr)), 1);
-    EXPECT_EQ(Send(3, Options().Add("index", nullptr).Add("result", nullptr).Add("result", &result)), 1);
+    EXPECT_EQ(Send(kEventDrawView, Options().Add("width", nullptr).Add("height", nullptr)), 1);
+    EXPECT_EQ(Send(kEvent3, Options().Add("index", nullptr).Add("result", nullptr).Add("result", &result)), 1);
     EXPECT_EQ(result, 5) << "the first result pair wins, and it has nowhere to write";
     EXPECT_THAT(station.calls, ElementsAre("OnDrawView - 1 1", "OnEvent3 0"));
 }
 
 TEST(CommandDispatch, MouseAndKeyEventsReachTheOperationOfTheirCode) {
     RecordingCommand command;
-    int32_t buttons = 0x01 | 0x02 | 0x08 | 0x10, x = 10, y = 20, wheel = -3, key = 65;
+    int32_t buttons = kLeftButton | kRightButton | kCtrlKey | kMiddleButton, x = 10, y = 20, wheel = -3, key = 65;
     float pressure = 0.5f;
     Options mouse;
     mouse.Add("button_state", &buttons).Add("mouse_pos_x", &x).Add("mouse_pos_y", &y);
     mouse.Add("mouse_wheel", &wheel).Add("pressure", &pressure);
-    EXPECT_EQ(DispatchEvent(command, nullptr, 125, mouse.data()), 125);
+    EXPECT_EQ(DispatchEvent(command, nullptr, kEventMouseFirst + 5, mouse.data()), kEventMouseFirst + 5);
     EXPECT_EQ(command.last.x, 10);
     EXPECT_EQ(command.last.y, 20);
     EXPECT_EQ(command.last.wheel, -3);
@@ -259,22 +263,22 @@ TEST(CommandDispatch, MouseAndKeyEventsReachTheOperationOfTheirCode) {
     EXPECT_EQ(command.last.shift_key, 0);
     EXPECT_EQ(command.last.alt_key, 0);
 
-    EXPECT_EQ(DispatchEvent(command, nullptr, 120, nullptr), 120);
+    EXPECT_EQ(DispatchEvent(command, nullptr, kEventMouseFirst, nullptr), kEventMouseFirst);
     EXPECT_EQ(command.last.x, 0);
-    EXPECT_EQ(DispatchEvent(command, nullptr, 130, nullptr), 130);
-    EXPECT_EQ(DispatchEvent(command, nullptr, 121, nullptr), 0) << "the default mouse operation";
+    EXPECT_EQ(DispatchEvent(command, nullptr, kEventMouseLast, nullptr), kEventMouseLast);
+    EXPECT_EQ(DispatchEvent(command, nullptr, kEventMouseFirst + 1, nullptr), 0) << "the default mouse operation";
 
-    int32_t shiftAlt = 0x04 | 0x20;
+    int32_t shiftAlt = kShiftKey | kAltKey;
     Options keys;
     keys.Add("key", &key).Add("button_state", &shiftAlt).Add("mouse_pos_x", &x);
-    EXPECT_EQ(DispatchEvent(command, nullptr, 141, keys.data()), 141);
+    EXPECT_EQ(DispatchEvent(command, nullptr, kEvent141, keys.data()), kEvent141);
     EXPECT_EQ(command.lastKey, 65);
     EXPECT_EQ(command.last.x, 0) << "key events carry no cursor";
     EXPECT_EQ(command.last.shift_key, 1);
     EXPECT_EQ(command.last.alt_key, 1);
-    EXPECT_EQ(DispatchEvent(command, nullptr, 140, nullptr), 140);
+    EXPECT_EQ(DispatchEvent(command, nullptr, kEvent140, nullptr), kEvent140);
     EXPECT_EQ(command.lastKey, 0);
-    EXPECT_THAT(command.calls, ElementsAre("125", "120", "130", "141", "140"));
+    EXPECT_THAT(command.calls, ElementsAre("OnEvent125", "OnEvent120", "OnEvent130", "OnEvent141", "OnEvent140"));
 }
 
 TEST(ImportDispatch, ImportPlugInsTakeOnlyTheirTwoEvents) {
@@ -283,15 +287,15 @@ TEST(ImportDispatch, ImportPlugInsTakeOnlyTheirTwoEvents) {
     char args = 0;
     Options options;
     options.Add("background", &background).Add("args", &args);
-    EXPECT_EQ(DispatchEvent(import, nullptr, 300, nullptr), 33);
-    EXPECT_EQ(DispatchEvent(import, nullptr, 301, options.data()), 1);
+    EXPECT_EQ(DispatchEvent(import, nullptr, kEvent300, nullptr), 33);
+    EXPECT_EQ(DispatchEvent(import, nullptr, kEventImportArguments, options.data()), 1);
     EXPECT_EQ(import.background, 1);
     EXPECT_EQ(import.args, &args);
-    EXPECT_EQ(DispatchEvent(import, nullptr, 301, nullptr), 1);
+    EXPECT_EQ(DispatchEvent(import, nullptr, kEventImportArguments, nullptr), 1);
     EXPECT_EQ(import.background, 0);
     EXPECT_EQ(import.args, nullptr);
-    EXPECT_EQ(DispatchEvent(import, nullptr, 1, nullptr), 0);
-    EXPECT_EQ(DispatchEvent(import, nullptr, 110, nullptr), 0);
+    EXPECT_EQ(DispatchEvent(import, nullptr, kEventInitialize, nullptr), 0);
+    EXPECT_EQ(DispatchEvent(import, nullptr, kEventDrawView, nullptr), 0);
 }
 
 TEST(EnumString, OnlyStationAndCommandKindsAnswerAndOnlyForIndexZero) {

@@ -53,11 +53,11 @@ TEST(HostBinding, TheNameListHoldsEachNameOnce) {
     EXPECT_EQ(typed, 17);
 }
 
-TEST(VersionCheck, AcceptsFrom0x4400OnWithAnUnsignedComparison) {
-    EXPECT_EQ(CheckHostVersion(0x4400), 0x440u);
-    EXPECT_EQ(CheckHostVersion(0x43FF), 0u);
-    EXPECT_EQ(CheckHostVersion(0xFFFFFFFFu), 0x440u);
-    EXPECT_EQ(CheckHostVersion(0x440), 0u);
+TEST(VersionCheck, AcceptsFromTheMinimumOnWithAnUnsignedComparison) {
+    EXPECT_EQ(CheckHostVersion(kMinimumHostVersion), kPluginInterfaceVersion);
+    EXPECT_EQ(CheckHostVersion(kMinimumHostVersion - 1), 0u);
+    EXPECT_EQ(CheckHostVersion(0xFFFFFFFFu), kPluginInterfaceVersion);
+    EXPECT_EQ(CheckHostVersion(kPluginInterfaceVersion), 0u) << "the answer is not the threshold";
     EXPECT_EQ(CheckHostVersion(0), 0u);
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "host/contract_codes.h"
 #include "simhost/host_exports.h"
 #include "simhost/modelling_tools.h"
 #include "simhost/option_list.h"
@@ -44,7 +45,7 @@ protected:
         simhost::OptionList options;
         options.Bool("visible", true);
         simhost::Host::PluginCall call(user.host());
-        MQWidget_Value(id, 0x302, options.data());
+        MQWidget_Value(id, stelmarin::kWidgetSetValue, options.data());
     }
 
     simhost::Workbench user{STELMARIN_PLUGIN_FILE, ""};

@@ -7,8 +7,6 @@
 namespace stelmarin::testing {
 namespace {
 
-using simhost::kCtrl;
-using simhost::kShift;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -35,11 +33,11 @@ protected:
     void DialogClick(const char16_t *label) {
         InDialog([this, label] { host.widgets.LeftClick(Button(label)); });
     }
-    // The messages the plug-in sent with MQ_SendMessage code 100.
+    // The messages the plug-in sent with MQ_SendMessage kMessageDeactivated.
     std::vector<simhost::SentMessage> Deactivations() {
         std::vector<simhost::SentMessage> sent;
         for (const auto &message : host.messages) {
-            if (message.code == 100) sent.push_back(message);
+            if (message.code == kMessageDeactivated) sent.push_back(message);
         }
         return sent;
     }
@@ -94,11 +92,11 @@ TEST_F(MainWindow, IsBuiltMessageForMessage) {
 }
 
 TEST_F(MainWindow, ModifierClicksOnX0ChangeOnlySlotZerosMask) {
-    EXPECT_EQ(Click(u"X0", kCtrl), 0);
+    EXPECT_EQ(Click(u"X0", kCtrlKey), 0);
     EXPECT_EQ(Mask(0), 7);
-    EXPECT_EQ(Click(u"X0", kShift), 0);
+    EXPECT_EQ(Click(u"X0", kShiftKey), 0);
     EXPECT_EQ(Mask(0), 1);
-    EXPECT_EQ(Click(u"X0", kCtrl | kShift), 0);
+    EXPECT_EQ(Click(u"X0", kCtrlKey | kShiftKey), 0);
     EXPECT_EQ(Mask(0), 7) << "Control wins";
     EXPECT_THAT(host.widgets.log, IsEmpty()) << "no question, no capture, no button change";
     EXPECT_EQ(plugin.store.ObjectCount(0), 0);
@@ -106,7 +104,7 @@ TEST_F(MainWindow, ModifierClicksOnX0ChangeOnlySlotZerosMask) {
 
 TEST_F(MainWindow, ControlClickCapturesAskingFirstWhenTheSlotHoldsPins) {
     simhost::Select(*body, {4});
-    Click(u"1", kCtrl);
+    Click(u"1", kCtrlKey);
     EXPECT_THAT(Questions(), IsEmpty());
     EXPECT_TRUE(Down(u"1"));
     EXPECT_EQ(PinsIn(1), 1u);
@@ -114,30 +112,30 @@ TEST_F(MainWindow, ControlClickCapturesAskingFirstWhenTheSlotHoldsPins) {
 
     simhost::Select(*body, {0});
     host.widgets.ScriptAnswer(2);
-    Click(u"1", kCtrl);
+    Click(u"1", kCtrlKey);
     EXPECT_THAT(Questions(), ElementsAre(u"Overwrite?"));
     EXPECT_EQ(host.widgets.questions[0].title, u"Stelmarin");
     EXPECT_EQ(host.widgets.questions[0].parent, host.widgets.PluginWindow());
     EXPECT_EQ(PinsIn(1), 1u) << "Cancel keeps the old pins";
 
     host.widgets.ScriptAnswer(1);
-    Click(u"1", kCtrl | kShift);
+    Click(u"1", kCtrlKey | kShiftKey);
     EXPECT_EQ(PinsIn(1), 2u) << "Control+Shift captures";
     EXPECT_TRUE(Down(u"1"));
 }
 
 TEST_F(MainWindow, ShiftClickClearsAskingFirstWhenTheSlotHoldsPins) {
-    Click(u"2", kShift);
+    Click(u"2", kShiftKey);
     EXPECT_THAT(Questions(), IsEmpty());
     EXPECT_FALSE(Down(u"2"));
-    Click(u"2", kCtrl);
+    Click(u"2", kCtrlKey);
     plugin.store.axisMask[2] = 3;
     host.widgets.ScriptAnswer(0);
-    Click(u"2", kShift);
+    Click(u"2", kShiftKey);
     EXPECT_EQ(plugin.store.ObjectCount(2), 1) << "Cancel leaves the slot";
     EXPECT_TRUE(Down(u"2"));
     host.widgets.ScriptAnswer(1);
-    Click(u"2", kShift);
+    Click(u"2", kShiftKey);
     EXPECT_THAT(Questions(), ElementsAre(u"Clear?", u"Clear?"));
     EXPECT_EQ(plugin.store.ObjectCount(2), 0);
     EXPECT_FALSE(plugin.store.armed[2]);
@@ -155,7 +153,7 @@ TEST_F(MainWindow, PlainClicksArmAndDisarmAndShowTheArmedState) {
     Click(u"X0");
     EXPECT_FALSE(Down(u"X0"));
     EXPECT_EQ(PinsIn(0), 2u) << "every plain click on X0 records the centre line afresh";
-    Click(u"1", kCtrl);
+    Click(u"1", kCtrlKey);
     Click(u"1");
     EXPECT_FALSE(Down(u"1"));
     EXPECT_FALSE(plugin.store.armed[1]);
@@ -188,7 +186,7 @@ TEST_F(MainWindow, TheDialogOpensWhereClickedWithTheMasksComplement) {
                   "        [Y] up\n"
                   "        [Z] up\n");
     });
-    DialogKey(27);
+    DialogKey(kKeyEscape);
     RightClick(u"2", 320, 240);
     EXPECT_EQ(Mask(2), 6) << "closing at once gives the mask back";
     const std::string d = std::to_string(host.widgets.PluginWindow() + 6);
@@ -202,16 +200,16 @@ TEST_F(MainWindow, TheDialogOpensWhereClickedWithTheMasksComplement) {
 TEST_F(MainWindow, ToggleClicksAndLetterKeysEditTheMask) {
     DialogClick(u"Y");
     DialogClick(u"Z");
-    DialogKey(27);
+    DialogKey(kKeyEscape);
     RightClick(u"1");
     EXPECT_EQ(Mask(1), 1) << "Escape keeps the toggles' changes";
-    DialogKey('X');
+    DialogKey(kKeyX);
     RightClick(u"1");
     EXPECT_EQ(Mask(1), 0);
-    DialogKey('Z');
+    DialogKey(kKeyZ);
     RightClick(u"1");
     EXPECT_EQ(Mask(1), 4) << "a letter flips its axis and commits";
-    DialogKey('Y');
+    DialogKey(kKeyY);
     RightClick(u"X0");
     EXPECT_EQ(Mask(0), 3);
 }
@@ -248,7 +246,7 @@ TEST_F(MainWindow, HidingByHandTellsTheHostOnce) {
 TEST_F(MainWindow, ExitDuringTheDialogLeavesNothingBehind) {
     DialogClick(u"X");
     InDialog([&] { AsHost([&] { plugin.OnExit(); }); });
-    DialogKey(27);
+    DialogKey(kKeyEscape);
     RightClick(u"1");
     EXPECT_EQ(plugin.window, nullptr);
     EXPECT_EQ(Mask(1), 6) << "the dialog's answer is still kept";
@@ -256,10 +254,10 @@ TEST_F(MainWindow, ExitDuringTheDialogLeavesNothingBehind) {
 }
 
 TEST_F(MainWindow, NewDocumentHideAndASecondDialogDuringTheDialogAreSafe) {
-    Click(u"2", kCtrl);
+    Click(u"2", kCtrlKey);
     InDialog([&] { AsHost([&] { plugin.OnDocumentNew(doc()); }); });
     InDialog([&] { host.widgets.UserCloses(host.widgets.PluginWindow()); });
-    DialogKey('X');
+    DialogKey(kKeyX);
     RightClick(u"2");
     EXPECT_FALSE(Down(u"2"));
     EXPECT_EQ(plugin.store.ObjectCount(2), 0);
@@ -268,20 +266,20 @@ TEST_F(MainWindow, NewDocumentHideAndASecondDialogDuringTheDialogAreSafe) {
 
     Activate(true);
     InDialog([&] {
-        host.widgets.ScriptModal([&] { host.widgets.KeyPress(host.widgets.OpenDialog(), 'Y'); });
+        host.widgets.ScriptModal([&] { host.widgets.KeyPress(host.widgets.OpenDialog(), kKeyY); });
         host.widgets.RightClick(Button(u"3"));
     });
-    DialogKey('Z');
+    DialogKey(kKeyZ);
     RightClick(u"3");
     EXPECT_EQ(Mask(3), 5) << "the inner dialog stored Z free, then the outer one, closed last, Y free";
     EXPECT_EQ(host.widgets.LiveWidgets(), 6);
 }
 
 TEST_F(MainWindow, ExitWhileAQuestionIsUpCapturesNothing) {
-    Click(u"1", kCtrl);
+    Click(u"1", kCtrlKey);
     simhost::Select(*body, {0, 1});
     host.widgets.ScriptAnswer(1, [&] { AsHost([&] { plugin.OnExit(); }); });
-    Click(u"1", kCtrl);
+    Click(u"1", kCtrlKey);
     EXPECT_EQ(PinsIn(1), 0u);
     EXPECT_EQ(host.widgets.LiveWidgets(), 0);
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "host/contract_codes.h"
 #include "host/host_function_list.h"
 #include "host/module_loader.h"
 #include "simhost/modelling_tools.h"
@@ -14,6 +15,7 @@
 
 namespace {
 
+using namespace stelmarin;
 using simhost::OptionList;
 using simhost::Session;
 using ::testing::HasSubstr;
@@ -58,7 +60,7 @@ TEST_F(PluginModule, IdentifiesItselfAsAStationPlugIn) {
     EXPECT_EQ(product, 0x5A3C71E2u);
     EXPECT_EQ(id, 0x2F8D4B96u);
     EXPECT_THAT(plugin.MQGetPlugInName(), StartsWith("Stelmarin Ver.1.2   "));
-    EXPECT_EQ(plugin.MQGetPlugInType(), 6);
+    EXPECT_EQ(plugin.MQGetPlugInType(), kPluginTypeStation);
     EXPECT_STREQ(plugin.MQEnumString(0), "Stelmarin");
     EXPECT_EQ(plugin.MQEnumString(1), nullptr);
     EXPECT_EQ(plugin.MQEnumString(-1), nullptr);
@@ -76,54 +78,56 @@ TEST_F(PluginModule, FileAndObjectEntryPointsDoNothingAndAnswerZero) {
     EXPECT_EQ(session.host().trace.Total(), 0);
 }
 
-TEST_F(PluginModule, VersionCheckAcceptsFrom0x4400OnUnsigned) {
-    EXPECT_EQ(plugin.MQCheckVersion(0x4400), 0x440u);
-    EXPECT_EQ(plugin.MQCheckVersion(0x43FF), 0u);
-    EXPECT_EQ(plugin.MQCheckVersion(0xFFFFFFFFu), 0x440u);
-    EXPECT_EQ(plugin.MQCheckVersion(0x440), 0u);
+TEST_F(PluginModule, VersionCheckAcceptsFromTheMinimumOnUnsigned) {
+    EXPECT_EQ(plugin.MQCheckVersion(kMinimumHostVersion), kPluginInterfaceVersion);
+    EXPECT_EQ(plugin.MQCheckVersion(kMinimumHostVersion - 1), 0u);
+    EXPECT_EQ(plugin.MQCheckVersion(0xFFFFFFFFu), kPluginInterfaceVersion);
+    EXPECT_EQ(plugin.MQCheckVersion(kPluginInterfaceVersion), 0u);
 }
 
 TEST_F(PluginModule, EveryEventCodeAnswersAsTheTableSays) {
     EXPECT_EQ(session.Initialize(), 1);
     OptionList event3;
     event3.Int("index", 2).Int("result", 77);
-    EXPECT_EQ(session.SendEvent(3, event3), 1);
+    EXPECT_EQ(session.SendEvent(kEvent3, event3), 1);
     EXPECT_EQ(event3.IntValue("result"), 0) << "the default operation's 0 is stored";
     OptionList event4;
-    EXPECT_EQ(session.SendEvent(4, event4), 1);
-    EXPECT_EQ(session.SendFlagEvent(100, 5), 1);
+    EXPECT_EQ(session.SendEvent(kEvent4, event4), 1);
+    EXPECT_EQ(session.SendFlagEvent(kEventActivate, 5), 1);
     EXPECT_TRUE(session.QueryActivated());
-    EXPECT_EQ(session.SendFlagEvent(102, 1), 1);
+    EXPECT_EQ(session.SendFlagEvent(kEvent102, 1), 1);
     OptionList event103;
     event103.Int("src_product", 1).Int("src_id", 2).Int("result", 9);
-    EXPECT_EQ(session.SendEvent(103, event103), 1);
+    EXPECT_EQ(session.SendEvent(kEventPlugInMessage, event103), 1);
     EXPECT_EQ(event103.IntValue("result"), 0);
     OptionList noResult;
-    EXPECT_EQ(session.SendEvent(103, noResult), 1);
-    EXPECT_EQ(session.SendEvent(104, nullptr), 0);
+    EXPECT_EQ(session.SendEvent(kEventPlugInMessage, noResult), 1);
+    EXPECT_EQ(session.SendEvent(kEvent104, nullptr), 0);
     OptionList drawWithoutSize;
-    EXPECT_EQ(session.SendEvent(110, drawWithoutSize), 1);
-    EXPECT_EQ(session.SendEvent(200, nullptr), 1);
-    EXPECT_EQ(session.SendEvent(201, nullptr), 1);
+    EXPECT_EQ(session.SendEvent(kEventDrawView, drawWithoutSize), 1);
+    EXPECT_EQ(session.SendEvent(kEventDocumentLoad, nullptr), 1);
+    EXPECT_EQ(session.SendEvent(kEventDocumentNew, nullptr), 1);
     OptionList save;
     save.Int("save_uid", 0);
-    EXPECT_EQ(session.SendEvent(202, save), 1);
+    EXPECT_EQ(session.SendEvent(kEventDocumentSave, save), 1);
     EXPECT_EQ(save.IntValue("save_uid"), 0) << "this plug-in needs no unique IDs in saved files";
     OptionList state;
     state.Int("state", 1).Int("size", 4);
-    EXPECT_EQ(session.SendEvent(210, state), 0);
-    EXPECT_EQ(session.SendEvent(211, state), 0);
-    EXPECT_EQ(session.SendEvent(212, state), 1);
-    for (int code : {220, 221, 222, 230, 231, 240}) EXPECT_EQ(session.SendEvent(code, nullptr), 1) << code;
+    EXPECT_EQ(session.SendEvent(kEvent210, state), 0);
+    EXPECT_EQ(session.SendEvent(kEvent211, state), 0);
+    EXPECT_EQ(session.SendEvent(kEvent212, state), 1);
+    for (int code : {kEvent220, kEvent221, kEvent222, kEvent230, kEvent231, kEvent240})
+        EXPECT_EQ(session.SendEvent(code, nullptr), 1) << code;
     OptionList trigger;
     trigger.Text("trigger", "Screen");
-    EXPECT_EQ(session.SendEvent(250, trigger), 1);
-    for (int code : {120, 125, 130, 140, 141, 300, 301, 0, -5, 5, 105, 251, 999}) {
-        EXPECT_EQ(session.SendEvent(code, nullptr), 0) << code;
+    EXPECT_EQ(session.SendEvent(kEvent250, trigger), 1);
+    for (int code : {kEventMouseFirst, kEventMouseLast, kEvent140, kEvent141, kEvent300, kEventImportArguments}) {
+        EXPECT_EQ(session.SendEvent(code, nullptr), 0) << "an event of another kind of plug-in: " << code;
     }
-    EXPECT_EQ(session.SendFlagEvent(100, 0), 0);
+    for (int code : {0, -5, 5, 105, 251, 999}) EXPECT_EQ(session.SendEvent(code, nullptr), 0) << code;
+    EXPECT_EQ(session.SendFlagEvent(kEventActivate, 0), 0);
     EXPECT_FALSE(session.QueryActivated());
-    EXPECT_EQ(session.SendEvent(100, nullptr), 0) << "a null flag pointer reads as 0";
+    EXPECT_EQ(session.SendEvent(kEventActivate, nullptr), 0) << "a null flag pointer reads as 0";
     EXPECT_EQ(session.Exit(), 1);
     EXPECT_EQ(UntypedCalls(session.host().trace), 0);
     EXPECT_THAT(session.host().violations, IsEmpty());
@@ -132,11 +136,11 @@ TEST_F(PluginModule, EveryEventCodeAnswersAsTheTableSays) {
 TEST_F(PluginModule, MalformedOptionArraysAreReadSafely) {
     OptionList duplicated;
     duplicated.Int("index", 1).Int("index", 2).Pointer("result", nullptr).Int("result", 5);
-    EXPECT_EQ(session.SendEvent(3, duplicated), 1);
+    EXPECT_EQ(session.SendEvent(kEvent3, duplicated), 1);
     EXPECT_EQ(duplicated.IntValue("result"), 5) << "only the first result pair counts, and it has no place";
     OptionList nullSizes;
     nullSizes.Pointer("width", nullptr).Pointer("height", nullptr).Pointer("scene", nullptr);
-    EXPECT_EQ(session.SendEvent(110, nullSizes), 1);
+    EXPECT_EQ(session.SendEvent(kEventDrawView, nullSizes), 1);
     EXPECT_THAT(session.host().violations, IsEmpty());
 }
 

@@ -97,9 +97,9 @@ TEST_F(NestedEvents, ACaptureOfAnotherObjectSentFromInsideACaptureIsHandledAfter
     host().NestInside("MQDoc_IsSelectVertex", 1, [&] {
         session.document().currentObject = session.document().IndexOf(&other);
         widgets().ScriptAnswer(1);
-        Click(u"1", simhost::kCtrl);
+        Click(u"1", stelmarin::kCtrlKey);
     });
-    Click(u"1", simhost::kCtrl);
+    Click(u"1", stelmarin::kCtrlKey);
     ASSERT_EQ(widgets().questions.size(), 1u);
     EXPECT_EQ(widgets().questions.back().message, u"Overwrite?") << "the second capture found the first one's pins";
     EXPECT_TRUE(Down(u"1"));
@@ -114,10 +114,10 @@ TEST_F(NestedEvents, ACaptureOfAnotherObjectSentFromInsideACaptureIsHandledAfter
 
 TEST_F(NestedEvents, ANewDocumentWhileTheQuestionIsUpEndsTheClick) {
     simhost::Select(*body, {0, 1});
-    Click(u"1", simhost::kCtrl);
+    Click(u"1", stelmarin::kCtrlKey);
     simhost::Select(*body, {5, 6});
     widgets().ScriptAnswer(1, [&] { session.NewDocument(); });
-    Click(u"1", simhost::kCtrl);
+    Click(u"1", stelmarin::kCtrlKey);
     EXPECT_EQ(widgets().questions.back().message, u"Overwrite?");
     EXPECT_FALSE(Down(u"1")) << "the new document emptied the slot, and the click recorded nothing after it";
     simhost::Object &fresh = simhost::AddGrid(session.document(), "body", 4, 2, 0.5f);
@@ -159,7 +159,7 @@ TEST_F(NestedEvents, AVertexCountThatShrinksDuringAWalkEndsTheWalk) {
         std::fprintf(stderr, "the vertex walk ran past a count that had shrunk to 3, and never ended\n");
         std::abort();
     });
-    Click(u"1", simhost::kCtrl);
+    Click(u"1", stelmarin::kCtrlKey);
     EXPECT_EQ(large.VertexCount(), 3);
     host().ForgetNests();
 }

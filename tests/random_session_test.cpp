@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host/contract_codes.h"
 #include "simhost/mesh_shapes.h"
 #include "simhost/modelling_tools.h"
 #include "simhost/workbench.h"
@@ -162,7 +163,7 @@ private:
         if (close == 4) {
             actions.push_back({DialogAction::Kind::RightClick, 0, 0});
         } else {
-            const int32_t keys[] = {27, 88, 89, 90};
+            const int32_t keys[] = {stelmarin::kKeyEscape, stelmarin::kKeyX, stelmarin::kKeyY, stelmarin::kKeyZ};
             actions.push_back({DialogAction::Kind::Key, 0, keys[close]});
         }
         const std::string label = kLabels[Below(4)];

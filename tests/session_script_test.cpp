@@ -3,10 +3,13 @@
 // does not match what the user pinned.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "host/contract_codes.h"
+#include "simhost/call_trace.h"
 #include "simhost/pin_ledger.h"
 #include "simhost/session_script.h"
 #include "simhost/widget_host.h"
@@ -176,6 +179,80 @@ TEST_F(SessionScript, ANestedDrawStartsWhereTheDrawsBeforeItLeftTheVertices) {
                            "click 1 ctrl\nexpect moved 0\n"),
               StepResult::Ok)
         << output.str();
+}
+
+TEST_F(SessionScript, TheTraceNamesEachMessageWithItsOptionsAndWhatTheHostWroteBack) {
+    EXPECT_EQ(Run("make grid g 2 2\ninit\nactivate\nselect all\ntrace on\nclick 1 ctrl\nanswer ok\nclick 1 ctrl\n"
+                  "dialog click Y\ndialog key esc\nrightclick 1 at 320 240\nclose window\nexit\n"),
+              StepResult::Ok)
+        << output.str();
+    const std::string text = output.str();
+    for (const char *line : {
+             "MQObj_GetIntValue(g, unique ID)",
+             "MQWidget_Value(1004, set \"down\" = true)",
+             "MQWidget_Value(0, command \"type\" = \"messagebox\", \"messagetype\" = \"okcancel\", \"parent\" = 1001, "
+             "\"message\" = \"Overwrite?\", \"title\" = \"Stelmarin\", \"result\" -> 1)",
+             "MQWidget_Value(0, create \"type\" = \"dialog\", \"id\" -> 1007)",
+             "MQWidget_Value(1001, attach \"child\" = 1007, \"result\" -> 1)",
+             "MQWidget_Value(1007, set \"title\" = \"SetFixMode\")",
+             "MQWidget_Value(1007, set \"inspace\" = 0)",
+             "MQWidget_Value(1007, set \"pos_x\" = 320)",
+             "MQWidget_Value(1009, add handler \"type\" = \"leftdown\", \"proc\" = <function>, \"pointer\" = "
+             "<address>, "
+             "\"prior\" = false)",
+             "MQWidget_Value(1010, get \"down\" -> true)",
+             "MQWidget_Value(1007, destroy)",
+             "MQ_SendMessage(deactivated)",
+             "MQ_SendMessage(settings elements \"root\" -> element, \"pluginsettings\" -> element)",
+             "MQXmlElem_Value(find child \"PosX\" -> null)",
+             "MQXmlElem_Value(add child \"PosX\" -> element)",
+             "MQWidget_Value(1001, get \"pos_x\" -> 200)",
+             "MQXmlElem_Value(set text \"200\")",
+         }) {
+        EXPECT_NE(text.find(std::string("\n  ") + line + "\n"), std::string::npos) << line << "\n" << text;
+    }
+    // The modal run's line stands where the run began, before what the user did inside it,
+    // and still shows how the run ended.
+    const size_t modal = text.find("\n  MQWidget_Value(1007, command \"type\" = \"modal\", \"result\" -> 1)\n");
+    const size_t toggle = text.find("\n  MQWidget_Value(1010, set \"down\" = true)\n");
+    const size_t close = text.find("\n  MQWidget_Value(1007, command \"type\" = \"close\", \"code\" = \"ok\")\n");
+    ASSERT_NE(modal, std::string::npos) << text;
+    EXPECT_LT(modal, toggle);
+    EXPECT_LT(toggle, close);
+    for (size_t at = text.find("MQWidget_Value("); at != std::string::npos; at = text.find("MQWidget_Value(", at + 1)) {
+        const size_t message = text.find(", ", at) + 2;
+        EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(text[message])))
+            << "a message code printed as a number: " << text.substr(at, text.find('\n', at) - at);
+    }
+}
+
+TEST(CallTraceText, CodesAndOptionsTheContractDoesNotKnowArePrintedAsSuch) {
+    int32_t x = 7;
+    bool down = true;
+    MQOption strange[] = {{"down", &down}, {"colour", &x}, {"visible", nullptr}, {nullptr, nullptr}};
+    EXPECT_EQ(simhost::WidgetMessageArguments(12, 0x999, strange),
+              "12, message 2457 \"down\" = true, \"colour\" = ?, \"visible\" = null");
+    EXPECT_EQ(simhost::WidgetMessageArguments(12, stelmarin::kWidgetSetValue, nullptr), "12, set, null options");
+    MQOption none[] = {{nullptr, nullptr}};
+    HostMessage message{1, 2, 0, none};
+    EXPECT_EQ(simhost::HostMessageArguments(506, &message), "message 506");
+    EXPECT_EQ(simhost::HostMessageArguments(stelmarin::kMessageDeactivated, nullptr), "deactivated, null record");
+    XmlSetText unnamed{nullptr};
+    EXPECT_EQ(simhost::XmlMessageArguments(stelmarin::kXmlSetText, &unnamed), "set text null");
+    EXPECT_EQ(simhost::XmlMessageArguments(stelmarin::kXmlGetText, nullptr), "get text, null record");
+    EXPECT_EQ(simhost::XmlMessageArguments(0x403, &unnamed), "message 1027");
+    EXPECT_EQ(simhost::ObjectValueArgument(261), "261");
+}
+
+TEST(CallTraceText, ACallFinishingAfterTheTraceWasClearedLeavesTheNewCallsAlone) {
+    simhost::CallTrace trace;
+    trace.recording = true;
+    {
+        const simhost::TracedCall outer(trace, "MQWidget_Value", [] { return std::string("after"); });
+        trace.Clear();
+        trace.Record("MQDoc_GetObjectCount", "doc");
+    }
+    EXPECT_EQ(trace.Format(), "  MQDoc_GetObjectCount(doc)\n");
 }
 
 // The ledger's check of a draw, on a document changed by hand as a plug-in's writes and a

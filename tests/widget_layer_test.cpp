@@ -167,9 +167,9 @@ TEST_F(WidgetLayer, MouseEventsCarryTheirPositionsAndEachButtonBitAlone) {
     auto closure = std::make_shared<MQWidgetMouseEventClosure<Probe>>(probe.get(), &Probe::OnMouse);
     probe->AddEventHandler("rightdown", closure, false);
     const std::pair<int32_t, bool MouseEventRecord::*> bits[] = {
-        {0x01, &MouseEventRecord::left_button},   {0x02, &MouseEventRecord::right_button},
-        {0x04, &MouseEventRecord::shift_key},     {0x08, &MouseEventRecord::ctrl_key},
-        {0x10, &MouseEventRecord::middle_button}, {0x20, &MouseEventRecord::alt_key}};
+        {kLeftButton, &MouseEventRecord::left_button},     {kRightButton, &MouseEventRecord::right_button},
+        {kShiftKey, &MouseEventRecord::shift_key},         {kCtrlKey, &MouseEventRecord::ctrl_key},
+        {kMiddleButton, &MouseEventRecord::middle_button}, {kAltKey, &MouseEventRecord::alt_key}};
     for (const auto &[bit, flag] : bits) {
         simhost::OptionList options;
         options.Int("target_id", probe->widgetID).Int("sender_id", probe->widgetID).Text("type", "rightdown");
@@ -202,7 +202,7 @@ TEST_F(WidgetLayer, ARecordOfAnotherKindNeverReachesAHandlerThatReadsItsOwn) {
     int canvas = 0;
     const auto send = [&](const char *type, MQWidgetEventClosureBase *closure) {
         simhost::OptionList options;
-        options.Int("target_id", probe->widgetID).Text("type", type).Int("key", 88).Pointer("canvas", &canvas);
+        options.Int("target_id", probe->widgetID).Text("type", type).Int("key", kKeyX).Pointer("canvas", &canvas);
         return Event(options, closure);
     };
     EXPECT_EQ(send("keydown", mouse.get()), 0) << "a key record is not a mouse record";
@@ -221,10 +221,10 @@ TEST_F(WidgetLayer, FinishedIsReportedOnlyWhenAHandlerSetsIt) {
     probe->AddEventHandler("leftdown", mouse, false);
     probe->AddEventHandler("keydown", key, false);
     simhost::OptionList press;
-    press.Int("target_id", probe->widgetID).Text("type", "keydown").Int("key", 88).Int("auto_repeat", 3);
+    press.Int("target_id", probe->widgetID).Text("type", "keydown").Int("key", kKeyX).Int("auto_repeat", 3);
     press.Bool("finished", true);
     EXPECT_EQ(Event(press, key.get()), 12);
-    EXPECT_EQ(probe->key.key, 88);
+    EXPECT_EQ(probe->key.key, kKeyX);
     EXPECT_TRUE(probe->key.auto_repeat);
     EXPECT_TRUE(*static_cast<bool *>(press.data()[4].value)) << "a handler leaving it false never clears it";
     probe->finish = true;

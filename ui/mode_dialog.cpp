@@ -3,16 +3,9 @@
 #include <clocale>
 #include <memory>
 
+#include "host/contract_codes.h"
+
 namespace stelmarin {
-
-namespace {
-
-constexpr int32_t kKeyEscape = 27;
-constexpr int32_t kKeyX = 88;
-constexpr int32_t kKeyY = 89;
-constexpr int32_t kKeyZ = 90;
-
-}  // namespace
 
 StelmarinModeDialog::StelmarinModeDialog(MQWindowBase &parent, Stelmarin *owner, AxisMask mask)
     : MQDialog(parent), plugin(owner) {

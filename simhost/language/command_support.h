@@ -21,7 +21,7 @@ using ParseFunction = Action (*)(Args &);
 
 struct ScriptRunner::Pending {
     std::vector<DialogAction> dialog;
-    bool initialized = false;  // the plug-in has had event 1 and no event 2 since
+    bool initialized = false;  // the plug-in has had kEventInitialize and no kEventExit since
 };
 
 std::string Format(double value);

@@ -256,7 +256,7 @@ const std::vector<CommandEntry> &Commands() {
          .meaning = "prints every host function call the plug-in makes from now on (or stops)",
          .example = "trace on",
          .parse = ParseTrace,
-         .forms = {{"trace on|off", "prints every host function call from now on", "trace on"}}},
+         .forms = {{"trace on|off", "prints every host function call from now on, as `--trace` does", "trace on"}}},
     };
     return commands;
 }

@@ -2,6 +2,7 @@
 // move window, and window, which shows it as a person sees it.
 #include <sstream>
 
+#include "host/contract_codes.h"
 #include "host/text_conversion.h"
 #include "simhost/language/commands.h"
 #include "simhost/widget_host.h"
@@ -24,7 +25,8 @@ Action DialogClick(Args &a) {
 
 Action DialogKey(Args &a) {
     DialogAction action{DialogAction::Kind::Key};
-    action.key = a.OneOf<int32_t>("key", {{"x", 88}, {"y", 89}, {"z", 90}, {"esc", 27}});
+    action.key = a.OneOf<int32_t>(
+        "key", {{"x", stelmarin::kKeyX}, {"y", stelmarin::kKeyY}, {"z", stelmarin::kKeyZ}, {"esc", stelmarin::kKeyEscape}});
     return QueueForDialog(a, action);
 }
 
