@@ -13,8 +13,8 @@
 #include "pinning/capture.h"
 #include "pinning/cmq_access.h"
 #include "pinning/enforcement.h"
-#include "simhost/host.h"
-#include "simhost/modelling_tools.h"
+#include "simhost/host/host.h"
+#include "simhost/modeller/modelling_tools.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "simhost/obj_mesh.h"
+#include "simhost/files/obj_mesh.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 
 #include "host/contract_codes.h"
 #include "host/host_functions.h"
-#include "simhost/modelling_tools.h"
-#include "simhost/obj_mesh.h"
-#include "simhost/svg_picture.h"
-#include "simhost/workbench.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/files/obj_mesh.h"
+#include "simhost/files/svg_picture.h"
+#include "simhost/modeller/workbench.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "simhost/workbench.h"
+#include "simhost/modeller/workbench.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <random>
 #include <string>
 
-#include "simhost/modelling_tools.h"
-#include "simhost/svg_picture.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/files/svg_picture.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "host/host_function_list.h"
 #include "plugin/entry_points.h"
 #include "plugin/stelmarin.h"
-#include "simhost/modelling_tools.h"
-#include "simhost/option_list.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/host/option_list.h"
 
 namespace {
 

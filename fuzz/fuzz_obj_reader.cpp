@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "simhost/obj_mesh.h"
+#include "simhost/files/obj_mesh.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "host/contract_codes.h"
 #include "plugin/entry_points.h"
 #include "plugin/stelmarin.h"
-#include "simhost/modelling_tools.h"
+#include "simhost/modeller/modelling_tools.h"
 
 namespace {
 

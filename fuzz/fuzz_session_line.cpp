@@ -2,7 +2,7 @@
 // else.
 #include <string>
 
-#include "simhost/session_script.h"
+#include "simhost/language/session_script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::string line(reinterpret_cast<const char *>(data), size);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "simhost/settings_tree.h"
+#include "simhost/host/settings_tree.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::string file = fuzzing::WriteScratch("settings.xml", data, size);

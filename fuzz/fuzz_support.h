@@ -13,7 +13,7 @@
 #include <unistd.h>
 
 #include "host/host_functions.h"
-#include "simhost/host.h"
+#include "simhost/host/host.h"
 
 namespace fuzzing {
 

@@ -7,7 +7,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "plugin/stelmarin.h"
-#include "simhost/modelling_tools.h"
+#include "simhost/modeller/modelling_tools.h"
 
 namespace {
 

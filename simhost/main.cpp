@@ -10,9 +10,9 @@
 #include <string>
 
 #include "simhost/language/command_registry.h"
-#include "simhost/platform.h"
-#include "simhost/session_script.h"
-#include "simhost/settings_tree.h"
+#include "simhost/host/platform.h"
+#include "simhost/language/session_script.h"
+#include "simhost/host/settings_tree.h"
 
 namespace {
 

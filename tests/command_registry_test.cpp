@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "simhost/language/command_registry.h"
-#include "simhost/session_script.h"
+#include "simhost/language/session_script.h"
 
 namespace {
 

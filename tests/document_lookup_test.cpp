@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "host/contract_codes.h"
-#include "simhost/host.h"
-#include "simhost/host_exports.h"
+#include "simhost/host/host.h"
+#include "simhost/host/host_exports.h"
 
 namespace {
 

@@ -20,12 +20,12 @@
 #include <csignal>
 #endif
 
-#include "simhost/modelling_tools.h"
-#include "simhost/obj_mesh.h"
-#include "simhost/safe_write.h"
-#include "simhost/session_script.h"
-#include "simhost/settings_tree.h"
-#include "simhost/svg_picture.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/files/obj_mesh.h"
+#include "simhost/host/safe_write.h"
+#include "simhost/language/session_script.h"
+#include "simhost/host/settings_tree.h"
+#include "simhost/files/svg_picture.h"
 
 namespace simhost {
 namespace {

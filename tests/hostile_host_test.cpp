@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "host/contract_codes.h"
-#include "simhost/modelling_tools.h"
-#include "simhost/option_list.h"
-#include "simhost/platform.h"
-#include "simhost/session.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/host/option_list.h"
+#include "simhost/host/platform.h"
+#include "simhost/modeller/session.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "simhost/modelling_tools.h"
-#include "simhost/workbench.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/modeller/workbench.h"
 
 namespace {
 

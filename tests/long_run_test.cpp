@@ -7,10 +7,10 @@
 #include <string>
 
 #include "host/contract_codes.h"
-#include "simhost/host_exports.h"
-#include "simhost/modelling_tools.h"
-#include "simhost/option_list.h"
-#include "simhost/workbench.h"
+#include "simhost/host/host_exports.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/host/option_list.h"
+#include "simhost/modeller/workbench.h"
 
 namespace {
 

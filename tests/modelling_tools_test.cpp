@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "simhost/modelling_tools.h"
+#include "simhost/modeller/modelling_tools.h"
 
 namespace simhost {
 namespace {

@@ -9,9 +9,9 @@
 #include "host/contract_codes.h"
 #include "host/host_function_list.h"
 #include "host/module_loader.h"
-#include "simhost/modelling_tools.h"
-#include "simhost/platform.h"
-#include "simhost/session.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/host/platform.h"
+#include "simhost/modeller/session.h"
 
 namespace {
 

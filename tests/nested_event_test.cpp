@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "simhost/host_exports.h"
-#include "simhost/modelling_tools.h"
-#include "simhost/session.h"
+#include "simhost/host/host_exports.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/modeller/session.h"
 
 namespace {
 

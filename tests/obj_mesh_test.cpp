@@ -1,4 +1,4 @@
-#include "simhost/obj_mesh.h"
+#include "simhost/files/obj_mesh.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -16,9 +16,9 @@
 #include <tuple>
 #include <vector>
 
-#include "simhost/mesh_shapes.h"
-#include "simhost/modelling_tools.h"
-#include "simhost/svg_picture.h"
+#include "simhost/modeller/mesh_shapes.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/files/svg_picture.h"
 
 namespace simhost {
 namespace {

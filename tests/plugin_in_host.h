@@ -10,8 +10,8 @@
 
 #include "host/host_functions.h"
 #include "plugin/stelmarin.h"
-#include "simhost/host.h"
-#include "simhost/modelling_tools.h"
+#include "simhost/host/host.h"
+#include "simhost/modeller/modelling_tools.h"
 
 namespace stelmarin::testing {
 

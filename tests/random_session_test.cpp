@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "host/contract_codes.h"
-#include "simhost/mesh_shapes.h"
-#include "simhost/modelling_tools.h"
-#include "simhost/workbench.h"
+#include "simhost/modeller/mesh_shapes.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/modeller/workbench.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <sstream>
 
 #include "host/contract_codes.h"
-#include "simhost/call_trace.h"
-#include "simhost/pin_ledger.h"
-#include "simhost/session_script.h"
-#include "simhost/widget_host.h"
+#include "simhost/host/call_trace.h"
+#include "simhost/modeller/pin_ledger.h"
+#include "simhost/language/session_script.h"
+#include "simhost/host/widget_host.h"
 
 namespace fs = std::filesystem;
 using simhost::ScriptRunner;

@@ -10,7 +10,7 @@
 #include "host/settings.h"
 #include "host/text_conversion.h"
 #include "plugin_in_host.h"
-#include "simhost/session.h"
+#include "simhost/modeller/session.h"
 
 namespace stelmarin::testing {
 namespace {

@@ -9,8 +9,8 @@
 #include "host/host_functions.h"
 #include "host/widget_events.h"
 #include "host/widgets.h"
-#include "simhost/host.h"
-#include "simhost/option_list.h"
+#include "simhost/host/host.h"
+#include "simhost/host/option_list.h"
 
 namespace stelmarin {
 namespace {

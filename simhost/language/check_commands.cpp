@@ -8,8 +8,8 @@
 
 #include "host/text_conversion.h"
 #include "simhost/language/commands.h"
-#include "simhost/safe_write.h"
-#include "simhost/widget_host.h"
+#include "simhost/host/safe_write.h"
+#include "simhost/host/widget_host.h"
 
 namespace simhost {
 

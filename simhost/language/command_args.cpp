@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "simhost/session_script.h"
+#include "simhost/language/session_script.h"
 
 namespace simhost {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "simhost/language/command_args.h"
-#include "simhost/modelling_tools.h"
-#include "simhost/session_script.h"
-#include "simhost/workbench.h"
+#include "simhost/modeller/modelling_tools.h"
+#include "simhost/language/session_script.h"
+#include "simhost/modeller/workbench.h"
 
 namespace simhost {
 

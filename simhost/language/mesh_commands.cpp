@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "simhost/language/commands.h"
-#include "simhost/mesh_shapes.h"
-#include "simhost/obj_mesh.h"
+#include "simhost/modeller/mesh_shapes.h"
+#include "simhost/files/obj_mesh.h"
 
 namespace simhost {
 

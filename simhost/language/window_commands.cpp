@@ -5,7 +5,7 @@
 #include "host/contract_codes.h"
 #include "host/text_conversion.h"
 #include "simhost/language/commands.h"
-#include "simhost/widget_host.h"
+#include "simhost/host/widget_host.h"
 
 namespace simhost {
 

@@ -1,4 +1,4 @@
-#include "simhost/workbench.h"
+#include "simhost/modeller/workbench.h"
 
 #include <algorithm>
 #include <cmath>

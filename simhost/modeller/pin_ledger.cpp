@@ -1,4 +1,4 @@
-#include "simhost/pin_ledger.h"
+#include "simhost/modeller/pin_ledger.h"
 
 #include <algorithm>
 #include <climits>

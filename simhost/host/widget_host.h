@@ -18,7 +18,7 @@
 
 #include "host/contract_codes.h"
 #include "host/host_abi.h"
-#include "simhost/recent_history.h"
+#include "simhost/host/recent_history.h"
 
 namespace simhost {
 

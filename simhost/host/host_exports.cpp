@@ -4,9 +4,9 @@
 // handing it that name; with no host, it answers as a host with an empty document would.
 // None lets an exception out: it would unwind through the plug-in's frames, which another
 // runtime built.
-#include "simhost/host_exports.h"
+#include "simhost/host/host_exports.h"
 
-#include "simhost/host.h"
+#include "simhost/host/host.h"
 
 // A second build of this file makes a host module that lacks one name, for checking that
 // a plug-in refuses an incomplete host: the function is there under another name.

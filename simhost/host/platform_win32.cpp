@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "simhost/platform.h"
+#include "simhost/host/platform.h"
 
 namespace simhost::platform {
 

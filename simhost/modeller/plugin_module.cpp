@@ -1,4 +1,4 @@
-#include "simhost/plugin_module.h"
+#include "simhost/modeller/plugin_module.h"
 
 #include "host/module_loader.h"
 

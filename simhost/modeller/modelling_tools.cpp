@@ -1,4 +1,4 @@
-#include "simhost/modelling_tools.h"
+#include "simhost/modeller/modelling_tools.h"
 
 #include <algorithm>
 #include <memory>

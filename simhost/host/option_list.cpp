@@ -1,4 +1,4 @@
-#include "simhost/option_list.h"
+#include "simhost/host/option_list.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
-#include "simhost/host.h"
+#include "simhost/host/host.h"
 
 #include "host/contract_codes.h"
-#include "simhost/platform.h"
+#include "simhost/host/platform.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "simhost/document_model.h"
+#include "simhost/host/document_model.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "simhost/mesh_shapes.h"
+#include "simhost/modeller/mesh_shapes.h"
 
 #include <algorithm>
 #include <array>

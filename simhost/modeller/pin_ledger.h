@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "simhost/document_model.h"
+#include "simhost/host/document_model.h"
 
 namespace simhost {
 

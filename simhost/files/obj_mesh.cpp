@@ -1,4 +1,4 @@
-#include "simhost/obj_mesh.h"
+#include "simhost/files/obj_mesh.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,8 +11,8 @@
 #include <limits>
 #include <string_view>
 
-#include "simhost/platform.h"
-#include "simhost/safe_write.h"
+#include "simhost/host/platform.h"
+#include "simhost/host/safe_write.h"
 
 namespace simhost {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "host/contract_codes.h"
-#include "simhost/pin_ledger.h"
-#include "simhost/session.h"
-#include "simhost/svg_picture.h"
+#include "simhost/modeller/pin_ledger.h"
+#include "simhost/modeller/session.h"
+#include "simhost/files/svg_picture.h"
 
 namespace simhost {
 

@@ -1,4 +1,4 @@
-#include "simhost/session.h"
+#include "simhost/modeller/session.h"
 
 #include <cstdio>
 

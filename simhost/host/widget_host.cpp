@@ -1,12 +1,12 @@
-#include "simhost/widget_host.h"
+#include "simhost/host/widget_host.h"
 
 #include <algorithm>
 #include <cstring>
 #include <set>
 
-#include "simhost/host.h"
+#include "simhost/host/host.h"
 #include "host/text_conversion.h"
-#include "simhost/option_list.h"
+#include "simhost/host/option_list.h"
 
 namespace simhost {
 

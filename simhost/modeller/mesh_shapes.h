@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "simhost/document_model.h"
+#include "simhost/host/document_model.h"
 
 namespace simhost {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "simhost/document_model.h"
+#include "simhost/host/document_model.h"
 
 namespace simhost {
 

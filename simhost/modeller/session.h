@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "simhost/host.h"
-#include "simhost/option_list.h"
-#include "simhost/plugin_module.h"
+#include "simhost/host/host.h"
+#include "simhost/host/option_list.h"
+#include "simhost/modeller/plugin_module.h"
 
 namespace simhost {
 

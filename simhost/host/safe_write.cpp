@@ -1,4 +1,4 @@
-#include "simhost/safe_write.h"
+#include "simhost/host/safe_write.h"
 
 #include <cerrno>
 #include <chrono>

@@ -10,11 +10,11 @@
 
 #include "host/host_abi.h"
 #include "host/host_function_list.h"
-#include "simhost/call_trace.h"
-#include "simhost/document_model.h"
-#include "simhost/recent_history.h"
-#include "simhost/settings_tree.h"
-#include "simhost/widget_host.h"
+#include "simhost/host/call_trace.h"
+#include "simhost/host/document_model.h"
+#include "simhost/host/recent_history.h"
+#include "simhost/host/settings_tree.h"
+#include "simhost/host/widget_host.h"
 
 namespace simhost {
 

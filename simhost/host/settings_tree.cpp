@@ -1,4 +1,4 @@
-#include "simhost/settings_tree.h"
+#include "simhost/host/settings_tree.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -9,8 +9,8 @@
 #include <system_error>
 
 #include "host/contract_codes.h"
-#include "simhost/platform.h"
-#include "simhost/safe_write.h"
+#include "simhost/host/platform.h"
+#include "simhost/host/safe_write.h"
 
 namespace simhost {
 

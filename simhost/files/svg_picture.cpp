@@ -1,4 +1,4 @@
-#include "simhost/svg_picture.h"
+#include "simhost/files/svg_picture.h"
 
 #include <algorithm>
 #include <charconv>
@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <utility>
 
-#include "simhost/safe_write.h"
+#include "simhost/host/safe_write.h"
 
 namespace simhost {
 

@@ -1,7 +1,7 @@
 // Running the session language: a whole file, checked before its first step, or a line at
 // a time; each step's outcome with what the host caught; and the modeller closing at the
 // end. The commands themselves are in simhost/language/.
-#include "simhost/session_script.h"
+#include "simhost/language/session_script.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,8 +11,8 @@
 #include <system_error>
 
 #include "simhost/language/command_support.h"
-#include "simhost/settings_tree.h"
-#include "simhost/widget_host.h"
+#include "simhost/host/settings_tree.h"
+#include "simhost/host/widget_host.h"
 
 namespace simhost {
 

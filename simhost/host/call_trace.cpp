@@ -1,11 +1,11 @@
-#include "simhost/call_trace.h"
+#include "simhost/host/call_trace.h"
 
 #include <cstdio>
 #include <cstring>
 
 #include "host/contract_codes.h"
 #include "host/text_conversion.h"
-#include "simhost/widget_host.h"
+#include "simhost/host/widget_host.h"
 
 namespace simhost {
 
