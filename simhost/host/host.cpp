@@ -1,3 +1,14 @@
+// The host functions the plug-in calls, over one document, its settings and its widgets.
+// Every call checks its handles and indices as a strict host would and reports what a
+// real host would reject, instead of crashing.
+//
+// Sections:
+//   documents and records     NewDocument, the write record, events nested in calls
+//   handle checks             OpenDocument, OpenObject, CheckDocument, Violation
+//   document functions        MQDoc_*
+//   object functions          MQObj_*, MQObj_SetVertex recording each move
+//   messages                  MQ_SendMessage, MQXmlElem_Value, MQWidget_Value and its modal waits
+//   the rest                  the functions the plug-in looks up but never calls
 #include "simhost/host/host.h"
 
 #include "host/contract_codes.h"

@@ -1,3 +1,12 @@
+// The workbench: the plug-in as the user meets it, with the ledger checking each answer.
+//
+// Sections:
+//   the plug-in's life        Initialize, Exit, NewDocument, Activate
+//   the slot buttons          clicks, the questions they ask, the buttons' pressed states
+//   events sent from inside   NestInside, Deliver, SettleNested, SettleDuringModal, SettleDraw
+//   the fix-mode dialog       DialogToggleMask, through the dialog's own widgets
+//   the window                CloseWindow, MoveWindow
+//   draws and what they show  Draw, Report, Picture, TakeScriptErrors
 #include "simhost/modeller/workbench.h"
 
 #include <algorithm>
