@@ -235,7 +235,7 @@ void Host::GetVertex(MQObject obj, int vertexIndex, MQPoint *out) {
     if (out == nullptr) return Violation("MQObj_GetVertex", "null point");
     Object *object = CheckObject("MQObj_GetVertex", obj);
     if (object == nullptr) return;
-    if (Vertex *vertex = CheckVertex("MQObj_GetVertex", object, vertexIndex)) *out = vertex->position;
+    if (CheckVertex("MQObj_GetVertex", object, vertexIndex) != nullptr) *out = object->position(vertexIndex);
 }
 
 void Host::SetVertex(MQObject obj, int vertexIndex, MQPoint *in) {
@@ -248,7 +248,7 @@ void Host::SetVertex(MQObject obj, int vertexIndex, MQPoint *in) {
     if (vertex == nullptr) return;
     if (vertex->deleted) return Violation("MQObj_SetVertex", "vertex " + Int(vertexIndex) + " was deleted");
     if (recordingWrites_ && object->RecordWrite(vertexIndex, *in)) recorded_.push_back(object);
-    vertex->position = *in;
+    object->position(vertexIndex) = *in;
     ++verticesWritten;
 }
 

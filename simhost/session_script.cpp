@@ -180,7 +180,7 @@ int SelectWhere(Object &object, Keep keep) {
     int count = 0;
     for (int i = 0; i < object.VertexCount(); ++i) {
         Vertex &vertex = object.vertex(i);
-        vertex.selected = !vertex.deleted && keep(vertex.position);
+        vertex.selected = !vertex.deleted && keep(object.position(i));
         count += vertex.selected ? 1 : 0;
     }
     return count;
@@ -615,7 +615,7 @@ const std::vector<CommandSpec> &Commands() {
                      return [=](ScriptRunner &r) {
                          Object &object = Current(r);
                          CheckIndex(object, index);
-                         const MQPoint at = object.vertex(index).position;
+                         const MQPoint at = object.position(index);
                          for (size_t axis = 0; axis < 3; ++axis) {
                              if (!(std::fabs(Axis(at, axis) - Axis(want, axis)) <= within)) {
                                  throw StepFailure("vertex " + std::to_string(index) + " is at " + Format(at) +
@@ -636,7 +636,7 @@ const std::vector<CommandSpec> &Commands() {
                          double worst = 0.0;
                          int worstIndex = -1;
                          for (int i : selected) {
-                             const double off = std::fabs(Axis(object.vertex(i).position, axis) - value);
+                             const double off = std::fabs(Axis(object.position(i), axis) - value);
                              if (off > worst || worstIndex < 0) {
                                  worst = off;
                                  worstIndex = i;
