@@ -302,23 +302,25 @@ void CheckWrittenAndPinned(const Object &object, std::span<const Object::Write> 
                            Tally &tally) {
     size_t w = 0;
     if (slot != nullptr) {
-        const PositionRun &pins = slot->pins;
+        const PositionRun pins = slot->pins;
         const int32_t mask = slot->mask;
         for (size_t p = 0; p < pins.size();) {
             for (; w < writes.size() && writes[w].uniqueID < pins.ids[p]; ++w) tally.Unpinned(object, writes[w]);
+            if (w < writes.size() && writes[w].uniqueID == pins.ids[p]) {
+                const int index = object.IndexFromUniqueID(pins.ids[p]);
+                if (index >= 0) {
+                    const MQPoint &was = writes[w].was;
+                    tally.Vertex(object, index, pins.ids[p], object.position(index), was,
+                                 Fixed(was, mask, pins.positions[p]));
+                }
+                ++w;
+                ++p;
+                continue;
+            }
             // The pins up to the next write on record, which nearly always are all of them.
             const size_t unwritten = w < writes.size() ? FirstNotBelow(pins.ids, p, writes[w].uniqueID) : pins.size();
             CheckUnwritten(object, pins.Part(p, unwritten - p), mask, tally);
             p = unwritten;
-            if (p == pins.size() || pins.ids[p] != writes[w].uniqueID) continue;
-            const int index = object.IndexFromUniqueID(pins.ids[p]);
-            if (index >= 0) {
-                const MQPoint &was = writes[w].was;
-                tally.Vertex(object, index, pins.ids[p], object.position(index), was,
-                             Fixed(was, mask, pins.positions[p]));
-            }
-            ++w;
-            ++p;
         }
     }
     for (; w < writes.size(); ++w) tally.Unpinned(object, writes[w]);
