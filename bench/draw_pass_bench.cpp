@@ -29,7 +29,7 @@ struct Scene {
         const int side = static_cast<int>(std::lround(std::sqrt(vertices))) - 1;
         object = &simhost::AddGrid(host.document(), "sheet", side, side, 0.01f);
         for (int i = 0; i < object->VertexCount(); ++i) {
-            MQPoint &p = object->vertex(i).position;
+            MQPoint &p = object->position(i);
             p = {0.0f, p.y, p.x};
         }
     }
@@ -65,7 +65,9 @@ void DrawPassFloor(benchmark::State &state, stelmarin::AxisMask mask) {
     const auto &table = Host();
     const int objectID = scene.object->uniqueID();
     std::vector<FlatPin> pins;
-    for (const auto &vertex : scene.object->vertices()) pins.push_back({vertex.uniqueID, vertex.position});
+    for (int i = 0; i < scene.object->VertexCount(); ++i) {
+        pins.push_back({scene.object->vertex(i).uniqueID, scene.object->position(i)});
+    }
     for (auto _ : state) {
         MQObject object = table.MQDoc_GetObjectFromUniqueID(scene.doc(), objectID);
         if (object == nullptr || table.MQObj_GetVisible(object) == 0 ||

@@ -121,7 +121,7 @@ void GridPicture(benchmark::State &state, bool everything) {
     content.title = "a grid of " + std::to_string(grid.VertexCount()) + " vertices";
     for (int i = 0; i < grid.VertexCount(); ++i) {
         const simhost::VertexKey key{grid.uniqueID(), grid.vertex(i).uniqueID};
-        const bool seam = grid.vertex(i).position.x == 0.0f;
+        const bool seam = grid.position(i).x == 0.0f;
         if (seam || everything) content.movedBack.push_back(key);
         if (seam) content.pins[0].push_back(key);
         if (!seam && everything) content.pins[1].push_back(key);

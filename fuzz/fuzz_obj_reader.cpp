@@ -15,7 +15,7 @@ bool SameVertices(const simhost::Document &a, const simhost::Document &b) {
         const simhost::Object *y = b.ObjectAt(i);
         if (x->VertexCount() != y->VertexCount()) return false;
         for (int v = 0; v < x->VertexCount(); ++v) {
-            const MQPoint p = x->vertex(v).position, q = y->vertex(v).position;
+            const MQPoint p = x->position(v), q = y->position(v);
             if (std::memcmp(&p, &q, sizeof p) != 0) return false;
         }
     }

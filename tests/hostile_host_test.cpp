@@ -95,7 +95,7 @@ TEST_F(HostileHost, UnansweredQuestionsAndAnEndlessDialogChangeNothing) {
     EXPECT_EQ(widgets.scriptErrors.size(), 2u);
     simhost::Move(*body, {0.5f, 0.5f, 0.5f}, simhost::Scope::All);
     session.Draw();
-    EXPECT_EQ(body->vertex(0).position.z, 0.0f) << "the slot still fixes every axis";
+    EXPECT_EQ(body->position(0).z, 0.0f) << "the slot still fixes every axis";
     widgets.scriptErrors.clear();
     EXPECT_THAT(session.host().violations, IsEmpty());
 }

@@ -149,7 +149,7 @@ TEST_F(MainWindow, PlainClicksArmAndDisarmAndShowTheArmedState) {
     Click(u"X0");
     EXPECT_TRUE(Down(u"X0"));
     EXPECT_EQ(PinsIn(0), 3u);
-    body->vertex(1).position.x = 0.5f;
+    body->position(1).x = 0.5f;
     Click(u"X0");
     EXPECT_FALSE(Down(u"X0"));
     EXPECT_EQ(PinsIn(0), 2u) << "every plain click on X0 records the centre line afresh";

@@ -39,10 +39,9 @@ void SmoothFromScratch(Object &object, int iterations, Scope scope) {
         neighbours[static_cast<size_t>(b)].push_back(a);
     }
     for (int pass = 0; pass < iterations; ++pass) {
-        std::vector<MQPoint> before;
-        for (const Vertex &vertex : object.vertices()) before.push_back(vertex.position);
+        const std::vector<MQPoint> before(object.positions().begin(), object.positions().end());
         for (int i = 0; i < object.VertexCount(); ++i) {
-            Vertex &vertex = object.vertex(i);
+            const Vertex &vertex = object.vertex(i);
             const auto &around = neighbours[static_cast<size_t>(i)];
             if (vertex.deleted || around.empty() || (scope == Scope::Selected && !vertex.selected)) continue;
             double x = 0, y = 0, z = 0;
@@ -52,18 +51,15 @@ void SmoothFromScratch(Object &object, int iterations, Scope scope) {
                 z += before[static_cast<size_t>(n)].z;
             }
             const double share = 1.0 / static_cast<double>(around.size());
-            vertex.position = {static_cast<float>(x * share), static_cast<float>(y * share),
-                               static_cast<float>(z * share)};
+            object.position(i) = {static_cast<float>(x * share), static_cast<float>(y * share),
+                                  static_cast<float>(z * share)};
         }
     }
 }
 
 bool SamePositions(const Object &a, const Object &b) {
-    return std::equal(a.vertices().begin(), a.vertices().end(), b.vertices().begin(), b.vertices().end(),
-                      [](const Vertex &p, const Vertex &q) {
-                          return p.position.x == q.position.x && p.position.y == q.position.y &&
-                                 p.position.z == q.position.z;
-                      });
+    return std::equal(a.positions().begin(), a.positions().end(), b.positions().begin(), b.positions().end(),
+                      [](const MQPoint &p, const MQPoint &q) { return p.x == q.x && p.y == q.y && p.z == q.z; });
 }
 
 TEST(Adjacency, ListsEachVertexsEdgeNeighboursOnceInAscendingOrder) {
@@ -120,14 +116,14 @@ TEST(Adjacency, IsDerivedOnceAndKeptWhileOnlyPositionsChange) {
 TEST(Smooth, MovesEachVertexInScopeToTheMeanOfItsNeighboursAsTheyWereBeforeThePass) {
     Document document;
     Object &grid = AddGrid(document, "grid", 2, 2, 1.0f);
-    grid.vertex(4).position.z = 3.0f;
+    grid.position(4).z = 3.0f;
     Select(grid, {1, 4});
     Smooth(grid, 1, Scope::Selected);
-    EXPECT_EQ(grid.vertex(1).position.z, 1.0f) << "(0 + 0 + 3) / 3";
-    EXPECT_EQ(grid.vertex(4).position.z, 0.0f) << "its neighbours were all flat before the pass";
-    EXPECT_EQ(grid.vertex(3).position.z, 0.0f) << "not selected";
-    EXPECT_EQ(grid.vertex(4).position.x, 0.0f);
-    EXPECT_EQ(grid.vertex(4).position.y, 1.0f);
+    EXPECT_EQ(grid.position(1).z, 1.0f) << "(0 + 0 + 3) / 3";
+    EXPECT_EQ(grid.position(4).z, 0.0f) << "its neighbours were all flat before the pass";
+    EXPECT_EQ(grid.position(3).z, 0.0f) << "not selected";
+    EXPECT_EQ(grid.position(4).x, 0.0f);
+    EXPECT_EQ(grid.position(4).y, 1.0f);
 }
 
 // Random meshes with degenerate faces, smoothed between changes to their faces: every

@@ -211,8 +211,8 @@ TEST_F(PluginModule, ItsWindowPinsTheSeamThroughTheRealModule) {
     EXPECT_TRUE(widgets.Find(widgets.ButtonLabelled(u"X0"))->Flag("down"));
     simhost::Move(body, {0.5f, 0.5f, 0.0f}, simhost::Scope::All);
     session.Draw();
-    EXPECT_EQ(body.vertex(1).position.x, 0.0f);
-    EXPECT_EQ(body.vertex(1).position.y, 0.5f);
+    EXPECT_EQ(body.position(1).x, 0.0f);
+    EXPECT_EQ(body.position(1).y, 0.5f);
     widgets.UserCloses(widgets.PluginWindow());
     EXPECT_FALSE(session.QueryActivated());
     session.Exit();

@@ -45,7 +45,7 @@ protected:
     }
     float LargestSeamX() const {
         float largest = 0.0f;
-        for (int index : seam) largest = std::max(largest, std::abs(body->vertex(index).position.x));
+        for (int index : seam) largest = std::max(largest, std::abs(body->position(index).x));
         return largest;
     }
 
@@ -63,14 +63,14 @@ TEST_F(NestedEvents, ANewDocumentSentFromInsideADrawEmptiesTheSlotsOnceTheDrawIs
     const long long writtenBefore = host().verticesWritten;
     session.Draw();
     EXPECT_EQ(host().verticesWritten - writtenBefore, 3) << "the draw runs to its end in the document it was given";
-    EXPECT_EQ(old->vertex(seam[0]).position.x, 0.0f);
+    EXPECT_EQ(old->position(seam[0]).x, 0.0f);
     EXPECT_FALSE(Down(u"X0")) << "then the new document empties the slots";
 
     simhost::Object &fresh = simhost::AddGrid(session.document(), "fresh", 4, 2, 0.5f);
     simhost::Move(fresh, {0.25f, 0.0f, 0.0f}, simhost::Scope::All);
     session.Draw();
     EXPECT_EQ(host().verticesWritten - writtenBefore, 3) << "no pin of the old document reaches the new one";
-    EXPECT_EQ(fresh.vertex(seam[0]).position.x, 0.25f);
+    EXPECT_EQ(fresh.position(seam[0]).x, 0.25f);
 }
 
 TEST_F(NestedEvents, AClickOnX0SentFromInsideADrawIsHandledAfterTheDraw) {
@@ -108,8 +108,8 @@ TEST_F(NestedEvents, ACaptureOfAnotherObjectSentFromInsideACaptureIsHandledAfter
     const long long writtenBefore = host().verticesWritten;
     session.Draw();
     EXPECT_EQ(host().verticesWritten - writtenBefore, 5) << "the slot holds the selections of both objects";
-    EXPECT_EQ(body->vertex(5).position.y, 0.5f);
-    EXPECT_EQ(other.vertex(1).position.x, 0.0f);
+    EXPECT_EQ(body->position(5).y, 0.5f);
+    EXPECT_EQ(other.position(1).x, 0.0f);
 }
 
 TEST_F(NestedEvents, ANewDocumentWhileTheQuestionIsUpEndsTheClick) {

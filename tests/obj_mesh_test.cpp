@@ -57,8 +57,8 @@ protected:
         std::ostringstream out;
         for (int i = first; i < document.ObjectCount(); ++i) {
             out << document.ObjectAt(i)->name() << ":";
-            for (const Vertex &v : document.ObjectAt(i)->vertices()) {
-                for (float c : {v.position.x, v.position.y, v.position.z}) out << " " << std::bit_cast<uint32_t>(c);
+            for (const MQPoint &p : document.ObjectAt(i)->positions()) {
+                for (float c : {p.x, p.y, p.z}) out << " " << std::bit_cast<uint32_t>(c);
             }
             for (const auto &face : document.ObjectAt(i)->faces()) {
                 out << " f";
@@ -249,10 +249,10 @@ TEST_F(ObjMeshTest, LargeMeshLoadsWholeWithEveryCoordinateExact) {
     };
     int mismatched = 0;
     for (size_t v = 0; v < grid.size(); ++v) {
-        mismatched += bits(all.vertex(int(v)).position) != bits(grid[v]);
-        if (v < size_t(upper.VertexCount())) mismatched += bits(upper.vertex(int(v)).position) != bits(grid[v]);
+        mismatched += bits(all.position(int(v))) != bits(grid[v]);
+        if (v < size_t(upper.VertexCount())) mismatched += bits(upper.position(int(v))) != bits(grid[v]);
         if (v >= size_t{kMiddle * kColumns}) {
-            mismatched += bits(lower.vertex(int(v - kMiddle * kColumns)).position) != bits(grid[v]);
+            mismatched += bits(lower.position(int(v - kMiddle * kColumns))) != bits(grid[v]);
         }
     }
     EXPECT_EQ(mismatched, 0);

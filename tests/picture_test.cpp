@@ -31,10 +31,9 @@ protected:
 
 TEST_F(HeadTest, IsExactlyMirrorSymmetricAboutXZeroAlongAFullSeam) {
     std::set<std::tuple<float, float, float>> points;
-    for (const Vertex &v : head.vertices()) points.insert({v.position.x, v.position.y, v.position.z});
+    for (const MQPoint &p : head.positions()) points.insert({p.x, p.y, p.z});
     int seam = 0, nearlyOnSeam = 0, unpartnered = 0;
-    for (const Vertex &vertex : head.vertices()) {
-        const MQPoint &p = vertex.position;
+    for (const MQPoint &p : head.positions()) {
         seam += p.x == 0.0f;
         // A seam vertex computed rather than set sits a rounding error off the plane.
         nearlyOnSeam += p.x != 0.0f && std::abs(p.x) < 1e-3f;
@@ -49,11 +48,11 @@ TEST_F(HeadTest, IsClosedWithEveryFaceTurnedOutwards) {
     std::map<std::pair<int, int>, int> sides;
     double volume = 0.0;
     for (const auto &face : head.faces()) {
-        const MQPoint &o = head.vertex(face[0]).position;
+        const MQPoint &o = head.position(face[0]);
         for (size_t i = 0; i < face.size(); ++i) {
             const int a = face[i], b = face[(i + 1) % face.size()];
             ++sides[{a, b}];
-            const MQPoint &p = head.vertex(a).position, &q = head.vertex(b).position;
+            const MQPoint &p = head.position(a), &q = head.position(b);
             volume += o.x * (p.y * q.z - p.z * q.y) + o.y * (p.z * q.x - p.x * q.z) + o.z * (p.x * q.y - p.y * q.x);
         }
     }
@@ -68,9 +67,8 @@ TEST_F(HeadTest, IsClosedWithEveryFaceTurnedOutwards) {
 TEST_F(HeadTest, IsAHeadSizedShapeOfAFewThousandVertices) {
     EXPECT_GE(head.VertexCount(), 2000);
     EXPECT_LE(head.VertexCount(), 5000);
-    MQPoint low = head.vertex(0).position, high = low, front = low;
-    for (const Vertex &vertex : head.vertices()) {
-        const MQPoint &p = vertex.position;
+    MQPoint low = head.position(0), high = low, front = low;
+    for (const MQPoint &p : head.positions()) {
         low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
         high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
         if (p.z > front.z) front = p;
@@ -181,7 +179,7 @@ TEST_F(PictureTest, ViewsLookFromTheFrontFromAboveAndFromPlusX) {
 
 TEST_F(PictureTest, TheDashedPlaneXZeroRunsThroughSeamVerticesInFrontAndTopViews) {
     int onSeam = 0;
-    while (head.vertex(onSeam).position.x != 0.0f || std::abs(head.vertex(onSeam).position.y) > 0.5f) ++onSeam;
+    while (head.position(onSeam).x != 0.0f || std::abs(head.position(onSeam).y) > 0.5f) ++onSeam;
     content.pins[0] = {Key(head, onSeam)};
     Render();
     EXPECT_EQ(Value("//g[@id='front']/line[@class='seam']/@x1"), PinAt("front", 0, "cx"));

@@ -88,7 +88,7 @@ TEST_F(Pinning, EveryPlainSwitchOfSlotZeroRecordsTheCentreLineAfresh) {
     Object &object = ObjectAtX("body", {0.0f, 0.0f});
     EXPECT_TRUE(Switch(0, true));
     EXPECT_EQ(PinsIn(0), 2u);
-    object.vertex(0).position.x = 1.0f;
+    object.position(0).x = 1.0f;
     EXPECT_FALSE(Switch(0, false)) << "switching off still re-records, then disarms";
     EXPECT_EQ(PinsIn(0), 1u);
     EXPECT_EQ(plugin.store.ObjectCount(0), 1);
@@ -123,7 +123,7 @@ TEST_F(Pinning, CaptureRecordsTheSelectionAndKeepsEarlierPositions) {
 
     simhost::Select(object, {0, 3});
     EXPECT_TRUE(Capture(1));
-    const MQPoint first = object.vertex(0).position;
+    const MQPoint first = object.position(0);
     simhost::Move(object, {0.5f, 0.5f, 0.5f}, Scope::All);
     simhost::ClearSelection(object);
     simhost::Select(object, {0, 6});
@@ -132,7 +132,7 @@ TEST_F(Pinning, CaptureRecordsTheSelectionAndKeepsEarlierPositions) {
     const VertexPinMap &pins = *plugin.store.pins[1].Find(object.uniqueID());
     EXPECT_EQ(pins.size(), 3u) << "no longer selected stays pinned; newly selected is added";
     EXPECT_TRUE(SamePoint(*pins.Find(object.vertex(0).uniqueID), first)) << "the first recorded position stays";
-    EXPECT_TRUE(SamePoint(*pins.Find(object.vertex(6).uniqueID), object.vertex(6).position));
+    EXPECT_TRUE(SamePoint(*pins.Find(object.vertex(6).uniqueID), object.position(6)));
 }
 
 TEST_F(Pinning, CaptureAddsEachCurrentObjectAndRecordsHiddenOnesToo) {
@@ -181,7 +181,7 @@ protected:
         ASSERT_TRUE(Capture(slot));
         plugin.store.axisMask[static_cast<size_t>(slot)] = mask;
     }
-    MQPoint At(int index) const { return grid->vertex(index).position; }
+    MQPoint At(int index) const { return grid->position(index); }
 
     Object *grid = nullptr;
 };
@@ -265,7 +265,7 @@ TEST_F(Enforcement, PinsFollowTheirVertexThroughDeletionAndCompaction) {
     grid->Compact();
     simhost::Move(*grid, {1, 1, 1}, Scope::All);
     Draw();
-    EXPECT_TRUE(SamePoint(grid->vertex(grid->IndexFromUniqueID(corner)).position, recorded));
+    EXPECT_TRUE(SamePoint(grid->position(grid->IndexFromUniqueID(corner)), recorded));
 }
 
 TEST_F(Enforcement, ADeletedObjectIsSkippedAndItsPinsKept) {
@@ -322,12 +322,11 @@ TEST_F(Pinning, ASmoothedSeamReturnsToTheMirrorPlaneOnTheNextDraw) {
     ASSERT_TRUE(Switch(0, true));
     ASSERT_EQ(PinsIn(0), 6u) << "the middle column of a 6-by-5 grid";
     simhost::Jitter(body, 0.2f, 42, Scope::All);
-    std::vector<MQPoint> sculpted;
-    for (const auto &vertex : body.vertices()) sculpted.push_back(vertex.position);
+    const std::vector<MQPoint> sculpted(body.positions().begin(), body.positions().end());
     Draw();
     for (int i = 0; i < body.VertexCount(); ++i) {
         const bool seam = i % 7 == 3;
-        const MQPoint &now = body.vertex(i).position;
+        const MQPoint &now = body.position(i);
         EXPECT_EQ(now.x, seam ? 0.0f : sculpted[static_cast<size_t>(i)].x) << i;
         EXPECT_EQ(now.y, sculpted[static_cast<size_t>(i)].y) << i;
         EXPECT_EQ(now.z, sculpted[static_cast<size_t>(i)].z) << i;

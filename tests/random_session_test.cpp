@@ -178,7 +178,7 @@ private:
             if (Below(4) == 0) {
                 for (int i = 0; i < object->VertexCount(); ++i) {
                     simhost::Vertex &v = object->vertex(i);
-                    v.selected = !v.deleted && v.position.x > -0.001f && v.position.x < 0.001f;
+                    v.selected = !v.deleted && object->position(i).x > -0.001f && object->position(i).x < 0.001f;
                 }
                 return;
             }

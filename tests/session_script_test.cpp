@@ -267,7 +267,7 @@ protected:
     // A write through MQObj_SetVertex, as the host records it.
     void Write(int index, MQPoint position) {
         object.RecordWrite(index, position);
-        object.vertex(index).position = position;
+        object.position(index) = position;
     }
     simhost::DrawOutcome Check(bool active = true, const simhost::PositionSet &placed = {}) const {
         return simhost::CheckDraw(document, placed, ledger, active);
@@ -279,7 +279,7 @@ protected:
 };
 
 TEST_F(DrawCheck, APinnedVertexLeftOffItsPlaneIsReported) {
-    object.vertex(1).position.x = 0.5f;
+    object.position(1).x = 0.5f;
     const auto outcome = Check();
     ASSERT_EQ(outcome.disagreements.size(), 1u);
     EXPECT_NE(outcome.disagreements[0].find("vertex 1 of \"o\" is at (0.5, 0, 0), the slots say (0, 0, 0)"),
@@ -297,13 +297,13 @@ TEST_F(DrawCheck, AVertexNoSlotHoldsMustNotMove) {
 }
 
 TEST_F(DrawCheck, WhileInactiveNothingMayMove) {
-    object.vertex(1).position.x = 0.5f;
+    object.position(1).x = 0.5f;
     Write(1, {0.0f, 0.0f, 0.0f});
     EXPECT_EQ(Check(false).disagreements.size(), 1u);
 }
 
 TEST_F(DrawCheck, HiddenExemptAndDeletedAreSkippedAndTheMaskIsRespected) {
-    object.vertex(1).position = {0.25f, 0.5f, 0.5f};
+    object.position(1) = {0.25f, 0.5f, 0.5f};
     object.visible = false;
     EXPECT_TRUE(Check().disagreements.empty()) << "a hidden object's pins stay where they are";
     object.visible = true;
@@ -313,7 +313,7 @@ TEST_F(DrawCheck, HiddenExemptAndDeletedAreSkippedAndTheMaskIsRespected) {
     EXPECT_EQ(Check().disagreements.size(), 1u);
     Write(1, {0.0f, 0.5f, 0.5f});
     EXPECT_TRUE(Check().disagreements.empty()) << "slot X0 restores X only";
-    object.vertex(1).position = {0.25f, 0.5f, 0.5f};
+    object.position(1) = {0.25f, 0.5f, 0.5f};
     object.DeleteVertex(1);
     EXPECT_TRUE(Check().disagreements.empty()) << "a vertex that has gone is no one's concern";
 }
@@ -334,7 +334,7 @@ TEST_F(DrawCheck, AVertexWrittenTwiceIsJudgedFromWhereItWasBeforeTheDraw) {
 
 TEST_F(DrawCheck, PlacedPositionsStandForWhereVerticesWereBeforeTheDraw) {
     // A draw before this one, accounted for on paper only, put vertex 2 at Y = 1.
-    const simhost::PositionSet placed{{object.uniqueID(), {{object.vertex(2).uniqueID, {1.0f, 1.0f, 0.0f}}}}};
+    const simhost::PositionSet placed{{object.uniqueID(), {object.vertex(2).uniqueID}, {{1.0f, 1.0f, 0.0f}}}};
     EXPECT_EQ(Check(true, placed).disagreements.size(), 1u) << "the vertex is not where the earlier draw left it";
     Write(2, {1.0f, 1.0f, 0.0f});
     const auto outcome = Check(true, placed);
@@ -346,22 +346,22 @@ TEST_F(DrawCheck, ArmedSlotsWriteInOrderEachOnItsOwnAxes) {
     // Slot 1 records vertex 2 at (1, 0, 0) on every axis; X0 pins vertex 1 on X only.
     object.vertex(2).selected = true;
     ledger.LeftClick(1, true, false, false, true, false, false, document);
-    object.vertex(1).position = {0.5f, 0.5f, 0.5f};
-    object.vertex(2).position = {2.0f, 2.0f, 2.0f};
+    object.position(1) = {0.5f, 0.5f, 0.5f};
+    object.position(2) = {2.0f, 2.0f, 2.0f};
     simhost::PositionSet placed;
     ledger.Place(document, placed);
     ASSERT_EQ(placed.size(), 1u);
-    const auto &after = placed[0].vertices;
+    const auto &after = placed[0].positions;
     ASSERT_EQ(after.size(), 2u);
-    EXPECT_EQ(after[0].position.x, 0.0f);
-    EXPECT_EQ(after[0].position.y, 0.5f) << "X0 leaves Y to the tool";
-    EXPECT_EQ(after[1].position.x, 1.0f);
-    EXPECT_EQ(after[1].position.z, 0.0f);
+    EXPECT_EQ(after[0].x, 0.0f);
+    EXPECT_EQ(after[0].y, 0.5f) << "X0 leaves Y to the tool";
+    EXPECT_EQ(after[1].x, 1.0f);
+    EXPECT_EQ(after[1].z, 0.0f);
     ledger.slots[1].mask = simhost::kMaskY;
     placed.clear();
     ledger.Place(document, placed);
-    EXPECT_EQ(placed[0].vertices[1].position.x, 2.0f) << "slot 1 now fixes Y alone";
-    EXPECT_EQ(placed[0].vertices[1].position.y, 0.0f);
+    EXPECT_EQ(placed[0].positions[1].x, 2.0f) << "slot 1 now fixes Y alone";
+    EXPECT_EQ(placed[0].positions[1].y, 0.0f);
 }
 
 }  // namespace

@@ -436,11 +436,12 @@ std::string ObjText(const Document &document) {
             if (vertex.deleted) continue;
             number[static_cast<size_t>(v)] = ++written;
             out += "v ";
-            AppendNumber(out, vertex.position.x);
+            const MQPoint &position = object->position(v);
+            AppendNumber(out, position.x);
             out += ' ';
-            AppendNumber(out, vertex.position.y);
+            AppendNumber(out, position.y);
             out += ' ';
-            AppendNumber(out, vertex.position.z);
+            AppendNumber(out, position.z);
             out += '\n';
         }
         for (const std::span<const int> face : object->faces()) {

@@ -143,9 +143,10 @@ Box Bounds(const Document *document) {
     for (int i = 0; document != nullptr && i < document->ObjectCount(); ++i) {
         const Object *object = document->ObjectAt(i);
         if (!Drawn(object)) continue;
-        for (const Vertex &vertex : object->vertices()) {
-            const MQPoint &p = vertex.position;
-            if (!vertex.deleted && std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z)) box.Add(p);
+        for (int v = 0; v < object->VertexCount(); ++v) {
+            const MQPoint &p = object->position(v);
+            if (!object->vertex(v).deleted && std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z))
+                box.Add(p);
         }
     }
     if (box.empty) {
@@ -237,7 +238,7 @@ MQPoint Normal(size_t corners, At at) {
 }
 
 MQPoint FaceNormal(const Object &object, std::span<const int> face) {
-    return Normal(face.size(), [&](size_t i) -> const MQPoint & { return object.vertex(face[i]).position; });
+    return Normal(face.size(), [&](size_t i) -> const MQPoint & { return object.position(face[i]); });
 }
 
 std::vector<Edge> Edges(const Object &object) {
@@ -290,11 +291,11 @@ std::string Strokes(const Object &object, const std::vector<const Edge *> &edges
     for (int start = 0; start < object.VertexCount(); ++start) {
         while (unused(start) != nullptr) {
             int at = start;
-            d += "M" + projection.Point(view, object.vertex(at).position);
+            d += "M" + projection.Point(view, object.position(at));
             while (const auto *link = unused(at)) {
                 used[link->second] = true;
                 at = link->first;
-                d += " " + projection.Point(view, object.vertex(at).position);
+                d += " " + projection.Point(view, object.position(at));
             }
         }
     }
@@ -591,7 +592,7 @@ private:
         for (const auto &face : object.faces()) {
             if (!Usable(object, face)) continue;
             points.clear();
-            for (int corner : face) points.push_back(object.vertex(corner).position);
+            for (int corner : face) points.push_back(object.position(corner));
             const MQPoint normal = Normal(points.size(), [&](size_t i) -> const MQPoint & { return points[i]; });
             const double length =
                 std::sqrt(double{normal.x} * normal.x + double{normal.y} * normal.y + double{normal.z} * normal.z);
@@ -672,7 +673,7 @@ private:
             const int at = followsLast ? next : object->IndexFromUniqueID(key.vertexID);
             if (!object->ValidIndex(at)) continue;
             index = at;
-            found.points.push_back(object->vertex(index).position);
+            found.points.push_back(object->position(index));
         }
         return found;
     }

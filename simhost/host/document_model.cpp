@@ -7,6 +7,7 @@ namespace simhost {
 
 void Object::Reserve(size_t vertices, size_t faces, size_t corners) {
     vertices_.reserve(vertices);
+    positions_.reserve(vertices);
     indexByID_.reserve(indexByID_.size() + vertices);
     faceStarts_.reserve(faceStarts_.size() + faces);
     corners_.reserve(corners_.size() + corners);
@@ -14,9 +15,9 @@ void Object::Reserve(size_t vertices, size_t faces, size_t corners) {
 
 int Object::AddVertex(MQPoint position) {
     Vertex vertex;
-    vertex.position = position;
     vertex.uniqueID = static_cast<int>(indexByID_.size());
     vertices_.push_back(vertex);
+    positions_.push_back(position);
     const int index = VertexCount() - 1;
     indexByID_.push_back(index);
     return index;
@@ -53,6 +54,7 @@ void Object::DeleteVertex(int index) {
     indexByID_[static_cast<size_t>(gone.uniqueID)] = -1;
     gone = Vertex{};
     gone.deleted = true;
+    position(index) = MQPoint{};
 }
 
 void Object::Compact() {
@@ -61,9 +63,11 @@ void Object::Compact() {
     for (size_t i = 0; i < vertices_.size(); ++i) {
         if (vertices_[i].deleted) continue;
         newIndex[i] = static_cast<int>(kept);
+        positions_[kept] = positions_[i];
         vertices_[kept++] = vertices_[i];
     }
     vertices_.resize(kept);
+    positions_.resize(kept);
     for (int &corner : corners_) corner = newIndex[static_cast<size_t>(corner)];
     ++topologyVersion_;
     for (int i = 0; i < VertexCount(); ++i) indexByID_[static_cast<size_t>(vertex(i).uniqueID)] = i;
@@ -84,7 +88,7 @@ bool Object::RecordMove(int index) {
     if ((word & bit) != 0) return false;
     word |= bit;
     if (!writes_.empty() && writes_.back().uniqueID > target.uniqueID) writesSorted_ = false;
-    writes_.push_back({target.uniqueID, target.position});
+    writes_.push_back({target.uniqueID, position(index)});
     return writes_.size() == 1;
 }
 
@@ -107,9 +111,10 @@ void Object::ClearWrites() {
 }
 
 size_t Object::MemoryBytes() const {
-    return vertices_.capacity() * sizeof(Vertex) + indexByID_.capacity() * sizeof(int) +
-           faceStarts_.capacity() * sizeof(int) + corners_.capacity() * sizeof(int) +
-           written_.capacity() * sizeof(uint64_t) + writes_.capacity() * sizeof(Write);
+    return vertices_.capacity() * sizeof(Vertex) + positions_.capacity() * sizeof(MQPoint) +
+           indexByID_.capacity() * sizeof(int) + faceStarts_.capacity() * sizeof(int) +
+           corners_.capacity() * sizeof(int) + written_.capacity() * sizeof(uint64_t) +
+           writes_.capacity() * sizeof(Write);
 }
 
 void AddressIndex::Set(const void *address, int value) {

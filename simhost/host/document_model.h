@@ -5,9 +5,11 @@
 // is a table read: unique IDs are handed out in rising order, one object or vertex at a
 // time, and index a flat table each; faces are one array of corners. Vertices are only
 // ever added at the end or closed up in order, so an object's vertices stand in rising
-// unique ID.
+// unique ID. An object's positions are an array of their own, beside the rest of each
+// vertex, so that a run of them is one block of memory, to be compared or copied whole.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -24,8 +26,20 @@ namespace simhost {
 
 struct Adjacency;
 
+// Whether a vertex at `a` stands where one at `b` does: each coordinate equal as a number,
+// so that -0 stands where +0 does, or else the same bits, so that a NaN written back exactly
+// as it was read counts as written back; a NaN of other bits is elsewhere. The host judges
+// writes and draws by this alone, so that wherever two runs of positions agree byte for
+// byte, one block comparison settles them.
+inline bool SameCoordinate(float a, float b) {
+    return a == b || std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b);
+}
+inline bool SamePlace(const MQPoint &a, const MQPoint &b) {
+    return SameCoordinate(a.x, b.x) && SameCoordinate(a.y, b.y) && SameCoordinate(a.z, b.z);
+}
+
+// A vertex apart from its position, which the object keeps in its own array.
 struct Vertex {
-    MQPoint position{};
     int uniqueID = 0;
     int refCount = 0;  // faces using the vertex; 0 for a hole left by a deleted vertex
     bool selected = false;
@@ -102,12 +116,18 @@ public:
     Vertex &vertex(int index) { return vertices_[static_cast<size_t>(index)]; }
     const Vertex &vertex(int index) const { return vertices_[static_cast<size_t>(index)]; }
     const std::vector<Vertex> &vertices() const { return vertices_; }
+    MQPoint &position(int index) { return positions_[static_cast<size_t>(index)]; }
+    const MQPoint &position(int index) const { return positions_[static_cast<size_t>(index)]; }
+    // Every vertex's position by index, deleted ones included.
+    std::span<const MQPoint> positions() const { return positions_; }
     FaceList faces() const { return {faceStarts_, corners_}; }
     // The vertex's present index, or -1 when no vertex in the object carries the ID.
     int IndexFromUniqueID(int uniqueID) const {
         const auto id = static_cast<size_t>(static_cast<unsigned>(uniqueID));
         return id < indexByID_.size() ? indexByID_[id] : -1;
     }
+    // The table IndexFromUniqueID reads, for reading many IDs in a row.
+    std::span<const int> indicesByID() const { return indexByID_; }
     int IntValue(int code) const;
 
     // The host's record of the writes a draw makes, so that it can tell what the draw did
@@ -120,10 +140,7 @@ public:
     };
     // Vertex `index` is about to be written at `to`. Returns whether this began the
     // object's record.
-    bool RecordWrite(int index, const MQPoint &to) {
-        const MQPoint &at = vertex(index).position;
-        return (at.x != to.x || at.y != to.y || at.z != to.z) && RecordMove(index);
-    }
+    bool RecordWrite(int index, const MQPoint &to) { return !SamePlace(position(index), to) && RecordMove(index); }
     // The record in rising unique ID.
     const std::vector<Write> &WritesByID() const;
     bool HasWrites() const { return !writes_.empty(); }
@@ -144,6 +161,7 @@ private:
     std::string name_;
     int uniqueID_;
     std::vector<Vertex> vertices_;
+    std::vector<MQPoint> positions_;  // in step with vertices_
     // Vertex unique ID -> present index, -1 once deleted. IDs start at 1; 0 names none.
     std::vector<int> indexByID_{-1};
     // Face f's corners are corners_[faceStarts_[f]] up to corners_[faceStarts_[f + 1]].

@@ -246,7 +246,7 @@ void Host::MQObj_GetVertex(const char *function, MQObject obj, int vertexIndex, 
     if (out == nullptr) return Violation(function, "null point");
     Object *object = CheckObject(function, obj);
     if (object == nullptr) return;
-    if (Vertex *vertex = CheckVertex(function, object, vertexIndex)) *out = vertex->position;
+    if (CheckVertex(function, object, vertexIndex) != nullptr) *out = object->position(vertexIndex);
 }
 
 void Host::MQObj_SetVertex(const char *function, MQObject obj, int vertexIndex, MQPoint *in) {
@@ -259,7 +259,7 @@ void Host::MQObj_SetVertex(const char *function, MQObject obj, int vertexIndex, 
     if (vertex == nullptr) return;
     if (vertex->deleted) return Violation(function, "vertex " + Int(vertexIndex) + " was deleted");
     if (recordingWrites_ && object->RecordWrite(vertexIndex, *in)) recorded_.push_back(object);
-    vertex->position = *in;
+    object->position(vertexIndex) = *in;
     ++verticesWritten;
 }
 

@@ -25,7 +25,7 @@ Action ExpectVertex(Args &a) {
     return [=](ScriptRunner &r) {
         Object &object = Current(r);
         CheckIndex(object, index);
-        const MQPoint at = object.vertex(index).position;
+        const MQPoint at = object.position(index);
         for (size_t axis = 0; axis < 3; ++axis) {
             if (!(std::fabs(Axis(at, axis) - Axis(want, axis)) <= within)) {
                 throw StepFailure("vertex " + std::to_string(index) + " is at " + Format(at) + ", expected " +
@@ -47,7 +47,7 @@ Action ExpectSelection(Args &a) {
         double worst = 0.0;
         int worstIndex = -1;
         for (int i : selected) {
-            const double off = std::fabs(Axis(object.vertex(i).position, axis) - value);
+            const double off = std::fabs(Axis(object.position(i), axis) - value);
             if (off > worst || worstIndex < 0) {
                 worst = off;
                 worstIndex = i;

@@ -40,7 +40,7 @@ int SelectWhere(Object &object, Keep keep) {
     int count = 0;
     for (int i = 0; i < object.VertexCount(); ++i) {
         Vertex &vertex = object.vertex(i);
-        vertex.selected = !vertex.deleted && keep(vertex.position);
+        vertex.selected = !vertex.deleted && keep(object.position(i));
         count += vertex.selected ? 1 : 0;
     }
     return count;

@@ -11,9 +11,9 @@ namespace {
 template <class Change>
 void ForEach(Object &object, Scope scope, Change change) {
     for (int i = 0; i < object.VertexCount(); ++i) {
-        Vertex &vertex = object.vertex(i);
+        const Vertex &vertex = object.vertex(i);
         if (vertex.deleted || (scope == Scope::Selected && !vertex.selected)) continue;
-        change(vertex.position);
+        change(object.position(i));
     }
 }
 
@@ -129,9 +129,9 @@ void Smooth(Object &object, int iterations, Scope scope) {
     const size_t linked = adjacency.offsets.size() - 1;
     std::vector<MQPoint> before(count);
     for (int pass = 0; pass < iterations; ++pass) {
-        for (size_t i = 0; i < count; ++i) before[i] = object.vertices()[i].position;
+        std::copy(object.positions().begin(), object.positions().end(), before.begin());
         for (size_t i = 0; i < linked; ++i) {
-            Vertex &vertex = object.vertex(static_cast<int>(i));
+            const Vertex &vertex = object.vertex(static_cast<int>(i));
             const int first = adjacency.offsets[i];
             const int last = adjacency.offsets[i + 1];
             if (vertex.deleted || first == last || (scope == Scope::Selected && !vertex.selected)) continue;
@@ -145,8 +145,8 @@ void Smooth(Object &object, int iterations, Scope scope) {
                 z += p.z;
             }
             const double share = 1.0 / static_cast<double>(last - first);
-            vertex.position = {static_cast<float>(x * share), static_cast<float>(y * share),
-                               static_cast<float>(z * share)};
+            object.position(static_cast<int>(i)) = {static_cast<float>(x * share), static_cast<float>(y * share),
+                                                    static_cast<float>(z * share)};
         }
     }
 }

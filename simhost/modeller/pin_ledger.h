@@ -8,7 +8,10 @@
 // A check looks only at the vertices the draw moved, which the host records as they are
 // written, and at those the armed slots pin; every other vertex is where it was, since
 // nothing but MQObj_SetVertex moves a vertex while the plug-in draws. Pins and positions
-// are kept as flat arrays in rising unique ID, so that the check walks them side by side.
+// are kept as flat arrays in rising unique ID, so that the check walks them side by side,
+// and a slot's recorded positions are an array apart from their IDs, so that where they
+// stand at consecutive vertex indices they compare with the object's positions as one
+// block.
 #pragma once
 
 #include <array>
@@ -26,15 +29,19 @@ inline constexpr int32_t kMaskX = 1, kMaskY = 2, kMaskZ = 4, kMaskAll = 7;
 // A vertex is on the centre line when |X| is below this, in single precision.
 inline constexpr float kCentreLineTolerance = 0.001f;
 
-struct VertexAt {
-    int vertexID;
-    MQPoint position;
-};
-
-// Positions of vertices of one object, in rising vertex unique ID.
+// Positions of vertices of one object, in rising vertex unique ID: vertex vertexIDs[i] at
+// positions[i].
 struct ObjectPositions {
-    int objectID;
-    std::vector<VertexAt> vertices;
+    int objectID = 0;
+    std::vector<int> vertexIDs;
+    std::vector<MQPoint> positions;
+
+    size_t size() const { return vertexIDs.size(); }
+    bool empty() const { return vertexIDs.empty(); }
+    void Add(int vertexID, const MQPoint &position) {
+        vertexIDs.push_back(vertexID);
+        positions.push_back(position);
+    }
 };
 
 // Positions of vertices of several objects, in rising object unique ID.

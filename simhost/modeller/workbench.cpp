@@ -411,14 +411,14 @@ std::string Workbench::Report() const {
     text += line;
     double largest = 0.0;
     size_t present = 0;
-    for (const auto &[objectID, vertices] : ledger_.slots[0].pins) {
-        const Object *object = session_.document().ObjectFromUniqueID(objectID);
+    for (const ObjectPositions &pins : ledger_.slots[0].pins) {
+        const Object *object = session_.document().ObjectFromUniqueID(pins.objectID);
         if (object == nullptr) continue;
-        for (const auto &[vertexID, recorded] : vertices) {
+        for (const int vertexID : pins.vertexIDs) {
             const int index = object->IndexFromUniqueID(vertexID);
             if (index < 0) continue;
             ++present;
-            largest = std::fmax(largest, std::fabs(static_cast<double>(object->vertex(index).position.x)));
+            largest = std::fmax(largest, std::fabs(static_cast<double>(object->position(index).x)));
         }
     }
     std::snprintf(line, sizeof line, "centre line: largest |X| %.6g among slot X0's %s\n", largest,
@@ -433,8 +433,8 @@ PictureContent Workbench::Picture(const std::string &title) const {
     content.title = title;
     for (size_t slot = 0; slot < kSlots; ++slot) {
         content.armed[slot] = ledger_.slots[slot].armed;
-        for (const auto &[objectID, vertices] : ledger_.slots[slot].pins) {
-            for (const auto &[vertexID, recorded] : vertices) content.pins[slot].push_back({objectID, vertexID});
+        for (const ObjectPositions &pins : ledger_.slots[slot].pins) {
+            for (const int vertexID : pins.vertexIDs) content.pins[slot].push_back({pins.objectID, vertexID});
         }
     }
     if (lastDraw_) {
