@@ -1,3 +1,13 @@
+// The ledger's rules and the check of each draw against them.
+//
+// Sections:
+//   gathering pins             Collect, AddKeeping: what a capture records
+//   one vertex's verdict       Fixed, OnPin, Facts, Tally
+//   walking a draw             ArmedPins, Walk: write record, placed and pinned side by side
+//   the common case, fast      CheckUnwritten and CheckWrittenAndPinned: one slot, stretches
+//                              of pins compared as blocks
+//   the ledger                 LeftClick, ClearAll, Place
+//   checking a draw            CheckDraw, PositionsOnRecord
 #include "simhost/modeller/pin_ledger.h"
 
 #include <algorithm>
