@@ -124,7 +124,9 @@ int Help(const std::string &command, bool markdown) {
 }
 
 // An option's name without its dashes: "-plugin" is a slip for "--plugin".
-std::string Bare(const std::string &option) { return option.substr(std::min(option.find_first_not_of('-'), option.size())); }
+std::string Bare(const std::string &option) {
+    return option.substr(std::min(option.find_first_not_of('-'), option.size()));
+}
 
 // What is wrong with the first argument the command line could not place: an option or a
 // command that does not exist, with the one meant when it is near; or one too many.

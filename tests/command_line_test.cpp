@@ -35,9 +35,8 @@ std::string Read(const fs::path &file) {
 class CommandLine : public ::testing::Test {
 protected:
     CommandLine() {
-        dir = fs::temp_directory_path() /
-              ("simhost-cli-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() / ("simhost-cli-" + std::to_string(getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
         settings = (dir / "settings.xml").string();
@@ -52,7 +51,8 @@ protected:
     // simhost with these arguments after the plug-in and settings, in the test's folder,
     // `input` on its standard input.
     Outcome Simhost(std::vector<std::string> arguments, const std::string &input = "") const {
-        arguments.insert(arguments.begin(), {SIMHOST_PROGRAM, "--plugin", STELMARIN_PLUGIN_FILE, "--settings", settings});
+        arguments.insert(arguments.begin(),
+                         {SIMHOST_PROGRAM, "--plugin", STELMARIN_PLUGIN_FILE, "--settings", settings});
         const fs::path in = dir / ".stdin", out = dir / ".stdout", err = dir / ".stderr";
         std::ofstream(in, std::ios::binary) << input;
         const pid_t child = fork();
@@ -99,19 +99,22 @@ TEST_F(CommandLine, ErrorsGoToStandardErrorUnderTheProgramsNameAndTheTranscriptT
     EXPECT_EQ(bad.err, "simhost: " + mistyped + ":2: unknown command \"smoth\"; did you mean \"smooth\"?\n");
     EXPECT_THAT(bad.out, Not(HasSubstr("smoth")));
 
-    const Outcome repl = Simhost({"repl"}, "make grid g 2 2\nselect 99\nhelp smoth\n");
+    const Outcome repl = Simhost({"repl"}, "make grid g 2 2\nselect 99\nhelp smoth\nhelp jitter\n");
     EXPECT_EQ(repl.err,
               "simhost: stdin:2: \"g\" has no vertex 99 (it has 9 places)\n"
               "simhost: stdin:3: unknown command \"smoth\"; did you mean \"smooth\"?\n");
-    EXPECT_EQ(repl.out, "  made grid \"g\" of 9 vertices\n") << "no prompt or greeting when no one types";
+    // No prompt or greeting when no one types; `help` answers with the one entry asked for.
+    EXPECT_THAT(repl.out, ::testing::StartsWith("  made grid \"g\" of 9 vertices\n\n  jitter AMPLITUDE SEED [all]\n"));
+    EXPECT_THAT(repl.out, Not(HasSubstr("smooth")));
 
     const Outcome missing = Simhost({"run", "absent.session"});
     EXPECT_EQ(missing.err, "simhost: cannot open the session file 'absent.session': No such file or directory\n");
 }
 
 TEST_F(CommandLine, QuietKeepsOnlyErrorsAndWhatReportShows) {
-    const Outcome quiet = Simhost(
-        {"--quiet", "run", Put("q.session", "make grid g 2 2\necho hello\nselect all\nreport r.txt\nexpect pins X0 1\n")});
+    const Outcome quiet =
+        Simhost({"--quiet", "run",
+                 Put("q.session", "make grid g 2 2\necho hello\nselect all\nreport r.txt\nexpect pins X0 1\n")});
     EXPECT_EQ(quiet.status, 1);
     EXPECT_THAT(quiet.out, HasSubstr("  last draw: none yet\n"));
     for (const char *transcript : {"> ", "made grid", "hello", "selected", "report written", "written:", "session"}) {
@@ -183,7 +186,8 @@ TEST_F(CommandLine, AnOutputFolderThatCannotBeUsedStopsTheSessionBeforeAnyWork) 
         {file + "/below", "cannot make the output folder '" + file + "/below': Not a directory"},
     };
     for (const auto &[out, message] : unusable) {
-        for (const std::vector<std::string> &mode : {std::vector<std::string>{"run", session}, {"run", "-"}, {"repl"}}) {
+        for (const std::vector<std::string> &mode :
+             {std::vector<std::string>{"run", session}, {"run", "-"}, {"repl"}}) {
             std::vector<std::string> arguments{"--out", out};
             arguments.insert(arguments.end(), mode.begin(), mode.end());
             const Outcome outcome = Simhost(arguments, "init\nmake grid g 2 2\nsave g.obj\n");
@@ -242,7 +246,8 @@ protected:
     bool ShowsUntil(const std::string &wanted, size_t from = 0) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (wanted.empty() || screen.find(wanted, from) == std::string::npos) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             pollfd ready{terminal, POLLIN, 0};
             if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0) return false;
             char bytes[4096];

@@ -143,9 +143,8 @@ StepResult ScriptRunner::CheckOutputFolder() {
     // It does not exist yet: the nearest folder above it that does must take a new folder.
     fs::path above = fs::absolute(folder, error).parent_path();
     while (!fs::exists(above, error) && above.has_relative_path()) above = above.parent_path();
-    const std::error_code reason = fs::is_directory(above, error)
-                                       ? platform::CanWriteIn(above.string())
-                                       : std::make_error_code(std::errc::not_a_directory);
+    const std::error_code reason = fs::is_directory(above, error) ? platform::CanWriteIn(above.string())
+                                                                  : std::make_error_code(std::errc::not_a_directory);
     if (reason) {
         Error("", "cannot make the output folder '" + folder + "': " + reason.message());
         return StepResult::BadInput;
@@ -206,7 +205,8 @@ StepResult ScriptRunner::Finish(const std::string &where) {
     if (!bench_) return StepResult::Ok;
     StepResult result = StepResult::Ok;
     if (!pending_->dialog.empty()) {
-        Error(where, std::to_string(pending_->dialog.size()) + " dialog action(s) left over: no dialog opened for them");
+        Error(where,
+              std::to_string(pending_->dialog.size()) + " dialog action(s) left over: no dialog opened for them");
         result = StepResult::Failed;
     }
     if (bench_->widgets().DiscardAnswers() > 0) {
@@ -214,7 +214,8 @@ StepResult ScriptRunner::Finish(const std::string &where) {
         result = StepResult::Failed;
     }
     if (const size_t waiting = bench_->NestsWaiting(); waiting > 0) {
-        Error(where, std::to_string(waiting) + " nested event(s) left over: the plug-in never made the call they wait for");
+        Error(where,
+              std::to_string(waiting) + " nested event(s) left over: the plug-in never made the call they wait for");
         result = StepResult::Failed;
     }
     const StepResult closed = Close(where);
