@@ -113,12 +113,13 @@ protected:
     struct Writer {
         std::string what;
         std::function<void(const std::string &)> write;
+        std::string cannot = "cannot write '";  // how its failure begins, before the path
     };
     // The writers that take a path as it is: pictures, meshes and the host's settings.
     std::vector<Writer> Writers() {
         return {{"picture", [this](const std::string &path) { WritePicture(path, picture); }},
                 {"mesh", [this](const std::string &path) { SaveObj(path, document); }},
-                {"settings", [](const std::string &path) { SettingsTree().Save(path); }}};
+                {"settings", [](const std::string &path) { SettingsTree().Save(path); }, "cannot write settings '"}};
     }
 
     fs::path dir;
@@ -135,7 +136,7 @@ TEST_F(FileOutput, AWriteOntoAFolderOrIntoAMissingOneFailsNamingTheUsersFile) {
         fs::create_directories(folder / "taken");
         const std::string taken = (folder / "taken").string();
         EXPECT_EQ(ErrorOf([&] { writer.write(taken); }),
-                  "cannot write '" + taken + "': " + Reason(std::errc::is_a_directory));
+                  writer.cannot + taken + "': " + Reason(std::errc::is_a_directory));
         EXPECT_THAT(Names(folder), ElementsAre("taken"));
         EXPECT_TRUE(fs::is_empty(taken));
     }
@@ -188,7 +189,7 @@ TEST_F(FileOutput, AWriteCutShortKeepsThePreviousFileAndLeavesNoTemporaryOne) {
             const FileSizeLimit disk(16);
             error = ErrorOf([&] { writer.write(path); });
         }
-        EXPECT_EQ(error, "cannot write '" + path + "': " + Reason(std::errc::file_too_large));
+        EXPECT_EQ(error, writer.cannot + path + "': " + Reason(std::errc::file_too_large));
         EXPECT_EQ(Read(path), "old\n");
         EXPECT_THAT(Names(folder), ElementsAre("kept"));
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 
 namespace simhost::platform {
 
@@ -23,5 +24,9 @@ std::string ExecutablePath();
 std::string ConfigDirectory();
 // Whether standard error goes to a terminal, where someone may be watching it.
 bool StandardErrorIsTerminal();
+// Whether standard input comes from a terminal, where someone is typing.
+bool StandardInputIsTerminal();
+// Why files cannot be made in the existing `folder`, or nothing when they can.
+std::error_code CanWriteIn(const std::string &folder);
 
 }  // namespace simhost::platform

@@ -1,6 +1,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -34,5 +35,13 @@ std::string ConfigDirectory() {
 }
 
 bool StandardErrorIsTerminal() { return isatty(fileno(stderr)) != 0; }
+
+bool StandardInputIsTerminal() { return isatty(fileno(stdin)) != 0; }
+
+std::error_code CanWriteIn(const std::string &folder) {
+    // Making a file needs both: writing the folder's list, and passing through it.
+    if (access(folder.c_str(), W_OK | X_OK) != 0) return {errno, std::generic_category()};
+    return {};
+}
 
 }  // namespace simhost::platform

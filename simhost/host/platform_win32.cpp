@@ -38,4 +38,11 @@ std::string ConfigDirectory() {
 
 bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 
+bool StandardInputIsTerminal() { return _isatty(_fileno(stdin)) != 0; }
+
+// A folder's read-only flag does not stop files being made in it (Windows sets it on
+// folders it customises), and access lists tell only when a file is made: the first write
+// says why it cannot be.
+std::error_code CanWriteIn(const std::string &) { return {}; }
+
 }  // namespace simhost::platform

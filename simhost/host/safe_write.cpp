@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 [[noreturn]] void Fail(const std::string &path, const std::error_code &reason) {
-    throw WriteError("cannot write '" + path + "': " + reason.message());
+    throw WriteError(path, reason);
 }
 
 // Streams keep no reason of their own; the C library's errno holds the system's. A

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace simhost {
 
@@ -13,6 +14,13 @@ namespace simhost {
 class WriteError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    WriteError(const std::string &path, std::error_code reason)
+        : std::runtime_error("cannot write '" + path + "': " + reason.message()), reason_(reason) {}
+    // The system's reason alone, for a caller that words the failure its own way.
+    std::error_code reason() const { return reason_; }
+
+private:
+    std::error_code reason_;
 };
 
 // Replaces the file at `path` with `bytes`, or leaves it as it was and throws WriteError.

@@ -84,7 +84,7 @@ void SettingsTree::Save(const std::string &path) const {
     try {
         WriteWholeFile(path, Xml());
     } catch (const WriteError &error) {
-        throw SettingsError(error.what());
+        throw SettingsError("cannot write settings '" + path + "': " + error.reason().message());
     }
 }
 

@@ -153,7 +153,7 @@ Action ParseReport(Args &a) {
     return [file](ScriptRunner &r) {
         const std::string text = r.bench().Report();
         std::istringstream lines(text);
-        for (std::string line; std::getline(lines, line);) Said(r, line);
+        for (std::string line; std::getline(lines, line);) Shown(r, line);
         if (!file) return;
         const std::string path = r.OutputPath(*file);
         try {

@@ -47,20 +47,27 @@ const CommandEntry *FindCommand(std::string_view verb) {
     return nullptr;
 }
 
-std::optional<std::string> NearestVerb(std::string_view word) {
+std::optional<std::string> NearestWord(std::string_view word, const std::vector<std::string> &words) {
     const std::string lower = Lower(std::string(word));
-    // One slip in a short word, two in a longer one; more and it is a guess.
-    const size_t allowed = lower.size() <= 4 ? 1 : 2;
+    // One slip in a short word, two in a longer one; more and it is a guess. A single
+    // letter changed is no slip but another word.
+    const size_t allowed = lower.size() <= 1 ? 0 : lower.size() <= 4 ? 1 : 2;
     std::optional<std::string> nearest;
     size_t best = allowed + 1;
-    for (const CommandEntry &entry : Commands()) {
-        const size_t distance = EditDistance(lower, entry.verb);
+    for (const std::string &candidate : words) {
+        const size_t distance = EditDistance(lower, Lower(candidate));
         if (distance < best) {
             best = distance;
-            nearest = entry.verb;
+            nearest = candidate;
         }
     }
     return nearest;
+}
+
+std::optional<std::string> NearestVerb(std::string_view word) {
+    std::vector<std::string> verbs;
+    for (const CommandEntry &entry : Commands()) verbs.emplace_back(entry.verb);
+    return NearestWord(word, verbs);
 }
 
 std::string UnknownCommand(const std::string &word) {

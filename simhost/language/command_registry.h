@@ -35,6 +35,9 @@ const std::vector<CommandEntry> &Commands();
 
 // The command with that verb, in any case.
 const CommandEntry *FindCommand(std::string_view verb);
+// The word among `words` nearest a mistyped one, in any case, when it is near enough to be
+// what was meant: the session's verbs, and simhost's own commands and options.
+std::optional<std::string> NearestWord(std::string_view word, const std::vector<std::string> &words);
 // The verb nearest a mistyped one, when it is near enough to be what was meant.
 std::optional<std::string> NearestVerb(std::string_view word);
 // What is said of a word that is no command, with the nearest verb if there is one.

@@ -36,6 +36,8 @@ void CheckIndex(const Object &object, int index) {
 
 void Said(ScriptRunner &runner, const std::string &what) { runner.out() << "  " << what << "\n"; }
 
+void Shown(ScriptRunner &runner, const std::string &what) { runner.shown() << "  " << what << "\n"; }
+
 Scope ScopeOf(Args &args) { return args.Optional("all") ? Scope::All : Scope::Selected; }
 
 Held HeldKey(Args &args) { return args.OneOf<Held>("key", {{"ctrl", Held::Ctrl}, {"shift", Held::Shift}}); }

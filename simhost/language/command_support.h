@@ -35,6 +35,8 @@ void CheckIndex(const Object &object, int index);
 
 // A line of what a step did, indented under the command in the transcript.
 void Said(ScriptRunner &runner, const std::string &what);
+// A line the user asked a step to show (a report), printed the same way, quiet or not.
+void Shown(ScriptRunner &runner, const std::string &what);
 
 // A tool's trailing "all": every vertex rather than the selected ones.
 Scope ScopeOf(Args &args);

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "simhost/language/command_support.h"
+#include "simhost/host/platform.h"
 #include "simhost/host/settings_tree.h"
 #include "simhost/host/widget_host.h"
 
@@ -18,9 +19,15 @@ namespace simhost {
 
 namespace fs = std::filesystem;
 
-ScriptRunner::ScriptRunner(const ScriptSettings &settings, std::ostream &out)
-    : settings_(settings), out_(out), pending_(std::make_unique<Pending>()) {
+ScriptRunner::ScriptRunner(const ScriptSettings &settings, std::ostream &out) : ScriptRunner(settings, out, out) {}
+
+ScriptRunner::ScriptRunner(const ScriptSettings &settings, std::ostream &out, std::ostream &errors)
+    : settings_(settings), out_(out), errors_(errors), pending_(std::make_unique<Pending>()) {
     trace = settings.trace;
+}
+
+void ScriptRunner::Error(const std::string &where, const std::string &message) {
+    errors_ << settings_.errorPrefix << (where.empty() ? "" : where + ": ") << message << "\n";
 }
 
 ScriptRunner::~ScriptRunner() = default;
@@ -68,35 +75,45 @@ std::string ScriptRunner::OutputPath(const std::string &path) {
 StepResult ScriptRunner::RunFile(const std::string &path) {
     std::error_code ignored;
     if (fs::is_directory(path, ignored)) {
-        out_ << "the session file '" << path << "' is a folder\n";
+        Error("", "the session file '" + path + "' is a folder");
         return StepResult::BadInput;
     }
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        out_ << "cannot open the session file '" << path
-             << "': " << std::generic_category().message(errno != 0 ? errno : EIO) << "\n";
+        Error("", "cannot open the session file '" + path +
+                      "': " + std::generic_category().message(errno != 0 ? errno : EIO));
         return StepResult::BadInput;
     }
     scriptDir_ = fs::path(path).has_parent_path() ? fs::path(path).parent_path().string() : ".";
+    return RunLines(file, path);
+}
+
+StepResult ScriptRunner::RunStream(std::istream &in, const std::string &name) {
+    scriptDir_ = ".";
+    return RunLines(in, name);
+}
+
+StepResult ScriptRunner::RunLines(std::istream &in, const std::string &name) {
     std::vector<std::pair<std::string, ScriptCommand>> commands;
     std::string line;
     int number = 0;
     bool bad = false;
-    while (std::getline(file, line)) {
+    while (std::getline(in, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const std::string where = path + ":" + std::to_string(number);
+        const std::string where = name + ":" + std::to_string(number);
         try {
             if (auto command = ParseScriptLine(line)) commands.emplace_back(where, std::move(*command));
         } catch (const ScriptSyntaxError &error) {
-            out_ << where << ": " << error.what() << "\n";
+            Error(where, error.what());
             bad = true;
         }
     }
     if (bad) return StepResult::BadInput;
+    if (const StepResult folder = CheckOutputFolder(); folder != StepResult::Ok) return folder;
     for (const auto &[where, command] : commands) {
-        if (!command.quiet) out_ << "> " << command.text << "\n";
+        if (!command.quiet) out() << "> " << command.text << "\n";
         const StepResult result = Run(command, where);
         if (result != StepResult::Ok) {
             // The session stops, but the modeller closes as it always does; what goes wrong
@@ -105,7 +122,34 @@ StepResult ScriptRunner::RunFile(const std::string &path) {
             return result;
         }
     }
-    return Finish(path + ":" + std::to_string(number));
+    return Finish(name + ":" + std::to_string(number));
+}
+
+StepResult ScriptRunner::CheckOutputFolder() {
+    const std::string &folder = settings_.outDir;
+    std::error_code error;
+    const fs::file_status status = fs::status(folder, error);
+    if (fs::exists(status)) {
+        if (!fs::is_directory(status)) {
+            Error("", "the output folder '" + folder + "' is not a folder");
+            return StepResult::BadInput;
+        }
+        if (const std::error_code denied = platform::CanWriteIn(folder)) {
+            Error("", "cannot write in the output folder '" + folder + "': " + denied.message());
+            return StepResult::BadInput;
+        }
+        return StepResult::Ok;
+    }
+    // It does not exist yet: the nearest folder above it that does must take a new folder.
+    fs::path above = fs::absolute(folder, error).parent_path();
+    while (!fs::exists(above, error) && above.has_relative_path()) above = above.parent_path();
+    const std::error_code reason = fs::is_directory(above, error) ? platform::CanWriteIn(above.string())
+                                                                  : std::make_error_code(std::errc::not_a_directory);
+    if (reason) {
+        Error("", "cannot make the output folder '" + folder + "': " + reason.message());
+        return StepResult::BadInput;
+    }
+    return StepResult::Ok;
 }
 
 StepResult ScriptRunner::RunLine(const std::string &line, const std::string &where) {
@@ -113,7 +157,7 @@ StepResult ScriptRunner::RunLine(const std::string &line, const std::string &whe
     try {
         command = ParseScriptLine(line);
     } catch (const ScriptSyntaxError &error) {
-        out_ << where << ": " << error.what() << "\n";
+        Error(where, error.what());
         return StepResult::BadInput;
     }
     return command ? Run(*command, where) : StepResult::Ok;
@@ -124,14 +168,14 @@ StepResult ScriptRunner::Run(const ScriptCommand &command, const std::string &wh
     try {
         command.run(*this);
     } catch (const StepBadInput &error) {
-        out_ << where << ": " << error.what() << "\n";
+        Error(where, error.what());
         return StepResult::BadInput;
     } catch (const StepFailure &error) {
-        out_ << where << ": " << error.what() << "\n";
+        Error(where, error.what());
         Problems(where, violationsBefore);
         return StepResult::Failed;
     } catch (const ActionError &error) {
-        out_ << where << ": " << error.what() << "\n";
+        Error(where, error.what());
         Problems(where, violationsBefore);
         return StepResult::Failed;
     }
@@ -141,17 +185,17 @@ StepResult ScriptRunner::Run(const ScriptCommand &command, const std::string &wh
 StepResult ScriptRunner::Problems(const std::string &where, size_t violationsBefore) {
     if (!bench_) return StepResult::Ok;
     if (trace) {
-        out_ << bench_->host().trace.Format();
+        out() << bench_->host().trace.Format();
         bench_->host().trace.Clear();
     }
     StepResult result = StepResult::Ok;
     for (const std::string &error : bench_->TakeScriptErrors()) {
-        out_ << where << ": " << error << "\n";
+        Error(where, error);
         result = StepResult::Failed;
     }
     const auto &violations = bench_->violations();
     for (size_t i = violationsBefore; i < violations.size(); ++i) {
-        out_ << where << ": the plug-in misbehaved: " << violations[i] << "\n";
+        Error(where, "the plug-in misbehaved: " + violations[i]);
         result = StepResult::Failed;
     }
     return result;
@@ -161,16 +205,17 @@ StepResult ScriptRunner::Finish(const std::string &where) {
     if (!bench_) return StepResult::Ok;
     StepResult result = StepResult::Ok;
     if (!pending_->dialog.empty()) {
-        out_ << where << ": " << pending_->dialog.size() << " dialog action(s) left over: no dialog opened for them\n";
+        Error(where,
+              std::to_string(pending_->dialog.size()) + " dialog action(s) left over: no dialog opened for them");
         result = StepResult::Failed;
     }
     if (bench_->widgets().DiscardAnswers() > 0) {
-        out_ << where << ": an answer was left over: the plug-in asked no question for it\n";
+        Error(where, "an answer was left over: the plug-in asked no question for it");
         result = StepResult::Failed;
     }
     if (const size_t waiting = bench_->NestsWaiting(); waiting > 0) {
-        out_ << where << ": " << waiting
-             << " nested event(s) left over: the plug-in never made the call they wait for\n";
+        Error(where,
+              std::to_string(waiting) + " nested event(s) left over: the plug-in never made the call they wait for");
         result = StepResult::Failed;
     }
     const StepResult closed = Close(where);
@@ -188,11 +233,12 @@ StepResult ScriptRunner::Close(const std::string &where) {
         pending_->initialized = false;
     }
     StepResult result = Problems(where, violationsBefore);
+    // No line of the session is to blame when the settings cannot be kept.
     try {
         bench_->session().SaveSettings();
-    } catch (const std::exception &error) {
-        out_ << where << ": " << error.what() << "\n";
-        if (result == StepResult::Ok) result = StepResult::BadInput;
+    } catch (const SettingsError &error) {
+        Error("", error.what());
+        if (result == StepResult::Ok) result = StepResult::Failed;
     }
     return result;
 }

@@ -5,9 +5,10 @@
 #pragma once
 
 #include <functional>
-#include <iosfwd>
+#include <istream>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -46,17 +47,30 @@ struct ScriptSettings {
     std::string settingsFile;
     std::string outDir = "simhost-out";
     bool trace = false;
+    // Only errors and what `report` shows are printed: no transcript of the steps.
+    bool quiet = false;
+    // Put before every error, to name who speaks ("simhost: ").
+    std::string errorPrefix;
 };
 
 class ScriptRunner {
 public:
+    // The transcript goes to `out`, errors to `errors` ("FILE:LINE: message"); without
+    // `errors`, both go to `out`.
     ScriptRunner(const ScriptSettings &settings, std::ostream &out);
+    ScriptRunner(const ScriptSettings &settings, std::ostream &out, std::ostream &errors);
     ~ScriptRunner();
 
     // Runs a whole script file: every line is parsed before the first runs, so that a
-    // mistake on line 40 costs nothing. Stops at the first step that does not end Ok.
-    // Messages name the file and line.
+    // mistake on line 40 costs nothing, and the output folder is checked. Stops at the
+    // first step that does not end Ok. Messages name the file and line.
     StepResult RunFile(const std::string &path);
+    // The same for a script read from `in`: messages call it `name`, and the paths it reads
+    // are relative to the current folder.
+    StepResult RunStream(std::istream &in, const std::string &name);
+    // Whether the output folder is a folder that can be written, or can be made, before any
+    // work is done; it is made only when something is written.
+    StepResult CheckOutputFolder();
     // Runs one line, as the REPL does; `where` prefixes messages ("stdin:3").
     StepResult RunLine(const std::string &line, const std::string &where);
     // Checks what the session leaves behind at its end: dialog actions or answers the
@@ -65,7 +79,10 @@ public:
 
     // Used by the commands.
     Workbench &bench();
-    std::ostream &out() { return out_; }
+    // The transcript: what each step did. Nothing reaches it in a quiet session.
+    std::ostream &out() { return settings_.quiet ? silent_ : out_; }
+    // What the user asked a step to show, quiet or not.
+    std::ostream &shown() { return out_; }
     // A path for reading, relative to the script's folder or else to the output folder;
     // one for writing, relative to the output folder (made when needed).
     std::string InputPath(const std::string &path) const;
@@ -79,6 +96,10 @@ public:
 
 private:
     StepResult Run(const ScriptCommand &command, const std::string &where);
+    StepResult RunLines(std::istream &in, const std::string &name);
+    // An error, named by where it happened ("FILE:LINE"), or by nothing when no line is to
+    // blame.
+    void Error(const std::string &where, const std::string &message);
     StepResult Problems(const std::string &where, size_t violationsBefore);
     // The modeller closes: the plug-in's exit event if it is running, then the settings
     // are written back.
@@ -86,6 +107,8 @@ private:
 
     ScriptSettings settings_;
     std::ostream &out_;
+    std::ostream &errors_;
+    std::ostream silent_{nullptr};
     std::string scriptDir_ = ".";
     std::unique_ptr<Workbench> bench_;
     std::unique_ptr<Pending> pending_;
