@@ -15,6 +15,7 @@
 #include <vector>
 
 #if !defined(_WIN32)
+
 #include <sys/resource.h>
 
 #include <csignal>
@@ -178,6 +179,10 @@ TEST_F(FileOutput, AFolderWhereAFileIsReadIsNamedAsAFolder) {
 }
 
 #if !defined(_WIN32)
+TEST_F(FileOutput, ASettingsFileThatNeverEndsIsRefusedNotReadForever) {
+    EXPECT_EQ(ErrorOf([] { SettingsTree().Load("/dev/zero"); }),
+              "the settings file '/dev/zero' is larger than 16 MiB; it was left as it is");
+}
 TEST_F(FileOutput, AWriteCutShortKeepsThePreviousFileAndLeavesNoTemporaryOne) {
     for (const Writer &writer : Writers()) {
         SCOPED_TRACE(writer.what);

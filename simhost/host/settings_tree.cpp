@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "host/contract_codes.h"
@@ -52,9 +51,18 @@ void SettingsTree::Load(const std::string &path) {
         throw SettingsError("cannot read the settings file '" + path +
                             "': " + std::generic_category().message(errno != 0 ? errno : EIO));
     }
-    std::stringstream content;
-    content << in.rdbuf();
-    const std::string bytes = content.str();
+    // A settings file is a few kilobytes; reading stops well beyond that, so that a device
+    // that never ends (or a huge file given by mistake) is refused instead of filling memory.
+    constexpr std::streamsize kLargest = 16 << 20;
+    std::string bytes(static_cast<size_t>(kLargest) + 1, '\0');
+    in.read(bytes.data(), kLargest + 1);
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    if (in.bad()) {
+        throw SettingsError("cannot read the settings file '" + path + "': " + std::generic_category().message(EIO));
+    }
+    if (bytes.size() > static_cast<size_t>(kLargest)) {
+        throw SettingsError("the settings file '" + path + "' is larger than 16 MiB; it was left as it is");
+    }
     pugi::xml_document loaded;
     const pugi::xml_parse_result parsed = loaded.load_buffer(bytes.data(), bytes.size());
     if (!parsed) {
