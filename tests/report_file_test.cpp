@@ -7,11 +7,15 @@
 #include <sstream>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
+#include "simhost/files/report_file.h"
 #include "simhost/language/session_script.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using nlohmann::json;
 using simhost::ScriptRunner;
 using simhost::StepResult;
 
@@ -81,6 +85,53 @@ TEST_F(Report, TheTextShowsEachSlotTheLastDrawAndTheCentreLine) {
     std::istringstream lines(late);
     for (std::string line; std::getline(lines, line);) indented += "  " + line + "\n";
     EXPECT_NE(output.str().find("> report late\n" + indented), std::string::npos) << output.str();
+}
+
+TEST_F(Report, AJsonReportHoldsTheSameFactsAndParsesBack) {
+    ASSERT_EQ(Run(std::string("make grid g 4 3\nreport early.JSON\n") + kPinnedThenDrifted + "report late.json\n"),
+              StepResult::Ok)
+        << output.str();
+    const json early = json::parse(Written("early.JSON"));
+    EXPECT_EQ(early["active"], false);
+    EXPECT_TRUE(early["last_draw"].is_null());
+    EXPECT_EQ(early["slots"][0],
+              json::parse(R"({"label": "X0", "armed": false, "axes": ["X"], "objects": 0, "pins": 0})"));
+    EXPECT_EQ(early["centre_line"], json::parse(R"({"largest_abs_x": 0, "vertices": 0})"));
+
+    const json late = json::parse(Written("late.json"));
+    EXPECT_EQ(late, json::parse(R"({
+        "active": false,
+        "slots": [
+            {"label": "X0", "armed": true, "axes": ["X"], "objects": 1, "pins": 4},
+            {"label": "1", "armed": true, "axes": ["X", "Z"], "objects": 1, "pins": 3},
+            {"label": "2", "armed": false, "axes": ["X", "Y", "Z"], "objects": 1, "pins": 1},
+            {"label": "3", "armed": false, "axes": ["X", "Y", "Z"], "objects": 0, "pins": 0}
+        ],
+        "last_draw": {"written": 7, "moved_back": 6, "farthest": 0.5},
+        "centre_line": {"largest_abs_x": 0.25, "vertices": 4}
+    })"))
+        << late.dump(2);
+    // A person reading the transcript still sees the text.
+    EXPECT_NE(output.str().find("> report late.json\n  slot X0  armed     fixes X"), std::string::npos) << output.str();
+}
+
+TEST(ReportFile, TheJsonKeepsItsFieldsInTheDocumentedOrderAndNumbersExactly) {
+    simhost::ReportFacts facts;
+    facts.active = true;
+    facts.slots.push_back({"X0", true, 0, 2, 3000000000});
+    facts.lastDraw = simhost::ReportFacts::Draw{1, 1, 0.1};
+    facts.centreLine = {1e-7, 3000000000};
+    const std::string text = simhost::ReportJson(facts);
+    EXPECT_LT(text.find("\"active\""), text.find("\"slots\""));
+    EXPECT_LT(text.find("\"slots\""), text.find("\"last_draw\""));
+    EXPECT_LT(text.find("\"last_draw\""), text.find("\"centre_line\""));
+    EXPECT_EQ(text.back(), '\n');
+    const json back = json::parse(text);
+    EXPECT_EQ(back["slots"][0]["axes"], json::array()) << "no axis fixed is an empty list";
+    EXPECT_EQ(back["slots"][0]["pins"].get<long long>(), 3000000000);
+    EXPECT_EQ(back["last_draw"]["farthest"].get<double>(), 0.1);
+    EXPECT_EQ(back["centre_line"]["largest_abs_x"].get<double>(), 1e-7);
+    EXPECT_NE(simhost::ReportText(facts).find("slot X0  armed     fixes none  2 objects"), std::string::npos);
 }
 
 }  // namespace

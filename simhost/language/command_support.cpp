@@ -1,6 +1,8 @@
 #include "simhost/language/command_support.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <ostream>
 
 namespace simhost {
@@ -35,6 +37,22 @@ void CheckIndex(const Object &object, int index) {
 }
 
 void Said(ScriptRunner &runner, const std::string &what) { runner.out() << "  " << what << "\n"; }
+
+std::string ExtensionOf(const std::string &file) {
+    const std::string name = std::filesystem::path(file).filename().string();
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? "" : Lower(name.substr(dot));
+}
+
+std::string FileToWrite(Args &args, const char *command, std::initializer_list<const char *> extensions,
+                        const char *writes) {
+    const std::string file = args.Word("file");
+    const std::string extension = ExtensionOf(file);
+    if (std::none_of(extensions.begin(), extensions.end(), [&](const char *kind) { return extension == kind; })) {
+        args.Fail(std::string(command) + " writes " + writes + "; \"" + file + "\" is not one");
+    }
+    return file;
+}
 
 Scope ScopeOf(Args &args) { return args.Optional("all") ? Scope::All : Scope::Selected; }
 
