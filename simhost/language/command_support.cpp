@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <ostream>
 
 namespace simhost {
@@ -39,9 +38,12 @@ void CheckIndex(const Object &object, int index) {
 void Said(ScriptRunner &runner, const std::string &what) { runner.out() << "  " << what << "\n"; }
 
 std::string ExtensionOf(const std::string &file) {
-    const std::string name = std::filesystem::path(file).filename().string();
-    const size_t dot = name.rfind('.');
-    return dot == std::string::npos ? "" : Lower(name.substr(dot));
+    // Read from the text itself, not through a path, which on Windows would first convert
+    // the name to the system's code page and might fail on a line still being checked.
+    const size_t slash = file.find_last_of("/\\");
+    const size_t dot = file.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+    return Lower(file.substr(dot));
 }
 
 std::string FileToWrite(Args &args, const char *command, std::initializer_list<const char *> extensions,
