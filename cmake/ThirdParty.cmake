@@ -57,3 +57,18 @@ if(STELMARIN_BUILD_SIMHOST)
   add_library(third_party_headers INTERFACE)
   target_include_directories(third_party_headers SYSTEM INTERFACE ${_headers})
 endif()
+
+# JSON, for the stand-in host's reports: Debian's header-only nlohmann-json. Its headers
+# serve every target, so the cross build finds the same package among the system's own
+# (not under the cross toolchain's root); and like the headers above, only the package's
+# own folder is copied into the build, so that no build puts the system's whole include
+# folder on its compiler's path.
+if(STELMARIN_BUILD_SIMHOST)
+  find_package(nlohmann_json 3 REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+  get_target_property(_json_includes nlohmann_json::nlohmann_json INTERFACE_INCLUDE_DIRECTORIES)
+  list(GET _json_includes 0 _json_include)
+  set(_json_headers ${PROJECT_BINARY_DIR}/third_party/json/include)
+  file(COPY ${_json_include}/nlohmann DESTINATION ${_json_headers})
+  add_library(third_party_json INTERFACE)
+  target_include_directories(third_party_json SYSTEM INTERFACE ${_json_headers})
+endif()

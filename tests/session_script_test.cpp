@@ -71,6 +71,31 @@ TEST_F(SessionScript, NumbersAndWordsAreCheckedStrictly) {
     EXPECT_TRUE(simhost::ParseScriptLine("MAKE HEAD \"a head\" 8"));
 }
 
+TEST_F(SessionScript, AFileIsWrittenOnlyAsTheKindItsExtensionNames) {
+    for (const char *line : {"save HEAD.OBJ", "picture p.Svg \"a title\"", "report r", "report R.Json", "report r.TXT",
+                             "report notes.d/r", "picture \"my pictures/front.svg\""}) {
+        EXPECT_NO_THROW(simhost::ParseScriptLine(line)) << line;
+    }
+    EXPECT_EQ(Run("make grid g 2 2\nsave first.obj\npicture p.png\nsave m.stl\nreport r.csv\npicture p\n"
+                  "save m.obj.bak\nreport r.\n"),
+              StepResult::BadInput);
+    const std::string text = output.str();
+    for (const char *complaint :
+         {"test.session:3: picture writes .svg; \"p.png\" is not one (usage: picture FILE.svg [TITLE])",
+          "test.session:4: save writes .obj; \"m.stl\" is not one (usage: save FILE.obj)",
+          "test.session:5: report writes .txt or .json, or text to a name without an extension; \"r.csv\" is not one",
+          "test.session:6: picture writes .svg; \"p\" is not one", "test.session:7: save writes .obj; \"m.obj.bak\"",
+          "test.session:8: report writes .txt or .json, or text to a name without an extension; \"r.\" is not one"}) {
+        EXPECT_NE(text.find(complaint), std::string::npos) << complaint << "\n" << text;
+    }
+    EXPECT_FALSE(fs::exists(dir / "out" / "first.obj")) << "the session is refused before its first step";
+
+    ScriptRunner runner(settings, output);
+    EXPECT_EQ(runner.RunLine("make grid g 2 2", "stdin:1"), StepResult::Ok);
+    EXPECT_EQ(runner.RunLine("picture p.png", "stdin:2"), StepResult::BadInput);
+    EXPECT_FALSE(fs::exists(dir / "out" / "p.png"));
+}
+
 TEST_F(SessionScript, AFailedCheckStopsTheSessionWithItsLine) {
     EXPECT_EQ(Run("make grid g 2 2 1\nexpect vertex 0 -1 0 0\nexpect vertex 0 5 0 0 within 0.5\necho never\n"),
               StepResult::Failed);

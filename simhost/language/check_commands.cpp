@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "host/text_conversion.h"
+#include "simhost/files/report_file.h"
 #include "simhost/language/commands.h"
 #include "simhost/host/safe_write.h"
 #include "simhost/host/widget_host.h"
@@ -148,16 +149,20 @@ Action ParseExpect(Args &a) {
 
 Action ParseReport(Args &a) {
     std::optional<std::string> file;
-    if (!a.AtEnd()) file = a.Word("file");
+    if (!a.AtEnd()) {
+        file = FileToWrite(a, "report", {".txt", ".json", ""}, ".txt or .json, or text to a name without an extension");
+    }
     a.End();
-    return [file](ScriptRunner &r) {
-        const std::string text = r.bench().Report();
+    const bool json = file && ExtensionOf(*file) == ".json";
+    return [file, json](ScriptRunner &r) {
+        const ReportFacts facts = r.bench().Report();
+        const std::string text = ReportText(facts);
         std::istringstream lines(text);
         for (std::string line; std::getline(lines, line);) Shown(r, line);
         if (!file) return;
         const std::string path = r.OutputPath(*file);
         try {
-            WriteWholeFile(path, text);
+            WriteWholeFile(path, json ? ReportJson(facts) : text);
         } catch (const WriteError &error) {
             throw StepBadInput(error.what());
         }
@@ -166,7 +171,7 @@ Action ParseReport(Args &a) {
 }
 
 Action ParsePicture(Args &a) {
-    const std::string file = a.Word("file");
+    const std::string file = FileToWrite(a, "picture", {".svg"}, ".svg");
     const std::string title = a.AtEnd() ? file : a.Word("title");
     a.End();
     return [=](ScriptRunner &r) {

@@ -1,5 +1,6 @@
 #include "simhost/language/command_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
 
@@ -37,6 +38,25 @@ void CheckIndex(const Object &object, int index) {
 void Said(ScriptRunner &runner, const std::string &what) { runner.out() << "  " << what << "\n"; }
 
 void Shown(ScriptRunner &runner, const std::string &what) { runner.shown() << "  " << what << "\n"; }
+
+std::string ExtensionOf(const std::string &file) {
+    // Read from the text itself, not through a path, which on Windows would first convert
+    // the name to the system's code page and might fail on a line still being checked.
+    const size_t slash = file.find_last_of("/\\");
+    const size_t dot = file.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+    return Lower(file.substr(dot));
+}
+
+std::string FileToWrite(Args &args, const char *command, std::initializer_list<const char *> extensions,
+                        const char *writes) {
+    const std::string file = args.Word("file");
+    const std::string extension = ExtensionOf(file);
+    if (std::none_of(extensions.begin(), extensions.end(), [&](const char *kind) { return extension == kind; })) {
+        args.Fail(std::string(command) + " writes " + writes + "; \"" + file + "\" is not one");
+    }
+    return file;
+}
 
 Scope ScopeOf(Args &args) { return args.Optional("all") ? Scope::All : Scope::Selected; }
 

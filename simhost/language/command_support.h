@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,16 @@ void CheckIndex(const Object &object, int index);
 void Said(ScriptRunner &runner, const std::string &what);
 // A line the user asked a step to show (a report), printed the same way, quiet or not.
 void Shown(ScriptRunner &runner, const std::string &what);
+
+// The extension of a file's name, with its dot and in lower case (".svg"); "" when the
+// name has none.
+std::string ExtensionOf(const std::string &file);
+// Reads the name of a file to write. Its extension, in any case, must be one of
+// `extensions` ("" standing for a name without one): the kind of a file is read from its
+// name, so a session asking for another kind is refused before anything of it runs.
+// `writes` completes the complaint "COMMAND writes ...".
+std::string FileToWrite(Args &args, const char *command, std::initializer_list<const char *> extensions,
+                        const char *writes);
 
 // A tool's trailing "all": every vertex rather than the selected ones.
 Scope ScopeOf(Args &args);

@@ -223,12 +223,13 @@ const std::vector<CommandEntry> &Commands() {
                    {"expect question TEXT", "the last question the plug-in asked", "expect question \"Overwrite?\""}}},
         // Output.
         {.verb = "report",
-         .usage = "report [FILE]",
-         .meaning = "prints, per slot, armed, axes and pins, the last draw and the centre line; with FILE also writes "
-                    "it there",
-         .example = "report report.txt",
+         .usage = "report [FILE.txt|FILE.json]",
+         .meaning = "prints, per slot, armed, axes and pins, the last draw and the centre line; with a file also "
+                    "writes it there, as JSON when the name ends in .json, else as text",
+         .example = "report report.json",
          .parse = ParseReport,
-         .forms = {{"report [FILE]", "per slot armed, axes and pins; the last draw; the centre line",
+         .forms = {{"report [FILE.txt|FILE.json]",
+                    "per slot armed, axes and pins; the last draw; the centre line; in JSON for `.json`",
                     "report report.txt"}}},
         {.verb = "picture",
          .usage = "picture FILE.svg [TITLE]",

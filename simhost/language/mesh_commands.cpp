@@ -162,7 +162,7 @@ Action ParseLoad(Args &a) {
 }
 
 Action ParseSave(Args &a) {
-    const std::string file = a.Word("file");
+    const std::string file = FileToWrite(a, "save", {".obj"}, ".obj");
     a.End();
     return [file](ScriptRunner &r) {
         const std::string path = r.OutputPath(file);

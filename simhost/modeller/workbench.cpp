@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace simhost {
 
@@ -389,26 +388,14 @@ DrawOutcome Workbench::Draw() {
     return outcome;
 }
 
-std::string Workbench::Report() const {
-    std::string text;
-    char line[256];
+ReportFacts Workbench::Report() const {
+    ReportFacts facts;
+    facts.active = activated_;
     for (int slot = 0; slot < kSlots; ++slot) {
         const LedgerSlot &s = ledger_.slots[static_cast<size_t>(slot)];
-        std::snprintf(line, sizeof line, "slot %-2s  %-8s  fixes %-4s  %s, %s pinned\n", kSlotLabels[slot],
-                      s.armed ? "armed" : "disarmed", AxesText(s.mask).c_str(),
-                      Plural(s.pins.size(), "object", "objects").c_str(),
-                      Plural(s.PinCount(), "vertex", "vertices").c_str());
-        text += line;
+        facts.slots.push_back({kSlotLabels[slot], s.armed, s.mask, s.pins.size(), s.PinCount()});
     }
-    if (lastDraw_) {
-        std::snprintf(line, sizeof line, "last draw: %s written, %s moved back, farthest by %.6g\n",
-                      Plural(static_cast<size_t>(lastDraw_->written), "vertex", "vertices").c_str(),
-                      Plural(static_cast<size_t>(lastDraw_->movedBack), "vertex", "vertices").c_str(),
-                      lastDraw_->largestMove);
-    } else {
-        std::snprintf(line, sizeof line, "last draw: none yet\n");
-    }
-    text += line;
+    if (lastDraw_) facts.lastDraw = ReportFacts::Draw{lastDraw_->written, lastDraw_->movedBack, lastDraw_->largestMove};
     double largest = 0.0;
     size_t present = 0;
     for (const ObjectPositions &pins : ledger_.slots[0].pins) {
@@ -421,10 +408,8 @@ std::string Workbench::Report() const {
             largest = std::fmax(largest, std::fabs(static_cast<double>(object->position(index).x)));
         }
     }
-    std::snprintf(line, sizeof line, "centre line: largest |X| %.6g among slot X0's %s\n", largest,
-                  Plural(present, "vertex", "vertices").c_str());
-    text += line;
-    return text;
+    facts.centreLine = {largest, present};
+    return facts;
 }
 
 PictureContent Workbench::Picture(const std::string &title) const {

@@ -12,6 +12,7 @@
 #include "host/contract_codes.h"
 #include "simhost/modeller/pin_ledger.h"
 #include "simhost/modeller/session.h"
+#include "simhost/files/report_file.h"
 #include "simhost/files/svg_picture.h"
 
 namespace simhost {
@@ -86,8 +87,8 @@ public:
     void NestInside(const std::string &function, long long call, NestedAction action);
     size_t NestsWaiting() const { return session_.host().NestsWaiting(); }
 
-    // Per slot, the last draw and the centre line, in plain text.
-    std::string Report() const;
+    // Per slot, the last draw and the centre line, with whether the plug-in is on.
+    ReportFacts Report() const;
     PictureContent Picture(const std::string &title) const;
 
     // What the script got wrong since the last call, taken out of the host's record.

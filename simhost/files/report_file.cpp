@@ -1,0 +1,78 @@
+#include "simhost/files/report_file.h"
+
+#include <cstdio>
+
+#include <nlohmann/json.hpp>
+
+namespace simhost {
+
+namespace {
+
+std::string Plural(size_t count, const char *one, const char *many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// The letters of the axes a mask fixes, X before Y before Z.
+std::string AxisLetters(int32_t mask) {
+    std::string letters;
+    for (int axis = 0; axis < 3; ++axis) {
+        if (mask & (1 << axis)) letters += static_cast<char>('X' + axis);
+    }
+    return letters;
+}
+
+}  // namespace
+
+std::string ReportText(const ReportFacts &facts) {
+    std::string text;
+    char line[256];
+    for (const ReportFacts::Slot &slot : facts.slots) {
+        const std::string axes = AxisLetters(slot.mask);
+        std::snprintf(line, sizeof line, "slot %-2s  %-8s  fixes %-4s  %s, %s pinned\n", slot.label.c_str(),
+                      slot.armed ? "armed" : "disarmed", axes.empty() ? "none" : axes.c_str(),
+                      Plural(slot.objects, "object", "objects").c_str(),
+                      Plural(slot.pins, "vertex", "vertices").c_str());
+        text += line;
+    }
+    if (facts.lastDraw) {
+        std::snprintf(line, sizeof line, "last draw: %s written, %s moved back, farthest by %.6g\n",
+                      Plural(static_cast<size_t>(facts.lastDraw->written), "vertex", "vertices").c_str(),
+                      Plural(static_cast<size_t>(facts.lastDraw->movedBack), "vertex", "vertices").c_str(),
+                      facts.lastDraw->farthest);
+    } else {
+        std::snprintf(line, sizeof line, "last draw: none yet\n");
+    }
+    text += line;
+    std::snprintf(line, sizeof line, "centre line: largest |X| %.6g among slot X0's %s\n", facts.centreLine.largestX,
+                  Plural(facts.centreLine.vertices, "vertex", "vertices").c_str());
+    text += line;
+    return text;
+}
+
+std::string ReportJson(const ReportFacts &facts) {
+    // Ordered, so that the fields come in the order the README lists them.
+    using Json = nlohmann::ordered_json;
+    Json slots = Json::array();
+    for (const ReportFacts::Slot &slot : facts.slots) {
+        Json axes = Json::array();
+        for (const char axis : AxisLetters(slot.mask)) axes.push_back(std::string(1, axis));
+        slots.push_back(Json{{"label", slot.label},
+                             {"armed", slot.armed},
+                             {"axes", axes},
+                             {"objects", slot.objects},
+                             {"pins", slot.pins}});
+    }
+    Json report;
+    report["active"] = facts.active;
+    report["slots"] = slots;
+    report["last_draw"] = nullptr;
+    if (facts.lastDraw) {
+        report["last_draw"] = Json{{"written", facts.lastDraw->written},
+                                   {"moved_back", facts.lastDraw->movedBack},
+                                   {"farthest", facts.lastDraw->farthest}};
+    }
+    report["centre_line"] = Json{{"largest_abs_x", facts.centreLine.largestX}, {"vertices", facts.centreLine.vertices}};
+    return report.dump(2) + "\n";
+}
+
+}  // namespace simhost
