@@ -1,30 +1,31 @@
+// The writer of a picture: the page with its title, the three panels (axes, edges, the
+// plane X = 0, pins and the vertices moved back), and the legend.
+//
+// Sections:
+//   constants      colours of the slots, and when marks and edges give way to the raster
+//   text           escaping for XML, attributes
+//   Writer         gathering what is drawn; the page and its panels; axes and edges;
+//                  the seam; pins and vertices moved back; the legend
+//   entry points   RenderSvg, WritePicture
 #include "simhost/files/svg_picture.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <limits>
-#include <span>
-#include <tuple>
 #include <unordered_map>
 #include <utility>
 
+#include "simhost/files/picture_geometry.h"
+#include "simhost/files/picture_raster.h"
 #include "simhost/host/safe_write.h"
 
 namespace simhost {
 
 namespace {
 
+using namespace picture;
+
 constexpr std::array<const char *, 4> kSlotLabels = {"X0", "1", "2", "3"};
 constexpr std::array<const char *, 4> kSlotColours = {"#d62728", "#1f5fbf", "#2ca02c", "#ff8c00"};
 
-constexpr double kMargin = 20.0;
-constexpr double kPanel = 320.0;
-constexpr double kInset = 28.0;  // room inside a panel for the axes and the seam label
-constexpr double kTitleHeight = 50.0;
-constexpr double kCaptionHeight = 26.0;
-constexpr double kPanelTop = kTitleHeight + kCaptionHeight;
 constexpr double kLegendTop = kPanelTop + kPanel + 30.0;
 constexpr double kLegendRow = 22.0;
 constexpr double kWidth = 2.0 * kMargin + 3.0 * kPanel + 2.0 * kMargin;
@@ -39,57 +40,11 @@ constexpr size_t kLineDrawnSides = 120'000;
 constexpr size_t kCircledMarks = 2'000;
 constexpr int kPinPitch = 2;
 constexpr int kRingPitch = 3;
-constexpr int kPanelPixels = static_cast<int>(kPanel);
 // The edges' greys and widths: of faces turned towards the viewer, and of the others.
 constexpr int kNearGrey = 0x8a;
 constexpr double kNearWidth = 0.6;
 constexpr int kFarGrey = 0xe4;
 constexpr double kFarWidth = 0.5;
-// Some renderers refuse an attribute of many megabytes; path data is split into pieces
-// of at most about this many bytes.
-constexpr size_t kPathPiece = 100'000;
-
-// An axis of the model as the page sees it: which coordinate, and which way.
-struct Axis {
-    int coordinate;
-    double sign;
-    double Of(const MQPoint &p) const { return sign * (coordinate == 0 ? p.x : coordinate == 1 ? p.y : p.z); }
-    std::string Name() const { return std::string(1, "XYZ"[coordinate]); }
-};
-
-// Every view is a true view from outside, never a mirror image: right x up = towards the
-// viewer.
-struct View {
-    const char *name;
-    const char *caption;
-    Axis right;
-    Axis down;
-    Axis towardViewer;
-    bool showsSeam;
-};
-
-constexpr std::array<View, 3> kViews = {{
-    {"front", "from +Z: X right, Y up", {0, 1.0}, {1, -1.0}, {2, 1.0}, true},
-    {"top", "from +Y: X right, Z down", {0, 1.0}, {2, 1.0}, {1, 1.0}, true},
-    {"side", "from +X: Z left, Y up", {2, -1.0}, {1, -1.0}, {0, 1.0}, false},
-}};
-
-// Every coordinate lies within the page, so that a fixed buffer is always long enough; a
-// vertex at infinity or NaN has no place there and is drawn at the page's corner.
-std::string Number(double value) {
-    if (!std::isfinite(value)) return "0.0";
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-    std::string text(buffer, result.ptr);
-    return text == "-0.0" ? "0.0" : text;
-}
-
-// A coordinate of a pixel run or a mark: whole or half pixels, written as briefly as can be.
-std::string Short(double value) {
-    std::string text = Number(value);
-    if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0) text.resize(text.size() - 2);
-    return text;
-}
 
 std::string Escape(const std::string &text) {
     std::string escaped;
@@ -119,358 +74,6 @@ std::string Escape(const std::string &text) {
     }
     return escaped;
 }
-
-// Hidden objects are left out altogether, pins on them included: the picture shows what
-// the modeller's user sees, and a hidden object's pins stay put anyway.
-bool Drawn(const Object *object) { return object != nullptr && object->visible; }
-
-struct Box {
-    MQPoint low{std::numeric_limits<float>::max(), std::numeric_limits<float>::max(),
-                std::numeric_limits<float>::max()};
-    MQPoint high{std::numeric_limits<float>::lowest(), std::numeric_limits<float>::lowest(),
-                 std::numeric_limits<float>::lowest()};
-    bool empty = true;
-
-    void Add(const MQPoint &p) {
-        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
-        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
-        empty = false;
-    }
-};
-
-Box Bounds(const Document *document) {
-    Box box;
-    for (int i = 0; document != nullptr && i < document->ObjectCount(); ++i) {
-        const Object *object = document->ObjectAt(i);
-        if (!Drawn(object)) continue;
-        for (int v = 0; v < object->VertexCount(); ++v) {
-            const MQPoint &p = object->position(v);
-            if (!object->vertex(v).deleted && std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z))
-                box.Add(p);
-        }
-    }
-    if (box.empty) {
-        box.Add({-1.0f, -1.0f, -1.0f});
-        box.Add({1.0f, 1.0f, 1.0f});
-    }
-    return box;
-}
-
-// Where model points land on the page: one scale for all three views, each view centred
-// in its panel.
-class Projection {
-public:
-    explicit Projection(const Box &box) {
-        centre_ = {0.5f * (box.low.x + box.high.x), 0.5f * (box.low.y + box.high.y), 0.5f * (box.low.z + box.high.z)};
-        const double extent =
-            std::max({static_cast<double>(box.high.x) - box.low.x, static_cast<double>(box.high.y) - box.low.y,
-                      static_cast<double>(box.high.z) - box.low.z});
-        // A single point or an empty document has no extent to fit.
-        scale_ = (kPanel - 2.0 * kInset) / (extent > 1e-9 ? extent : 1.0);
-    }
-
-    double scale() const { return scale_; }
-    static double PanelLeft(int view) { return kMargin + view * (kPanel + kMargin); }
-    double U(int view, const MQPoint &p) const {
-        const Axis &axis = kViews[static_cast<size_t>(view)].right;
-        return PanelLeft(view) + 0.5 * kPanel + (axis.Of(p) - axis.Of(centre_)) * scale_;
-    }
-    double V(int view, const MQPoint &p) const {
-        const Axis &axis = kViews[static_cast<size_t>(view)].down;
-        return kPanelTop + 0.5 * kPanel + (axis.Of(p) - axis.Of(centre_)) * scale_;
-    }
-    std::string Point(int view, const MQPoint &p) const { return Number(U(view, p)) + " " + Number(V(view, p)); }
-    // The same point in pixels from the panel's top left corner.
-    double PanelU(int view, const MQPoint &p) const { return U(view, p) - PanelLeft(view); }
-    double PanelV(int view, const MQPoint &p) const { return V(view, p) - kPanelTop; }
-
-    // An axis of a view as one multiplication and one addition, for the millions of
-    // points of a large mesh.
-    struct Linear {
-        int coordinate;
-        double factor;
-        double offset;
-        double Of(const MQPoint &p) const {
-            return offset + factor * (coordinate == 0 ? p.x : coordinate == 1 ? p.y : p.z);
-        }
-    };
-    // Across and down a view, in pixels from its panel's top left corner.
-    std::pair<Linear, Linear> PanelAxes(int view) const {
-        const View &v = kViews[static_cast<size_t>(view)];
-        const auto linear = [&](const Axis &axis) {
-            return Linear{axis.coordinate, axis.sign * scale_, 0.5 * kPanel - axis.Of(centre_) * scale_};
-        };
-        return {linear(v.right), linear(v.down)};
-    }
-
-private:
-    MQPoint centre_{};
-    double scale_ = 1.0;
-};
-
-struct Edge {
-    int a;
-    int b;
-    MQPoint normalA{};  // of the faces on either side; one face only at an open border
-    MQPoint normalB{};
-    int faces = 0;
-};
-
-// A face that can be drawn: two corners at least, each a vertex that is there.
-bool Usable(const Object &object, std::span<const int> face) {
-    return face.size() >= 2 && std::all_of(face.begin(), face.end(), [&](int corner) {
-               return object.ValidIndex(corner) && !object.vertex(corner).deleted;
-           });
-}
-
-// Newell's normal of a polygon whose corners `at` gives, in order.
-template <class At>
-MQPoint Normal(size_t corners, At at) {
-    MQPoint n{};
-    for (size_t i = 0; i < corners; ++i) {
-        const MQPoint &p = at(i);
-        const MQPoint &q = at((i + 1) % corners);
-        n.x += (p.y - q.y) * (p.z + q.z);
-        n.y += (p.z - q.z) * (p.x + q.x);
-        n.z += (p.x - q.x) * (p.y + q.y);
-    }
-    return n;
-}
-
-MQPoint FaceNormal(const Object &object, std::span<const int> face) {
-    return Normal(face.size(), [&](size_t i) -> const MQPoint & { return object.position(face[i]); });
-}
-
-std::vector<Edge> Edges(const Object &object) {
-    struct Side {
-        int a, b;
-        size_t face;
-    };
-    std::vector<Side> sides;
-    std::vector<MQPoint> normals;
-    for (const auto &face : object.faces()) {
-        if (!Usable(object, face)) continue;
-        normals.push_back(FaceNormal(object, face));
-        for (size_t i = 0; i < face.size(); ++i) {
-            const int p = face[i];
-            const int q = face[(i + 1) % face.size()];
-            if (p != q) sides.push_back({std::min(p, q), std::max(p, q), normals.size() - 1});
-        }
-    }
-    std::sort(sides.begin(), sides.end(),
-              [](const Side &l, const Side &r) { return std::tie(l.a, l.b, l.face) < std::tie(r.a, r.b, r.face); });
-    std::vector<Edge> edges;
-    for (const Side &side : sides) {
-        if (edges.empty() || edges.back().a != side.a || edges.back().b != side.b) edges.push_back({side.a, side.b});
-        Edge &edge = edges.back();
-        (edge.faces == 0 ? edge.normalA : edge.normalB) = normals[side.face];
-        if (edge.faces < 2) ++edge.faces;
-    }
-    return edges;
-}
-
-// The edges as few strokes as a greedy walk finds, so that a mesh of thousands of
-// vertices stays a file of a few hundred kilobytes.
-std::string Strokes(const Object &object, const std::vector<const Edge *> &edges, const Projection &projection,
-                    int view) {
-    std::vector<std::vector<std::pair<int, size_t>>> around(static_cast<size_t>(object.VertexCount()));
-    for (size_t i = 0; i < edges.size(); ++i) {
-        around[static_cast<size_t>(edges[i]->a)].push_back({edges[i]->b, i});
-        around[static_cast<size_t>(edges[i]->b)].push_back({edges[i]->a, i});
-    }
-    std::vector<bool> used(edges.size(), false);
-    std::vector<size_t> next(around.size(), 0);
-    // The next unused edge at a vertex, or null; edges once used stay behind the cursor.
-    const auto unused = [&](int vertex) -> const std::pair<int, size_t> * {
-        const auto &links = around[static_cast<size_t>(vertex)];
-        size_t &cursor = next[static_cast<size_t>(vertex)];
-        while (cursor < links.size() && used[links[cursor].second]) ++cursor;
-        return cursor < links.size() ? &links[cursor] : nullptr;
-    };
-    std::string d;
-    for (int start = 0; start < object.VertexCount(); ++start) {
-        while (unused(start) != nullptr) {
-            int at = start;
-            d += "M" + projection.Point(view, object.position(at));
-            while (const auto *link = unused(at)) {
-                used[link->second] = true;
-                at = link->first;
-                d += " " + projection.Point(view, object.position(at));
-            }
-        }
-    }
-    return d;
-}
-
-// Faces seen almost edge-on count as turned away: through a closed mesh they are the
-// outline of what lies behind, like a neck seen through the crown.
-bool Faces(const MQPoint &normal, const Axis &towardViewer, double length) {
-    return towardViewer.Of(normal) > 0.1 * length;
-}
-
-bool Faces(const MQPoint &normal, const Axis &towardViewer) {
-    return Faces(normal, towardViewer, std::hypot(double{normal.x}, double{normal.y}, double{normal.z}));
-}
-
-// Path data of many subpaths, split into pieces of at most about kPathPiece bytes, each
-// its own path element. A subpath moves relative to where the one before it ended, but
-// the first of a piece starts from an absolute point, so that every piece stands alone.
-class PathPieces {
-public:
-    // A subpath that starts at (x, y), goes on with `rest` and ends at (endX, endY).
-    void Add(double x, double y, const std::string &rest, double endX, double endY) {
-        if (pieces_.empty() || pieces_.back().size() >= kPathPiece) {
-            pieces_.emplace_back();
-            pieces_.back() += "M" + Short(x) + " " + Short(y);
-        } else {
-            pieces_.back() += "m" + Short(x - atX_) + " " + Short(y - atY_);
-        }
-        pieces_.back() += rest;
-        atX_ = endX;
-        atY_ = endY;
-    }
-
-    std::string Elements(const std::string &attributes) const {
-        std::string out;
-        for (const std::string &d : pieces_) out += "<path" + attributes + " d=\"" + d + "\"/>\n";
-        return out;
-    }
-
-private:
-    std::vector<std::string> pieces_;
-    double atX_ = 0.0;
-    double atY_ = 0.0;
-};
-
-// How much of each pixel of a panel the edges of one kind cover, as a renderer blends a
-// thin line into the pixels it crosses: a line of width w runs l pixels through a pixel
-// and covers l·w of it. A dense mesh covers its pixels many times over and is drawn as
-// a solid shape; a sparse one as lines as faint as their width makes them.
-class Coverage {
-public:
-    static constexpr int kShades = 4;
-
-    Coverage() : cells_(static_cast<size_t>(kPanelPixels) * kPanelPixels, 0.0f) {}
-
-    // A point in pixels from the panel's corner.
-    struct Point {
-        double u;
-        double v;
-    };
-
-    // The sides of a face whose corners lie at `corners`, but for those from a corner to
-    // itself. A face within one pixel, as nearly every face of a dense mesh is, adds its
-    // whole outline there at once.
-    void Polygon(std::span<const int> face, const std::vector<Point> &corners, double width) {
-        const size_t first = Cell(corners[0]);
-        bool onePixel = first != kOutside;
-        for (size_t i = 1; i < corners.size() && onePixel; ++i) onePixel = Cell(corners[i]) == first;
-        double outline = 0.0;
-        for (size_t i = 0; i < corners.size(); ++i) {
-            const size_t j = i + 1 == corners.size() ? 0 : i + 1;
-            if (face[i] == face[j]) continue;
-            if (onePixel) {
-                outline += Length(corners[i], corners[j]);
-            } else {
-                Line(corners[i], corners[j], width);
-            }
-        }
-        if (onePixel) cells_[first] += static_cast<float>(outline * width);
-    }
-
-    // A line between two points: sampled at least twice per pixel it crosses, each sample
-    // adding its share of the length.
-    void Line(const Point &from, const Point &to, double width) {
-        const double du = to.u - from.u;
-        const double dv = to.v - from.v;
-        const double length = Length(from, to);
-        if (!std::isfinite(length)) return;
-        const int steps = std::max(1, static_cast<int>(std::ceil(2.0 * std::max(std::abs(du), std::abs(dv)))));
-        const float share = static_cast<float>(length * width / steps);
-        for (int step = 0; step < steps; ++step) {
-            const double t = (step + 0.5) / steps;
-            const size_t cell = Cell({from.u + t * du, from.v + t * dv});
-            if (cell != kOutside) cells_[cell] += share;
-        }
-    }
-
-    // The shade of a pixel: 0 for none, up to kShades for fully covered. The least touch
-    // is shown, as a renderer's anti-aliasing shows the thinnest line.
-    int Shade(int column, int row) const {
-        const float covered = cells_[static_cast<size_t>(row) * kPanelPixels + static_cast<size_t>(column)];
-        if (covered <= 0.0f) return 0;
-        return static_cast<int>(std::ceil(std::min(covered, 1.0f) * kShades));
-    }
-
-private:
-    static constexpr size_t kOutside = std::numeric_limits<size_t>::max();
-
-    static double Length(const Point &from, const Point &to) {
-        return std::sqrt((to.u - from.u) * (to.u - from.u) + (to.v - from.v) * (to.v - from.v));
-    }
-
-    // The pixel a point falls on. Every finite vertex lies inside the panel: outside are
-    // only vertices at infinity or NaN, which have no place in the picture.
-    static size_t Cell(const Point &p) {
-        if (!(p.u >= 0.0 && p.u < kPanel && p.v >= 0.0 && p.v < kPanel)) return kOutside;
-        return static_cast<size_t>(p.v) * kPanelPixels + static_cast<size_t>(p.u);
-    }
-
-    std::vector<float> cells_;
-};
-
-// A grey mixed with the white page as `shade` of kShades parts of it.
-std::string Mixed(int grey, int shade) {
-    const int value = 255 - (255 - grey) * shade / Coverage::kShades;
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", value, value, value);
-    return text;
-}
-
-// Marked cells side by side in a row of a grid of marks: the row, and the columns of the
-// first and the last.
-struct MarkRun {
-    int row;
-    int first;
-    int last;
-};
-
-// Which cells of a panel's grid of marks, `pitch` pixels apart, hold one.
-class MarkGrid {
-public:
-    explicit MarkGrid(int pitch)
-        : pitch_(pitch), cells_(kPanelPixels / pitch), marked_(static_cast<size_t>(cells_) * cells_, false) {}
-
-    // A mark at a point given in pixels from the panel's corner; none for a point outside,
-    // which only a vertex at infinity or NaN gives.
-    void Mark(double u, double v) {
-        if (!(u >= 0.0 && u < cells_ * pitch_ && v >= 0.0 && v < cells_ * pitch_)) return;
-        marked_[static_cast<size_t>(v / pitch_) * static_cast<size_t>(cells_) + static_cast<size_t>(u / pitch_)] = true;
-    }
-
-    // Row by row, each run of marked cells side by side.
-    std::vector<MarkRun> Runs() const {
-        std::vector<MarkRun> runs;
-        const auto marked = [&](int row, int column) {
-            return column < cells_ &&
-                   marked_[static_cast<size_t>(row) * static_cast<size_t>(cells_) + static_cast<size_t>(column)];
-        };
-        for (int row = 0; row < cells_; ++row) {
-            for (int column = 0; column < cells_; ++column) {
-                if (!marked(row, column)) continue;
-                const int first = column;
-                while (marked(row, column + 1)) ++column;
-                runs.push_back({row, first, column});
-            }
-        }
-        return runs;
-    }
-
-private:
-    int pitch_;
-    int cells_;
-    std::vector<bool> marked_;
-};
 
 // ` name="value"` for a length on the page.
 std::string Attribute(const char *name, double value) { return std::string(" ") + name + "=\"" + Number(value) + "\""; }
