@@ -11,6 +11,7 @@
 
 #include "simhost/files/report_file.h"
 #include "simhost/language/session_script.h"
+#include "tests/session_fixture.h"
 
 namespace {
 
@@ -30,35 +31,9 @@ constexpr const char *kPinnedThenDrifted =
     "move 0.5 0.25 0 all\ndraw\n"
     "deactivate\nmove 0.25 0 0 all\n";
 
-class Report : public ::testing::Test {
+class Report : public SessionFixture {
 protected:
-    Report() {
-        dir = fs::temp_directory_path() /
-              ("simhost-report-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        settings.pluginPath = STELMARIN_PLUGIN_FILE;
-        settings.settingsFile = (dir / "settings.xml").string();
-        settings.outDir = (dir / "out").string();
-    }
-    ~Report() override { fs::remove_all(dir); }
-
-    StepResult Run(const std::string &script) {
-        const fs::path file = dir / "test.session";
-        std::ofstream(file, std::ios::binary) << script;
-        ScriptRunner runner(settings, output);
-        return runner.RunFile(file.string());
-    }
-
-    std::string Written(const std::string &name) const {
-        std::ifstream in(dir / "out" / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    fs::path dir;
-    simhost::ScriptSettings settings;
-    std::ostringstream output;
+    Report() : SessionFixture("simhost-report-") {}
 };
 
 TEST_F(Report, TheTextShowsEachSlotTheLastDrawAndTheCentreLine) {

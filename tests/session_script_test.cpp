@@ -13,6 +13,7 @@
 #include "simhost/modeller/pin_ledger.h"
 #include "simhost/language/session_script.h"
 #include "simhost/host/widget_host.h"
+#include "tests/session_fixture.h"
 
 namespace fs = std::filesystem;
 using simhost::ScriptRunner;
@@ -20,35 +21,14 @@ using simhost::StepResult;
 
 namespace {
 
-class SessionScript : public ::testing::Test {
+class SessionScript : public SessionFixture {
 protected:
-    SessionScript() {
-        dir = fs::temp_directory_path() /
-              ("simhost-script-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        settings.pluginPath = STELMARIN_PLUGIN_FILE;
-        settings.settingsFile = (dir / "settings.xml").string();
-        settings.outDir = (dir / "out").string();
-    }
-    ~SessionScript() override { fs::remove_all(dir); }
-
-    StepResult Run(const std::string &script) {
-        const fs::path file = dir / "test.session";
-        std::ofstream(file, std::ios::binary) << script;
-        ScriptRunner runner(settings, output);
-        return runner.RunFile(file.string());
-    }
+    SessionScript() : SessionFixture("simhost-script-") {}
 
     std::string SavedSettings() const {
         std::ifstream saved(settings.settingsFile, std::ios::binary);
         return {std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()};
     }
-
-    fs::path dir;
-    simhost::ScriptSettings settings;
-    std::ostringstream output;
 };
 
 TEST_F(SessionScript, MistakesAreNamedByFileAndLineBeforeAnythingRuns) {

@@ -16,6 +16,7 @@
 #include "simhost/files/picture_geometry.h"
 #include "simhost/files/picture_raster.h"
 #include "simhost/host/safe_write.h"
+#include "simhost/host/slot_names.h"
 
 namespace simhost {
 
@@ -23,7 +24,6 @@ namespace {
 
 using namespace picture;
 
-constexpr std::array<const char *, 4> kSlotLabels = {"X0", "1", "2", "3"};
 constexpr std::array<const char *, 4> kSlotColours = {"#d62728", "#1f5fbf", "#2ca02c", "#ff8c00"};
 
 constexpr double kLegendTop = kPanelTop + kPanel + 30.0;

@@ -20,10 +20,10 @@
 #include <vector>
 
 #include "simhost/host/document_model.h"
+#include "simhost/host/slot_names.h"
 
 namespace simhost {
 
-inline constexpr int kSlots = 4;
 // Bit 0 X, bit 1 Y, bit 2 Z: the axes a slot restores on draw.
 inline constexpr int32_t kMaskX = 1, kMaskY = 2, kMaskZ = 4, kMaskAll = 7;
 // A vertex is on the centre line when |X| is below this, in single precision.

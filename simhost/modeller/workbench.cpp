@@ -16,8 +16,6 @@ namespace simhost {
 
 namespace {
 
-const char *const kSlotLabels[kSlots] = {"X0", "1", "2", "3"};
-
 std::u16string Wide(const std::string &ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
 std::string Plural(size_t count, const char *one, const char *many) {
