@@ -6,7 +6,7 @@
 //   events sent from inside   NestInside, Deliver, SettleNested, SettleDuringModal, SettleDraw
 //   the fix-mode dialog       DialogToggleMask, through the dialog's own widgets
 //   the window                CloseWindow, MoveWindow
-//   draws and what they show  Draw, Report, Picture, TakeScriptErrors
+//   draws and what they show  Draw, Report, MeasureCentreLine, Picture, TakeScriptErrors
 #include "simhost/modeller/workbench.h"
 
 #include <algorithm>
@@ -409,22 +409,26 @@ std::string Workbench::Report() const {
         std::snprintf(line, sizeof line, "last draw: none yet\n");
     }
     text += line;
-    double largest = 0.0;
-    size_t present = 0;
+    const CentreLine centre = MeasureCentreLine();
+    std::snprintf(line, sizeof line, "centre line: largest |X| %.6g among slot X0's %s\n", centre.largestX,
+                  Plural(centre.vertices, "vertex", "vertices").c_str());
+    text += line;
+    return text;
+}
+
+Workbench::CentreLine Workbench::MeasureCentreLine() const {
+    CentreLine centre;
     for (const ObjectPositions &pins : ledger_.slots[0].pins) {
         const Object *object = session_.document().ObjectFromUniqueID(pins.objectID);
         if (object == nullptr) continue;
         for (const int vertexID : pins.vertexIDs) {
             const int index = object->IndexFromUniqueID(vertexID);
             if (index < 0) continue;
-            ++present;
-            largest = std::fmax(largest, std::fabs(static_cast<double>(object->position(index).x)));
+            ++centre.vertices;
+            centre.largestX = std::fmax(centre.largestX, std::fabs(static_cast<double>(object->position(index).x)));
         }
     }
-    std::snprintf(line, sizeof line, "centre line: largest |X| %.6g among slot X0's %s\n", largest,
-                  Plural(present, "vertex", "vertices").c_str());
-    text += line;
-    return text;
+    return centre;
 }
 
 PictureContent Workbench::Picture(const std::string &title) const {
@@ -440,6 +444,8 @@ PictureContent Workbench::Picture(const std::string &title) const {
     if (lastDraw_) {
         for (const auto &[objectID, vertexID] : lastDraw_->moved) content.movedBack.push_back({objectID, vertexID});
     }
+    const CentreLine centre = MeasureCentreLine();
+    content.status = PictureStatus{activated_, centre.largestX, centre.vertices};
     return content;
 }
 

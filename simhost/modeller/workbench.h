@@ -88,6 +88,13 @@ public:
 
     // Per slot, the last draw and the centre line, in plain text.
     std::string Report() const;
+    // The centre line as the report and the picture give it: the largest |X| among slot
+    // X0's pinned vertices present in the document, and how many of them there are.
+    struct CentreLine {
+        double largestX = 0.0;
+        size_t vertices = 0;
+    };
+    CentreLine MeasureCentreLine() const;
     PictureContent Picture(const std::string &title) const;
 
     // What the script got wrong since the last call, taken out of the host's record.
