@@ -88,15 +88,15 @@ std::string PinMarks(const Projection &projection, int view, size_t slot, const 
     const std::string barred = " fill=\"none\"" + stroke + " stroke-width=\"4\" stroke-linecap=\"round\"";
     if (armed) return group + barred + ">\n" + bars + "</g>\n";
     // Hollow: the middles masked out, so that the edges and the pins of other slots under
-    // them stay in sight.
-    const std::string mask =
-        std::string("hollow-") + kViews[static_cast<size_t>(view)].name + "-" + std::to_string(slot);
+    // them stay in sight. The mask draws the same bars again by reference, so that the
+    // file holds them once.
+    const std::string name = kViews[static_cast<size_t>(view)].name + std::string("-") + std::to_string(slot);
     const std::string panel = Attribute("x", Projection::PanelLeft(view)) + Attribute("y", kPanelTop) +
                               Attribute("width", kPanel) + Attribute("height", kPanel);
-    return "<mask id=\"" + mask + "\" maskUnits=\"userSpaceOnUse\"" + panel + "><rect" + panel +
-           " fill=\"#fff\"/><g fill=\"none\" stroke=\"#000\"" + Attribute("stroke-width", kHollowMiddle) +
-           " stroke-linecap=\"round\">\n" + bars + "</g></mask>\n" + group + barred + " mask=\"url(#" + mask +
-           ")\">\n" + bars + "</g>\n";
+    return "<mask id=\"hollow-" + name + "\" maskUnits=\"userSpaceOnUse\"" + panel + "><rect" + panel +
+           " fill=\"#fff\"/><use xlink:href=\"#bars-" + name + "\" fill=\"none\" stroke=\"#000\"" +
+           Attribute("stroke-width", kHollowMiddle) + " stroke-linecap=\"round\"/></mask>\n" + group + barred +
+           " mask=\"url(#hollow-" + name + ")\"><g id=\"bars-" + name + "\">\n" + bars + "</g></g>\n";
 }
 
 std::string MovedBackRings(const Projection &projection, int view, const Found &movedBack) {

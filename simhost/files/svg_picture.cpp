@@ -97,9 +97,9 @@ public:
     }
 
     std::string Render() {
-        out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\"" + Attribute("width", kWidth) +
-                Attribute("height", kHeight) + " viewBox=\"0 0 " + Number(kWidth) + " " + Number(kHeight) +
-                "\" font-family=\"sans-serif\">\n";
+        out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\"" +
+                Attribute("width", kWidth) + Attribute("height", kHeight) + " viewBox=\"0 0 " + Number(kWidth) + " " +
+                Number(kHeight) + "\" font-family=\"sans-serif\">\n";
         out_ += "<title>" + Escape(content_.title) + "</title>\n";
         out_ +=
             "<defs><marker id=\"arrow\" viewBox=\"0 0 8 8\" refX=\"7\" refY=\"4\" markerWidth=\"7\" "
