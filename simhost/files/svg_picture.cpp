@@ -12,6 +12,7 @@
 #include "simhost/files/svg_picture.h"
 
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 #include "simhost/files/picture_geometry.h"
