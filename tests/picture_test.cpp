@@ -19,6 +19,7 @@
 #include "simhost/modeller/mesh_shapes.h"
 #include "simhost/modeller/modelling_tools.h"
 #include "simhost/files/svg_picture.h"
+#include "simhost/language/session_script.h"
 
 namespace simhost {
 namespace {
@@ -249,6 +250,159 @@ TEST_F(PictureTest, WritingReplacesTheFileWholeAndFailsNamingThePath) {
     std::filesystem::remove_all(directory);
 }
 
+// How light a colour "#rrggbb" looks, from 0 for black to 1 for white; -1 for another form.
+double Lightness(const std::string &colour) {
+    if (colour.size() != 7 || colour[0] != '#') return -1.0;
+    const auto channel = [&](size_t i) { return std::stoi(colour.substr(1 + 2 * i, 2), nullptr, 16) / 255.0; };
+    return 0.2126 * channel(0) + 0.7152 * channel(1) + 0.0722 * channel(2);
+}
+
+TEST_F(PictureTest, RingsOfVerticesMovedBackAreThinLightAndUnderTheSeamsPinsAndThePlaneXZero) {
+    Object &grid = AddGrid(document, "grid", 60, 60, 0.01f);
+    content.armed[0] = true;
+    // A seam pinned and all moved back: few enough for a ring each, then too many.
+    for (int i = 0; i < head.VertexCount(); ++i) {
+        if (head.position(i).x == 0.0f) content.pins[0].push_back(Key(head, i));
+    }
+    for (const bool many : {false, true}) {
+        content.movedBack = content.pins[0];
+        for (int i = 0; many && i < grid.VertexCount(); ++i) content.movedBack.push_back(Key(grid, i));
+        Render();
+        for (const char *view : {"front", "top", "side"}) {
+            const std::string in = "//g[@id='" + std::string(view) + "']/";
+            const std::string rings = in + "g[@class='moved-back']";
+            ASSERT_EQ(Count(rings), 1u) << view;
+            EXPECT_GT(Lightness(Value(rings + "/@stroke")), 0.5) << view << ": " << Value(rings + "/@stroke");
+            EXPECT_LE(std::stod(Value(rings + "/@stroke-width")), 0.8) << view;
+            EXPECT_EQ(Count(in + "g[@class='pins'][@data-slot='0']/preceding-sibling::g[@class='moved-back']"), 1u)
+                << view << ": the rings come before the pins, so that the pins cover them";
+            EXPECT_EQ(Value(in + "g[@class='pins'][@data-slot='0']/@fill"), "#d62728") << view;
+            EXPECT_EQ(Count(in + "g[@class='pins'][@data-slot='0']/circle"), content.pins[0].size()) << view;
+        }
+        for (const char *view : {"front", "top"}) {
+            EXPECT_EQ(
+                Count("//g[@id='" + std::string(view) + "']/line[@class='seam'][preceding-sibling::g[@class='pins']]"),
+                1u)
+                << view << ": the plane X = 0 is drawn over the pins that lie on it";
+        }
+        EXPECT_EQ(Value("//g[@class='legend']/circle/@stroke"),
+                  Value("//g[@id='front']/g[@class='moved-back']/@stroke"))
+            << "the legend's ring looks like those in the views";
+    }
+}
+
+TEST_F(PictureTest, PinsOfADisarmedSlotAreHollowInItsColourAndTheLegendSaysDisarmed) {
+    content.pins[1] = {Key(head, 3), Key(head, 4)};
+    content.pins[2] = {Key(head, 5), Key(head, 6)};
+    content.armed = {false, true, false, false};
+    Render();
+    const std::string colour2 = Value("//g[@class='slot'][@data-slot='2']/circle/@stroke");
+    EXPECT_EQ(Value("//g[@class='slot'][@data-slot='2']/circle/@fill"), "none");
+    EXPECT_EQ(Value("//g[@class='slot'][@data-slot='2']/text/tspan[3]"), "disarmed");
+    EXPECT_EQ(Value("//g[@class='slot'][@data-slot='1']/circle/@fill"), "#1f5fbf");
+    EXPECT_EQ(Value("//g[@class='slot'][@data-slot='1']/text/tspan[3]"), "armed");
+    for (const char *view : {"front", "top", "side"}) {
+        const std::string pins = "//g[@id='" + std::string(view) + "']/g[@class='pins']";
+        EXPECT_EQ(Value(pins + "[@data-slot='2']/@fill"), "none") << view;
+        EXPECT_EQ(Value(pins + "[@data-slot='2']/@stroke"), colour2) << view;
+        EXPECT_GE(std::stod(Value(pins + "[@data-slot='2']/@stroke-width")), 1.0) << view;
+        EXPECT_EQ(Value(pins + "[@data-slot='1']/@fill"), "#1f5fbf") << view;
+    }
+
+    // Too many for a circle each: the bars of the marks with their middles masked out by
+    // the same bars, narrower, drawn again by reference.
+    Object &grid = AddGrid(document, "grid", 60, 60, 0.01f);
+    content.pins[2].clear();
+    for (int i = 0; i < grid.VertexCount(); ++i) content.pins[2].push_back(Key(grid, i));
+    Render();
+    for (const char *view : {"front", "top", "side"}) {
+        const std::string group = "//g[@id='" + std::string(view) + "']/g[@class='pins'][@data-slot='2']";
+        const std::string mask = Value(group + "/@mask");
+        ASSERT_EQ(mask.rfind("url(#", 0), 0u) << view << ": " << mask;
+        const std::string masked = "//mask[@id='" + mask.substr(5, mask.size() - 6) + "']";
+        ASSERT_EQ(Count(masked), 1u) << view;
+        EXPECT_EQ(Value(masked + "/rect/@fill"), "#fff") << view << ": outside the bars, nothing is hidden";
+        const std::string bars = Value(masked + "/use/@xlink:href");
+        ASSERT_EQ(bars, "#" + Value(group + "/g/@id")) << view;
+        EXPECT_GT(Count(group + "/g/path"), 0u) << view;
+        EXPECT_EQ(Value(masked + "/use/@stroke"), "#000") << view;
+        EXPECT_EQ(Value(masked + "/use/@fill"), "none") << view;
+        EXPECT_LT(std::stod(Value(masked + "/use/@stroke-width")), std::stod(Value(group + "/@stroke-width"))) << view;
+        EXPECT_EQ(Value(group + "/@stroke"), colour2) << view;
+    }
+    content.armed[2] = true;
+    Render();
+    EXPECT_EQ(Count("//g[@class='pins'][@mask]"), 0u) << "an armed slot's marks are solid";
+}
+
+TEST_F(PictureTest, UnderTheTitleItSaysWhetherThePlugInIsOnAndHowFarTheSeamStraysFromXZero) {
+    content.title = "the head";
+    Render();
+    EXPECT_EQ(Count("//text[@class='caption']"), 0u) << "no plug-in session behind the picture, nothing to say";
+    const auto caption = [&](PictureStatus status) {
+        content.status = status;
+        Render();
+        return Value("//text[@class='caption']");
+    };
+    EXPECT_EQ(caption({true, 0.0, 96}), "plug-in on \u00b7 seam: largest |X| 0 over 96 vertices");
+    EXPECT_EQ(caption({false, 0.0914684, 1}), "plug-in off \u00b7 seam: largest |X| 0.0914684 over 1 vertex");
+    EXPECT_EQ(caption({true, 1234567.0, 2}), "plug-in on \u00b7 seam: largest |X| 1.23457e+06 over 2 vertices");
+    EXPECT_EQ(caption({false, 0.0, 0}), "plug-in off \u00b7 seam: no vertex pinned in slot X0");
+    const double y = std::stod(Value("//text[@class='caption']/@y"));
+    EXPECT_GT(y, std::stod(Value("/svg/text[1]/@y")) + 14.0) << "below the title";
+    EXPECT_LT(y + 6.0, std::stod(Value("//g[@id='front']/text/@y")) - 14.0) << "above the views' names";
+}
+
+// The demo's work on a head, with the plug-in off and then with the seam pinned: each
+// picture shows the seam's pins in red over faint rings, and says what the report says.
+TEST(SessionPicture, ThePicturesOfTheDemoShowTheSeamInRedAndTheReportsStateAndFigure) {
+    const auto dir = std::filesystem::path(::testing::TempDir()) / "stelmarin-session-picture-test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    ScriptSettings settings;
+    settings.pluginPath = STELMARIN_PLUGIN_FILE;
+    settings.settingsFile = (dir / "settings.xml").string();
+    settings.outDir = (dir / "out").string();
+    const auto sculpt = [](const std::string &name) {
+        return "select box -0.02 -0.55 0.3 0.35 0.25 1.2\nmove 0.15 0 0.03\ndraw\nreport " + name + ".txt\npicture " +
+               name + ".svg\n";
+    };
+    std::ofstream(dir / "demo.session") << "init\nactivate\nmake head \"head\" 24\nclick X0\ndeactivate\n" +
+                                               sculpt("free") + "new\nactivate\nmake head \"head\" 24\nclick X0\n" +
+                                               sculpt("pinned");
+    std::ostringstream output;
+    ScriptRunner runner(settings, output);
+    ASSERT_EQ(runner.RunFile((dir / "demo.session").string()), StepResult::Ok) << output.str();
+
+    const auto read = [&](const std::string &file) {
+        std::stringstream text;
+        text << std::ifstream(dir / "out" / file, std::ios::binary).rdbuf();
+        return text.str();
+    };
+    for (const char *name : {"free", "pinned"}) {
+        const std::string report = read(std::string(name) + ".txt");
+        const size_t at = report.find("centre line: largest |X| ");
+        ASSERT_NE(at, std::string::npos) << report;
+        const std::string figure = report.substr(at + 25, report.find(' ', at + 25) - at - 25);
+        pugi::xml_document svg;
+        ASSERT_TRUE(svg.load_string(read(std::string(name) + ".svg").c_str())) << name;
+        const auto value = [&](const std::string &xpath) {
+            return pugi::xpath_query(("string(" + xpath + ")").c_str()).evaluate_string(svg);
+        };
+        const bool pinned = std::string(name) == "pinned";
+        EXPECT_EQ(figure == "0", pinned) << name << ": " << report;
+        EXPECT_EQ(value("//text[@class='caption']"), std::string(pinned ? "plug-in on" : "plug-in off") +
+                                                         " \u00b7 seam: largest |X| " + figure + " over 96 vertices");
+        const std::string front = "//g[@id='front']/";
+        EXPECT_EQ(value(front + "g[@class='pins'][@data-slot='0']/@fill"), "#d62728") << name;
+        EXPECT_EQ(svg.select_nodes((front + "g[@class='pins'][@data-slot='0']/circle").c_str()).size(), 96u) << name;
+        EXPECT_EQ(
+            svg.select_nodes((front + "g[@class='pins']/following-sibling::g[@class='moved-back']").c_str()).size(), 0u)
+            << name << ": no ring over a pin";
+    }
+    std::filesystem::remove_all(dir);
+}
+
 // Every circle of a picture, per view and group (a slot's pins or the rings), as centres.
 using Circled = std::map<std::pair<std::string, std::string>, std::multiset<std::pair<std::string, std::string>>>;
 
@@ -384,7 +538,7 @@ TEST_F(PictureTest, VeryManyPinsAndRingsBecomeMarksThatEachLieOverTheirVertex) {
     for (const char *view : {"front", "top", "side"}) {
         ASSERT_EQ(where[view].size(), static_cast<size_t>(grid.VertexCount())) << view;
         const std::string group = "//g[@id='" + std::string(view) + "']/g";
-        const auto dots = SubpathsUnder(svg, group + "[@class='pins'][@data-slot='1']/path");
+        const auto dots = SubpathsUnder(svg, group + "[@class='pins'][@data-slot='1']//path");
         const double dotRadius = std::stod(Value(group + "[@class='pins'][@data-slot='1']/@stroke-width")) / 2;
         // A ring starts at its left and is drawn round its centre.
         auto rings = SubpathsUnder(svg, group + "[@class='moved-back']/path");

@@ -18,8 +18,8 @@ namespace simhost::picture {
 
 constexpr double kMargin = 20.0;
 constexpr double kPanel = 320.0;
-constexpr double kInset = 28.0;  // room inside a panel for the axes and the seam label
-constexpr double kTitleHeight = 50.0;
+constexpr double kInset = 28.0;        // room inside a panel for the axes and the seam label
+constexpr double kTitleHeight = 72.0;  // the title, and under it the plug-in's state
 constexpr double kCaptionHeight = 26.0;
 constexpr double kPanelTop = kTitleHeight + kCaptionHeight;
 constexpr int kPanelPixels = static_cast<int>(kPanel);
@@ -30,6 +30,11 @@ std::string Number(double value);
 
 // A coordinate of a pixel run or a mark: whole or half pixels, written as briefly as can be.
 std::string Short(double value);
+
+// ` name="value"` for a length on the page.
+inline std::string Attribute(const char *name, double value) {
+    return std::string(" ") + name + "=\"" + Number(value) + "\"";
+}
 
 // An axis of the model as the page sees it: which coordinate, and which way.
 struct Axis {

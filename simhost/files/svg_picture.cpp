@@ -1,19 +1,22 @@
-// The writer of a picture: the page with its title, the three panels (axes, edges, the
-// plane X = 0, pins and the vertices moved back), and the legend.
+// The writer of a picture: the page with its title and what the plug-in made of the seam,
+// the three panels (axes, edges, the vertices moved back, pins, the plane X = 0), and the
+// legend.
 //
 // Sections:
-//   constants      colours of the slots, and when marks and edges give way to the raster
-//   text           escaping for XML, attributes
-//   Writer         gathering what is drawn; the page and its panels; axes and edges;
-//                  the seam; pins and vertices moved back; the legend
+//   constants      colours of the slots, the legend's rows, and when edges give way to
+//                  the raster
+//   text           escaping for XML
+//   Writer         gathering what is drawn; the page, the caption under its title and
+//                  its panels; axes and edges; the seam; the legend
 //   entry points   RenderSvg, WritePicture
 #include "simhost/files/svg_picture.h"
 
 #include <cmath>
-#include <unordered_map>
+#include <cstdio>
 #include <utility>
 
 #include "simhost/files/picture_geometry.h"
+#include "simhost/files/picture_marks.h"
 #include "simhost/files/picture_raster.h"
 #include "simhost/host/safe_write.h"
 #include "simhost/host/slot_names.h"
@@ -34,12 +37,6 @@ constexpr double kHeight = kLegendTop + 4.0 * kLegendRow;
 // Up to this many face sides in the visible objects, every edge is drawn as a line of its
 // own; the file then stays within a few megabytes. Beyond, edges are drawn per pixel.
 constexpr size_t kLineDrawnSides = 120'000;
-// Up to this many pins of a slot, or vertices moved back, each gets a circle of its own;
-// beyond, they become small marks on a grid of a few pixels, so that a slot of millions
-// of pins costs no more than one whose marks fill the panel.
-constexpr size_t kCircledMarks = 2'000;
-constexpr int kPinPitch = 2;
-constexpr int kRingPitch = 3;
 // The edges' greys and widths: of faces turned towards the viewer, and of the others.
 constexpr int kNearGrey = 0x8a;
 constexpr double kNearWidth = 0.6;
@@ -75,9 +72,6 @@ std::string Escape(const std::string &text) {
     return escaped;
 }
 
-// ` name="value"` for a length on the page.
-std::string Attribute(const char *name, double value) { return std::string(" ") + name + "=\"" + Number(value) + "\""; }
-
 class Writer {
 public:
     explicit Writer(const PictureContent &content) : content_(content), projection_(Bounds(content.document)) {
@@ -99,14 +93,14 @@ public:
                 Cover(*object);
             }
         }
-        for (size_t slot = 0; slot < content.pins.size(); ++slot) pins_[slot] = Find(content.pins[slot]);
-        movedBack_ = Find(content.movedBack);
+        for (size_t slot = 0; slot < content.pins.size(); ++slot) pins_[slot] = Find(byID_, content.pins[slot]);
+        movedBack_ = Find(byID_, content.movedBack);
     }
 
     std::string Render() {
-        out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\"" + Attribute("width", kWidth) +
-                Attribute("height", kHeight) + " viewBox=\"0 0 " + Number(kWidth) + " " + Number(kHeight) +
-                "\" font-family=\"sans-serif\">\n";
+        out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\"" +
+                Attribute("width", kWidth) + Attribute("height", kHeight) + " viewBox=\"0 0 " + Number(kWidth) + " " +
+                Number(kHeight) + "\" font-family=\"sans-serif\">\n";
         out_ += "<title>" + Escape(content_.title) + "</title>\n";
         out_ +=
             "<defs><marker id=\"arrow\" viewBox=\"0 0 8 8\" refX=\"7\" refY=\"4\" markerWidth=\"7\" "
@@ -114,6 +108,7 @@ public:
         out_ += "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
         out_ += "<text" + Attribute("x", kMargin) + Attribute("y", 32.0) + " font-size=\"20\" font-weight=\"bold\">" +
                 Escape(content_.title) + "</text>\n";
+        Caption();
         for (int view = 0; view < 3; ++view) Panel(view);
         Legend();
         out_ += "</svg>\n";
@@ -132,9 +127,29 @@ private:
                 Attribute("height", kPanel) + " fill=\"none\" stroke=\"#bbb\"/>\n";
         AxisArrows(v, left);
         Meshes(view);
-        if (v.showsSeam) Seam(view, left);
+        out_ += MovedBackRings(projection_, view, movedBack_);
         Pins(view);
+        // Over the pins, thin: a seam pinned on the plane would hide it.
+        if (v.showsSeam) Seam(view, left);
         out_ += "</g>\n";
+    }
+
+    // What the text report says in numbers, where the picture is first looked at: whether
+    // the plug-in is on, and how far the seam strays from X = 0.
+    void Caption() {
+        if (!content_.status) return;
+        const PictureStatus &status = *content_.status;
+        std::string seam = "seam: no vertex pinned in slot X0";
+        if (status.seamVertices > 0) {
+            char largest[32];
+            std::snprintf(largest, sizeof largest, "%.6g", status.seamLargestX);
+            seam = std::string("seam: largest |X| ") + largest + " over " + std::to_string(status.seamVertices) +
+                   (status.seamVertices == 1 ? " vertex" : " vertices");
+        }
+        out_ += "<text class=\"caption\"" + Attribute("x", kMargin) + Attribute("y", 58.0) +
+                " font-size=\"14\" fill=\"#222\"><tspan font-weight=\"bold\">" +
+                (status.pluginOn ? "plug-in on" : "plug-in off") + "</tspan> \u00b7 <tspan>" + seam +
+                "</tspan></text>\n";
     }
 
     void AxisArrows(const View &v, double left) {
@@ -249,98 +264,10 @@ private:
                 " font-size=\"11\" fill=\"#333\">X = 0</text>\n";
     }
 
-    // The vertices that keys name and that are there to be drawn, with how many were named.
-    struct Found {
-        std::vector<MQPoint> points;
-        size_t named = 0;
-    };
-
-    Found Find(const std::vector<VertexKey> &keys) const {
-        Found found;
-        found.named = keys.size();
-        found.points.reserve(keys.size());
-        // Keys mostly come as slots hold them, object by object in the order of their
-        // vertices, so the vertex after the last one found is tried before looking up.
-        const Object *object = nullptr;
-        int index = -1;
-        for (const VertexKey &key : keys) {
-            if (object == nullptr || object->uniqueID() != key.objectID) {
-                const auto named = byID_.find(key.objectID);
-                object = named == byID_.end() ? nullptr : named->second;
-                index = -1;
-            }
-            if (object == nullptr) continue;
-            const int next = index + 1;
-            const bool followsLast = object->ValidIndex(next) && !object->vertex(next).deleted &&
-                                     object->vertex(next).uniqueID == key.vertexID;
-            const int at = followsLast ? next : object->IndexFromUniqueID(key.vertexID);
-            if (!object->ValidIndex(at)) continue;
-            index = at;
-            found.points.push_back(object->position(index));
-        }
-        return found;
-    }
-
-    // One circle per vertex.
-    std::string Circles(int view, const Found &found, double radius) const {
-        std::string circles;
-        for (const MQPoint &p : found.points) {
-            circles += "<circle" + Attribute("cx", projection_.U(view, p)) + Attribute("cy", projection_.V(view, p)) +
-                       Attribute("r", radius) + "/>";
-        }
-        return circles;
-    }
-
-    // Too many vertices for a circle each: where any fall on a cell of a grid `pitch`
-    // pixels apart, a mark. `Mark` adds a run of marked cells side by side, given the
-    // centres of its first and last.
-    template <class Mark>
-    std::string Marks(int view, const Found &found, int pitch, Mark mark) const {
-        MarkGrid grid(pitch);
-        for (const MQPoint &p : found.points) grid.Mark(projection_.PanelU(view, p), projection_.PanelV(view, p));
-        const double left = Projection::PanelLeft(view);
-        PathPieces marks;
-        for (const MarkRun &run : grid.Runs()) {
-            const double y = kPanelTop + (run.row + 0.5) * pitch;
-            mark(marks, left + (run.first + 0.5) * pitch, left + (run.last + 0.5) * pitch, y);
-        }
-        return marks.Elements("");
-    }
-
     void Pins(int view) {
         for (size_t slot = 0; slot < pins_.size(); ++slot) {
-            const Found &found = pins_[slot];
-            if (found.points.empty()) continue;
-            out_ += "<g class=\"pins\" data-slot=\"" + std::to_string(slot) + "\"";
-            if (found.points.size() <= kCircledMarks) {
-                out_ += std::string(" fill=\"") + kSlotColours[slot] + "\" stroke=\"#fff\" stroke-width=\"0.6\">" +
-                        Circles(view, found, 3.2) + "</g>\n";
-                continue;
-            }
-            // A dot each; a run of them, a bar with round ends.
-            out_ += std::string(" fill=\"none\" stroke=\"") + kSlotColours[slot] +
-                    "\" stroke-width=\"4\" stroke-linecap=\"round\">\n" +
-                    Marks(view, found, kPinPitch,
-                          [](PathPieces &marks, double first, double last, double y) {
-                              marks.Add(first, y, "h" + Short(last - first), last, y);
-                          }) +
-                    "</g>\n";
+            out_ += PinMarks(projection_, view, slot, pins_[slot], kSlotColours[slot], content_.armed[slot]);
         }
-        if (movedBack_.points.empty()) return;
-        if (movedBack_.points.size() <= kCircledMarks) {
-            out_ += "<g class=\"moved-back\" fill=\"none\" stroke=\"#000\" stroke-width=\"1.3\">" +
-                    Circles(view, movedBack_, 6.0) + "</g>\n";
-            return;
-        }
-        // A small ring each, far enough apart that the pins show through.
-        out_ += "<g class=\"moved-back\" fill=\"none\" stroke=\"#000\" stroke-width=\"0.7\">\n" +
-                Marks(view, movedBack_, kRingPitch,
-                      [](PathPieces &marks, double first, double last, double y) {
-                          for (double x = first; x <= last; x += kRingPitch) {
-                              marks.Add(x - 2.5, y, "a2.5 2.5 0 1 0 5 0a2.5 2.5 0 1 0-5 0", x - 2.5, y);
-                          }
-                      }) +
-                "</g>\n";
     }
 
     // How many there are, and how many of them the picture cannot show.
@@ -356,18 +283,23 @@ private:
         out_ += "<g class=\"legend\" font-size=\"13\">\n";
         for (size_t slot = 0; slot < content_.pins.size(); ++slot) {
             const double y = kLegendTop + static_cast<double>(slot) * kLegendRow;
+            const bool armed = content_.armed[slot];
+            const std::string colour = kSlotColours[slot];
             out_ += "<g class=\"slot\" data-slot=\"" + std::to_string(slot) + "\"><circle" + Attribute("cx", x + 6.0) +
-                    Attribute("cy", y - 4.5) + Attribute("r", 5.0) + " fill=\"" + kSlotColours[slot] + "\"/>";
+                    Attribute("cy", y - 4.5) +
+                    (armed ? Attribute("r", 5.0) + " fill=\"" + colour + "\"/>"
+                           : Attribute("r", 4.4) + " fill=\"none\" stroke=\"" + colour + "\"" +
+                                 Attribute("stroke-width", kHollowWidth) + "/>");
             out_ += "<text" + Attribute("x", x + 18.0) + Attribute("y", y) + "><tspan font-weight=\"bold\">" +
                     kSlotLabels[slot] + "</tspan><tspan" + Attribute("x", x + 50.0) + ">" +
                     Count(pins_[slot], "pin", "pins") + "</tspan><tspan" + Attribute("x", x + 220.0) +
-                    (content_.armed[slot] ? " fill=\"#000\">armed" : " fill=\"#888\">disarmed") +
-                    "</tspan></text></g>\n";
+                    (armed ? " fill=\"#000\">armed" : " fill=\"#888\">disarmed") + "</tspan></text></g>\n";
         }
         const double column = Projection::PanelLeft(1);
         const double y = kLegendTop + kLegendRow;
-        out_ += "<circle" + Attribute("cx", column + 6.0) + Attribute("cy", kLegendTop - 4.5) + Attribute("r", 6.0) +
-                " fill=\"none\" stroke=\"#000\" stroke-width=\"1.3\"/>";
+        out_ += "<circle" + Attribute("cx", column + 6.0) + Attribute("cy", kLegendTop - 4.5) +
+                Attribute("r", kRingRadius) + " fill=\"none\" stroke=\"" + kRingColour + "\"" +
+                Attribute("stroke-width", kRingWidth) + "/>";
         out_ += "<text" + Attribute("x", column + 18.0) + Attribute("y", kLegendTop) +
                 ">moved back by the last draw: " + Count(movedBack_, "vertex", "vertices") + "</text>\n";
         out_ += "<line" + Attribute("x1", column) + Attribute("y1", y - 4.5) + Attribute("x2", column + 12.0) +
@@ -386,7 +318,7 @@ private:
 
     const PictureContent &content_;
     Projection projection_;
-    std::unordered_map<int, const Object *> byID_;  // the objects drawn, by unique ID
+    ObjectsByID byID_;  // the objects drawn
     bool linePerEdge_ = true;
     std::vector<std::pair<const Object *, std::vector<Edge>>> meshes_;
     std::vector<std::array<Coverage, 2>> coverage_;  // per view, far and near; none for lines

@@ -6,7 +6,7 @@
 //   events sent from inside   NestInside, Deliver, SettleNested, SettleDuringModal, SettleDraw
 //   the fix-mode dialog       DialogToggleMask, through the dialog's own widgets
 //   the window                CloseWindow, MoveWindow
-//   draws and what they show  Draw, Report, Picture, TakeScriptErrors
+//   draws and what they show  Draw, Report, MeasureCentreLine, Picture, TakeScriptErrors
 #include "simhost/modeller/workbench.h"
 
 #include <algorithm>
@@ -394,20 +394,23 @@ ReportFacts Workbench::Report() const {
         facts.slots.push_back({kSlotLabels[slot], s.armed, s.mask, s.pins.size(), s.PinCount()});
     }
     if (lastDraw_) facts.lastDraw = ReportFacts::Draw{lastDraw_->written, lastDraw_->movedBack, lastDraw_->largestMove};
-    double largest = 0.0;
-    size_t present = 0;
+    facts.centreLine = MeasureCentreLine();
+    return facts;
+}
+
+ReportFacts::CentreLine Workbench::MeasureCentreLine() const {
+    ReportFacts::CentreLine centre;
     for (const ObjectPositions &pins : ledger_.slots[0].pins) {
         const Object *object = session_.document().ObjectFromUniqueID(pins.objectID);
         if (object == nullptr) continue;
         for (const int vertexID : pins.vertexIDs) {
             const int index = object->IndexFromUniqueID(vertexID);
             if (index < 0) continue;
-            ++present;
-            largest = std::fmax(largest, std::fabs(static_cast<double>(object->position(index).x)));
+            ++centre.vertices;
+            centre.largestX = std::fmax(centre.largestX, std::fabs(static_cast<double>(object->position(index).x)));
         }
     }
-    facts.centreLine = {largest, present};
-    return facts;
+    return centre;
 }
 
 PictureContent Workbench::Picture(const std::string &title) const {
@@ -423,6 +426,8 @@ PictureContent Workbench::Picture(const std::string &title) const {
     if (lastDraw_) {
         for (const auto &[objectID, vertexID] : lastDraw_->moved) content.movedBack.push_back({objectID, vertexID});
     }
+    const ReportFacts::CentreLine centre = MeasureCentreLine();
+    content.status = PictureStatus{activated_, centre.largestX, centre.vertices};
     return content;
 }
 

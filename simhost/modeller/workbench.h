@@ -89,6 +89,9 @@ public:
 
     // Per slot, the last draw and the centre line, with whether the plug-in is on.
     ReportFacts Report() const;
+    // The centre line as the report and the picture give it: the largest |X| among slot
+    // X0's pinned vertices present in the document, and how many of them there are.
+    ReportFacts::CentreLine MeasureCentreLine() const;
     PictureContent Picture(const std::string &title) const;
 
     // What the script got wrong since the last call, taken out of the host's record.
