@@ -46,7 +46,7 @@ TEST_F(Report, TheTextShowsEachSlotTheLastDrawAndTheCentreLine) {
               "slot 2   disarmed  fixes XYZ   0 objects, 0 vertices pinned\n"
               "slot 3   disarmed  fixes XYZ   0 objects, 0 vertices pinned\n"
               "last draw: none yet\n"
-              "centre line: largest |X| 0 among slot X0's 0 vertices\n");
+              "centre line: slot X0 pins no vertex\n");
     const std::string late =
         "slot X0  armed     fixes X     1 object, 4 vertices pinned\n"
         "slot 1   armed     fixes XZ    1 object, 3 vertices pinned\n"

@@ -372,3 +372,24 @@ TEST_F(DrawCheck, ArmedSlotsWriteInOrderEachOnItsOwnAxes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SessionScript, ARecordingThatFindsNothingSaysWhy) {
+    ASSERT_EQ(Run("make grid g 3 2\ninit\nactivate\nclick X0\nselect none\nclick 1 ctrl\nreport\n"), StepResult::Ok)
+        << output.str();
+    const std::string text = output.str();
+    EXPECT_NE(text.find("note: no vertex of a visible object lies on X = 0 (|X| < 0.001): slot X0 pins nothing"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("note: slot 1 pins nothing: no vertex of the current object was selected"), std::string::npos);
+    EXPECT_NE(text.find("centre line: slot X0 pins no vertex"), std::string::npos);
+}
+
+TEST_F(SessionScript, ARecordingThatFindsVerticesAddsNoNote) {
+    ASSERT_EQ(Run("make grid g 4 2\ninit\nactivate\nclick X0\nselect 0\nclick 1 ctrl\n"), StepResult::Ok)
+        << output.str();
+    EXPECT_EQ(output.str().find("note:"), std::string::npos) << output.str();
+}
+
+}  // namespace

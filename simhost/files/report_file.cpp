@@ -43,8 +43,13 @@ std::string ReportText(const ReportFacts &facts) {
         std::snprintf(line, sizeof line, "last draw: none yet\n");
     }
     text += line;
-    std::snprintf(line, sizeof line, "centre line: largest |X| %.6g among slot X0's %s\n", facts.centreLine.largestX,
-                  Plural(facts.centreLine.vertices, "vertex", "vertices").c_str());
+    // "Largest |X| 0" over no vertex at all would read as a seam perfectly in place.
+    if (facts.centreLine.vertices == 0) {
+        std::snprintf(line, sizeof line, "centre line: slot X0 pins no vertex\n");
+    } else {
+        std::snprintf(line, sizeof line, "centre line: largest |X| %.6g among slot X0's %s\n",
+                      facts.centreLine.largestX, Plural(facts.centreLine.vertices, "vertex", "vertices").c_str());
+    }
     text += line;
     return text;
 }

@@ -52,6 +52,13 @@ Action ParseClick(Args &a) {
             return;
         }
         Said(r, "button " + label + " " + (r.bench().ButtonDown(label) ? "down" : "up"));
+        // A recording that found nothing leaves a button that looks like any other; say why.
+        const int slot = r.bench().SlotOf(label);
+        const bool records = slot == 0 ? !ctrl && !shift : ctrl;
+        if (records && r.bench().activated() && r.bench().ledger().slots[static_cast<size_t>(slot)].PinCount() == 0) {
+            Said(r, slot == 0 ? "note: no vertex of a visible object lies on X = 0 (|X| < 0.001): slot X0 pins nothing"
+                              : "note: slot " + label + " pins nothing: no vertex of the current object was selected");
+        }
     };
 }
 
