@@ -56,4 +56,37 @@ if(STELMARIN_BUILD_SIMHOST)
   file(COPY /usr/include/CLI DESTINATION ${_headers})
   add_library(third_party_headers INTERFACE)
   target_include_directories(third_party_headers SYSTEM INTERFACE ${_headers})
+
+  # The web server of `simhost serve`: cpp-httplib's single header, from Debian's sources
+  # with Debian's patches (scripts/install-deps), for every target. On Windows it needs the
+  # socket library, and the Windows 10 API that MinGW does not always assume.
+  set(STELMARIN_HTTPLIB_DIR "${PROJECT_SOURCE_DIR}/build/third_party/cpp-httplib" CACHE PATH
+      "cpp-httplib's header, as scripts/install-deps fetches it")
+  if(NOT EXISTS "${STELMARIN_HTTPLIB_DIR}/httplib.h")
+    message(FATAL_ERROR "cpp-httplib's header is needed: run scripts/install-deps, or set "
+                        "STELMARIN_HTTPLIB_DIR to the folder that holds httplib.h")
+  endif()
+  add_library(third_party_httplib INTERFACE)
+  target_include_directories(third_party_httplib SYSTEM INTERFACE ${STELMARIN_HTTPLIB_DIR})
+  find_package(Threads REQUIRED)
+  target_link_libraries(third_party_httplib INTERFACE Threads::Threads)
+  if(WIN32)
+    target_compile_definitions(third_party_httplib INTERFACE _WIN32_WINNT=0x0A00)
+    target_link_libraries(third_party_httplib INTERFACE ws2_32)
+  endif()
+endif()
+
+# JSON, for the stand-in host's reports: Debian's header-only nlohmann-json. Its headers
+# serve every target, so the cross build finds the same package among the system's own
+# (not under the cross toolchain's root); and like the headers above, only the package's
+# own folder is copied into the build, so that no build puts the system's whole include
+# folder on its compiler's path.
+if(STELMARIN_BUILD_SIMHOST)
+  find_package(nlohmann_json 3 REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+  get_target_property(_json_includes nlohmann_json::nlohmann_json INTERFACE_INCLUDE_DIRECTORIES)
+  list(GET _json_includes 0 _json_include)
+  set(_json_headers ${PROJECT_BINARY_DIR}/third_party/json/include)
+  file(COPY ${_json_include}/nlohmann DESTINATION ${_json_headers})
+  add_library(third_party_json INTERFACE)
+  target_include_directories(third_party_json SYSTEM INTERFACE ${_json_headers})
 endif()
