@@ -75,6 +75,17 @@ struct StudioServer::Impl {
 };
 
 StudioServer::StudioServer() : impl_(std::make_unique<Impl>()) {
+    // A port that another server listens on must be refused, not shared: the library's
+    // own choice on Linux, SO_REUSEPORT, would let a second studio take half the requests
+    // of the first. SO_REUSEADDR only lets a studio restart on its port at once.
+    impl_->server.set_socket_options([](socket_t sock) {
+        int yes = 1;
+#ifdef _WIN32
+        setsockopt(sock, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char *>(&yes), sizeof yes);
+#else
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+#endif
+    });
     impl_->server.set_payload_max_length(StudioApi::kUploadBodyLimit);
     // A short keep-alive lets the server stop soon after it is told to.
     impl_->server.set_keep_alive_timeout(2);
