@@ -39,9 +39,6 @@ public:
         return outcome.get();
     }
 
-    // Whether the caller is the host thread itself.
-    bool OnHostThread() const { return std::this_thread::get_id() == thread_.get_id(); }
-
 private:
     void Post(std::function<void()> job);
     void Loop();
