@@ -56,6 +56,24 @@ if(STELMARIN_BUILD_SIMHOST)
   file(COPY /usr/include/CLI DESTINATION ${_headers})
   add_library(third_party_headers INTERFACE)
   target_include_directories(third_party_headers SYSTEM INTERFACE ${_headers})
+
+  # The web server of `simhost serve`: cpp-httplib's single header, from Debian's sources
+  # with Debian's patches (scripts/install-deps), for every target. On Windows it needs the
+  # socket library, and the Windows 10 API that MinGW does not always assume.
+  set(STELMARIN_HTTPLIB_DIR "${PROJECT_SOURCE_DIR}/build/third_party/cpp-httplib" CACHE PATH
+      "cpp-httplib's header, as scripts/install-deps fetches it")
+  if(NOT EXISTS "${STELMARIN_HTTPLIB_DIR}/httplib.h")
+    message(FATAL_ERROR "cpp-httplib's header is needed: run scripts/install-deps, or set "
+                        "STELMARIN_HTTPLIB_DIR to the folder that holds httplib.h")
+  endif()
+  add_library(third_party_httplib INTERFACE)
+  target_include_directories(third_party_httplib SYSTEM INTERFACE ${STELMARIN_HTTPLIB_DIR})
+  find_package(Threads REQUIRED)
+  target_link_libraries(third_party_httplib INTERFACE Threads::Threads)
+  if(WIN32)
+    target_compile_definitions(third_party_httplib INTERFACE _WIN32_WINNT=0x0A00)
+    target_link_libraries(third_party_httplib INTERFACE ws2_32)
+  endif()
 endif()
 
 # JSON, for the stand-in host's reports: Debian's header-only nlohmann-json. Its headers

@@ -8,7 +8,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 # Wings from the bottom up. The program itself (simhost/main.cpp) stands over them all.
-set(wings host files modeller language)
+set(wings host files modeller language studio)
 set(longest_file 500)
 set(indexed_from 300)
 

@@ -16,6 +16,7 @@
 #include "simhost/language/command_registry.h"
 #include "simhost/language/line_input.h"
 #include "simhost/language/session_script.h"
+#include "simhost/studio/studio_server.h"
 
 namespace {
 
@@ -198,6 +199,15 @@ int main(int argc, char **argv) {
     std::string examples = ExecutableDir() + "/examples";
     auto *demo = app.add_subcommand("demo", "Run the bundled demo: a head smoothed with and without the seam pinned");
     demo->add_option("--examples", examples, "The folder of the bundled examples")->check(CLI::ExistingDirectory);
+    simhost::ServeOptions serveOptions;
+    auto *serve = app.add_subcommand(
+        "serve", "Serve the studio: a page on this machine through which a web browser drives the session");
+    serve->add_option("--port", serveOptions.studio.port, "The port to listen on (default: 8310)")
+        ->check(CLI::Range(1, 65535));
+    serve->add_option("--listen", serveOptions.studio.listenAddress,
+                      "The address to listen on (default: 127.0.0.1, this machine only)");
+    serve->add_flag("--open", serveOptions.open, "Open the page in the system's web browser");
+    serve->add_option("SESSION", serveOptions.sessionFile, "A session file to run first; the studio goes on from there");
     std::string helpCommand;
     bool markdown = false;
     auto *help = app.add_subcommand("help", "Print the session commands, one of them, or the README's table of them");
@@ -233,11 +243,15 @@ int main(int argc, char **argv) {
         if (*run) return RunFile(settings, sessionFile);
         if (*repl) return Repl(settings);
         if (*demo) return RunFile(settings, examples + "/demo.session");
+        if (*serve) {
+            serveOptions.studio.script = settings;
+            return simhost::Serve(serveOptions, std::cout, std::cerr);
+        }
         if (*help) return Help(helpCommand, markdown);
     } catch (const std::exception &error) {
         std::cerr << kSpeaker << error.what() << "\n";
         return kStepFailed;
     }
-    std::cerr << kSpeaker << "a command is needed: run, repl or demo (simhost --help says more)\n";
+    std::cerr << kSpeaker << "a command is needed: run, repl, demo or serve (simhost --help says more)\n";
     return kBadInput;
 }

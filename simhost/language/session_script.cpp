@@ -52,18 +52,49 @@ Workbench &ScriptRunner::bench() {
 
 std::string ScriptRunner::InputPath(const std::string &path) const {
     const fs::path given(path);
-    if (given.is_absolute()) return path;
+    if (given.is_absolute()) {
+        CheckConfined(path);
+        return path;
+    }
     const fs::path beside = (fs::path(scriptDir_) / given).lexically_normal();
     // A session may read back what it wrote earlier.
     const fs::path written = (fs::path(settings_.outDir) / given).lexically_normal();
     std::error_code error;
-    if (!fs::exists(beside, error) && fs::exists(written, error)) return written.string();
-    return beside.string();
+    const std::string chosen = !fs::exists(beside, error) && fs::exists(written, error) ? written.string()
+                                                                                         : beside.string();
+    CheckConfined(chosen);
+    return chosen;
+}
+
+void ScriptRunner::ConfinePaths(std::vector<std::string> folders) { confinedTo_ = std::move(folders); }
+
+void ScriptRunner::CheckConfined(const std::string &path) const {
+    if (confinedTo_.empty()) return;
+    // Where a path really leads, its existing part with symbolic links followed; "" when
+    // the system cannot say.
+    const auto real = [](const std::string &given) {
+        std::error_code error;
+        fs::path resolved = fs::weakly_canonical(fs::absolute(given, error), error);
+        if (error) return fs::path();
+        if (!resolved.has_filename()) resolved = resolved.parent_path();
+        return resolved;
+    };
+    const fs::path target = real(path);
+    for (const std::string &folder : confinedTo_) {
+        const fs::path root = real(folder);
+        // Inside when the folder's every component leads the path's.
+        if (!target.empty() && !root.empty() &&
+            std::mismatch(root.begin(), root.end(), target.begin(), target.end()).first == root.end()) {
+            return;
+        }
+    }
+    throw StepBadInput("the path '" + path + "' is outside the folders this session may use");
 }
 
 std::string ScriptRunner::OutputPath(const std::string &path) {
     const fs::path given(path);
     const fs::path full = given.is_absolute() ? given : fs::path(settings_.outDir) / given;
+    CheckConfined(full.string());
     std::error_code error;
     if (full.has_parent_path()) fs::create_directories(full.parent_path(), error);
     if (error) throw StepBadInput("cannot make the folder " + full.parent_path().string() + ": " + error.message());
@@ -72,7 +103,7 @@ std::string ScriptRunner::OutputPath(const std::string &path) {
     return normal;
 }
 
-StepResult ScriptRunner::RunFile(const std::string &path) {
+StepResult ScriptRunner::RunFile(const std::string &path, AtEnd atEnd) {
     std::error_code ignored;
     if (fs::is_directory(path, ignored)) {
         Error("", "the session file '" + path + "' is a folder");
@@ -86,15 +117,15 @@ StepResult ScriptRunner::RunFile(const std::string &path) {
         return StepResult::BadInput;
     }
     scriptDir_ = fs::path(path).has_parent_path() ? fs::path(path).parent_path().string() : ".";
-    return RunLines(file, path);
+    return RunLines(file, path, atEnd);
 }
 
 StepResult ScriptRunner::RunStream(std::istream &in, const std::string &name) {
     scriptDir_ = ".";
-    return RunLines(in, name);
+    return RunLines(in, name, AtEnd::Close);
 }
 
-StepResult ScriptRunner::RunLines(std::istream &in, const std::string &name) {
+StepResult ScriptRunner::RunLines(std::istream &in, const std::string &name, AtEnd atEnd) {
     std::vector<std::pair<std::string, ScriptCommand>> commands;
     std::string line;
     int number = 0;
@@ -122,7 +153,7 @@ StepResult ScriptRunner::RunLines(std::istream &in, const std::string &name) {
             return result;
         }
     }
-    return Finish(name + ":" + std::to_string(number));
+    return atEnd == AtEnd::Close ? Finish(name + ":" + std::to_string(number)) : StepResult::Ok;
 }
 
 StepResult ScriptRunner::CheckOutputFolder() {

@@ -61,10 +61,13 @@ public:
     ScriptRunner(const ScriptSettings &settings, std::ostream &out, std::ostream &errors);
     ~ScriptRunner();
 
+    // What follows a script that ran clean: the modeller closes (the end of a session), or
+    // stays open for more lines (a server that goes on from where the script left off).
+    enum class AtEnd { Close, StayOpen };
     // Runs a whole script file: every line is parsed before the first runs, so that a
     // mistake on line 40 costs nothing, and the output folder is checked. Stops at the
     // first step that does not end Ok. Messages name the file and line.
-    StepResult RunFile(const std::string &path);
+    StepResult RunFile(const std::string &path, AtEnd atEnd = AtEnd::Close);
     // The same for a script read from `in`: messages call it `name`, and the paths it reads
     // are relative to the current folder.
     StepResult RunStream(std::istream &in, const std::string &name);
@@ -87,6 +90,10 @@ public:
     // one for writing, relative to the output folder (made when needed).
     std::string InputPath(const std::string &path) const;
     std::string OutputPath(const std::string &path);
+    // From now on every path a command reads or writes must lie inside one of `folders`
+    // (symbolic links followed as far as they exist), else the step is bad input: a server
+    // that takes its lines from elsewhere keeps them to the folders it was started in.
+    void ConfinePaths(std::vector<std::string> folders);
     // The files the session wrote, in the order first written.
     const std::vector<std::string> &written() const { return written_; }
     bool trace = false;
@@ -96,7 +103,8 @@ public:
 
 private:
     StepResult Run(const ScriptCommand &command, const std::string &where);
-    StepResult RunLines(std::istream &in, const std::string &name);
+    StepResult RunLines(std::istream &in, const std::string &name, AtEnd atEnd);
+    void CheckConfined(const std::string &path) const;
     // An error, named by where it happened ("FILE:LINE"), or by nothing when no line is to
     // blame.
     void Error(const std::string &where, const std::string &message);
@@ -113,6 +121,7 @@ private:
     std::unique_ptr<Workbench> bench_;
     std::unique_ptr<Pending> pending_;
     std::vector<std::string> written_;
+    std::vector<std::string> confinedTo_;
 };
 
 // A step that failed: a check that did not hold, an action the screen does not allow.

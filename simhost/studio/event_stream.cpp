@@ -1,0 +1,52 @@
+#include "simhost/studio/event_stream.h"
+
+namespace simhost {
+
+std::string EventWire(uint64_t id, const std::string &name, const std::string &data) {
+    return "id: " + std::to_string(id) + "\nevent: " + name + "\ndata: " + data + "\n\n";
+}
+
+uint64_t EventStream::Publish(const std::string &name, const std::string &data) {
+    uint64_t id = 0;
+    {
+        std::lock_guard lock(mutex_);
+        id = ++latest_;
+        kept_.push_back({id, EventWire(id, name, data)});
+        if (kept_.size() > kKept) kept_.pop_front();
+    }
+    published_.notify_all();
+    return id;
+}
+
+uint64_t EventStream::Latest() const {
+    std::lock_guard lock(mutex_);
+    return latest_;
+}
+
+std::optional<std::string> EventStream::Next(uint64_t &after, std::chrono::milliseconds timeout) {
+    std::unique_lock lock(mutex_);
+    published_.wait_for(lock, timeout, [&] { return closed_ || latest_ > after; });
+    if (closed_) return std::nullopt;
+    if (latest_ <= after) return std::string();
+    std::string wire;
+    if (kept_.empty() || kept_.front().id > after + 1) {
+        wire = EventWire(latest_, "resync", "{\"seq\":" + std::to_string(latest_) + "}");
+        after = latest_;
+        return wire;
+    }
+    for (const Event &event : kept_) {
+        if (event.id > after) wire += event.wire;
+    }
+    after = latest_;
+    return wire;
+}
+
+void EventStream::Close() {
+    {
+        std::lock_guard lock(mutex_);
+        closed_ = true;
+    }
+    published_.notify_all();
+}
+
+}  // namespace simhost

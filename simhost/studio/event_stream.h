@@ -1,0 +1,52 @@
+// The updates the studio sends its pages as Server-Sent Events: each one numbered, a few
+// of the latest kept for readers that fall behind, every reader woken when one comes.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace simhost {
+
+class EventStream {
+public:
+    // How many of the latest events are kept. An event carries the positions a command
+    // changed, which on a large mesh are megabytes, so few are.
+    static constexpr size_t kKept = 16;
+
+    // Adds an event of kind `name` with `data` (one line of JSON); returns its number,
+    // counted from 1.
+    uint64_t Publish(const std::string &name, const std::string &data);
+    uint64_t Latest() const;
+
+    // What a reader who has had the events up to `after` gets next, in the wire format
+    // ("id: N\nevent: NAME\ndata: ...\n\n" each). It waits up to `timeout` for one to
+    // come; nothing after the wait; a "resync" event when the ones it missed are no longer
+    // kept, so that the page fetches the whole state again. `after` moves on to the last
+    // one given. Nothing at all (nullopt) once the stream is closed.
+    std::optional<std::string> Next(uint64_t &after, std::chrono::milliseconds timeout);
+
+    // Ends every reader's wait, now and from now on: the server is stopping.
+    void Close();
+
+private:
+    struct Event {
+        uint64_t id;
+        std::string wire;
+    };
+    mutable std::mutex mutex_;
+    std::condition_variable published_;
+    std::deque<Event> kept_;
+    uint64_t latest_ = 0;
+    bool closed_ = false;
+};
+
+// One event in the wire format of Server-Sent Events.
+std::string EventWire(uint64_t id, const std::string &name, const std::string &data);
+
+}  // namespace simhost

@@ -1,0 +1,108 @@
+// The studio's request layer: a request (method, target, headers, body) in, a response
+// out, with no socket in sight, so that tests drive it directly and the web server only
+// carries bytes. It guards every request (Host, Origin, token, size), runs commands of
+// the session language on the host thread, keeps the session log, and publishes an event
+// after every command. The API is described in the README ("Studio").
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "simhost/language/session_script.h"
+#include "simhost/studio/event_stream.h"
+#include "simhost/studio/host_thread.h"
+
+namespace simhost {
+
+struct HttpRequest {
+    std::string method;  // "GET", "POST", ...
+    std::string target;  // path and query: "/api/command?token=..."
+    std::vector<std::pair<std::string, std::string>> headers;
+    std::string body;
+
+    // The first header of that name, in any case.
+    std::optional<std::string> Header(const std::string &name) const;
+};
+
+struct HttpResponse {
+    int status = 200;
+    std::string contentType = "application/json";
+    std::vector<std::pair<std::string, std::string>> headers;
+    std::string body;
+    // The request was for the event stream and passed every check: the server streams
+    // events() instead of sending a body.
+    bool eventStream = false;
+    uint64_t eventsAfter = 0;  // the stream starts after this event
+};
+
+struct StudioOptions {
+    ScriptSettings script;
+    // The address and port the server listens on: requests must name one of them.
+    std::string listenAddress = "127.0.0.1";
+    int port = 8310;
+    // Every /api request carries it; empty: a random one is made.
+    std::string token;
+    // Commands may read and write only here and in the output folder; empty: the current
+    // folder.
+    std::string workingFolder;
+};
+
+// How a startup session went: its outcome and what it printed.
+struct StudioStart {
+    StepResult result = StepResult::Ok;
+    std::string transcript;
+    std::string errors;
+};
+
+class StudioApi {
+public:
+    static constexpr size_t kCommandBodyLimit = 64 * 1024;
+    // The largest body the server reads at all: room for an uploaded mesh.
+    static constexpr size_t kUploadBodyLimit = 64 * 1024 * 1024;
+
+    explicit StudioApi(StudioOptions options);
+    // The modeller closes, as at the end of a session, if Close has not run.
+    ~StudioApi();
+    StudioApi(const StudioApi &) = delete;
+    StudioApi &operator=(const StudioApi &) = delete;
+
+    // Loads the plug-in, checks the output folder and runs the session file, if one is
+    // given, staying open at its end; the studio goes on from there. Anything but Ok
+    // means the studio cannot start.
+    StudioStart Start(const std::string &sessionFile = "");
+    // The modeller closes: the plug-in's exit event, the settings written; what it says.
+    StudioStart Close();
+
+    HttpResponse Handle(const HttpRequest &request);
+
+    EventStream &events() { return events_; }
+    const std::string &token() const { return options_.token; }
+    // The page's address, with the token: "http://127.0.0.1:8310/?token=...".
+    std::string PageAddress() const;
+
+private:
+    struct Desk;
+    struct Outcome;
+
+    std::optional<HttpResponse> Refused(const HttpRequest &request, const std::string &path,
+                                        const std::string &query) const;
+    HttpResponse Command(const HttpRequest &request);
+    HttpResponse Events(const HttpRequest &request);
+    // Runs a line on the host thread: the step, the draw after a tool, the log, the event.
+    Outcome RunOnHost(const std::string &line);
+
+    StudioOptions options_;
+    std::string own_;                 // the address listened on, with the port
+    std::vector<std::string> hosts_;  // what the Host header may say
+    EventStream events_;
+    HostThread host_;
+    std::unique_ptr<Desk> desk_;  // touched on the host thread only
+    bool closed_ = false;
+};
+
+}  // namespace simhost

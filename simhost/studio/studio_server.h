@@ -1,0 +1,45 @@
+// The studio's web server: it carries requests to the request layer (studio_api.h) and
+// its answers back, streams the events, and is what `simhost serve` runs.
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "simhost/studio/studio_api.h"
+
+namespace simhost {
+
+class StudioServer {
+public:
+    StudioServer();
+    ~StudioServer();
+    StudioServer(const StudioServer &) = delete;
+    StudioServer &operator=(const StudioServer &) = delete;
+
+    // Takes the address and port (0: any free one) for listening; returns the port, or 0
+    // when it cannot be had.
+    int Bind(const std::string &address, int port);
+    // Serves `api`'s requests until Stop; returns then.
+    void Serve(StudioApi &api);
+    // Ends the event streams and the serving; from any thread.
+    void Stop();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+struct ServeOptions {
+    StudioOptions studio;
+    std::string sessionFile;  // run first, when given
+    bool open = false;        // open the page in the system's web browser
+};
+
+// `simhost serve`: binds, runs the session, prints the page's address and serves until
+// interrupted (Ctrl-C); then the modeller closes as at the end of a session. Returns the
+// exit status: 2 when the port is taken or the session's input is bad, 1 when a step of
+// the session failed or closing did.
+int Serve(ServeOptions options, std::ostream &out, std::ostream &errors);
+
+}  // namespace simhost

@@ -1,0 +1,281 @@
+#include "simhost/studio/studio_state.h"
+
+#include <algorithm>
+#include <map>
+#include <span>
+
+#include "host/text_conversion.h"
+#include "simhost/host/widget_host.h"
+#include "simhost/language/command_support.h"
+
+namespace simhost {
+
+using nlohmann::json;
+
+namespace {
+
+// Positions go out as the document holds them, three float32 a vertex.
+static_assert(sizeof(MQPoint) == 3 * sizeof(float));
+
+std::string Base64Of(std::span<const int32_t> values) { return Base64(values.data(), values.size_bytes()); }
+
+json WidgetValueJson(const WidgetValue &value) {
+    return std::visit(
+        [](const auto &held) -> json {
+            using Held = std::decay_t<decltype(held)>;
+            if constexpr (std::is_same_v<Held, std::monostate>) {
+                return nullptr;
+            } else if constexpr (std::is_same_v<Held, std::u16string>) {
+                return stelmarin::WideToUtf8(held);
+            } else {
+                return held;
+            }
+        },
+        value);
+}
+
+json WidgetJson(const WidgetHost &widgets, const Widget &widget) {
+    json properties = json::object();
+    for (const auto &[key, value] : widget.properties) properties[key] = WidgetValueJson(value);
+    json children = json::array();
+    for (int32_t child : widget.children) {
+        if (const Widget *found = widgets.Find(child)) children.push_back(WidgetJson(widgets, *found));
+    }
+    return {{"id", widget.id},
+            {"type", widget.type},
+            {"shown", widgets.IsShown(widget.id)},
+            {"properties", std::move(properties)},
+            {"children", std::move(children)}};
+}
+
+// The windows and dialogs the plug-in made, each with what it holds, in the order made.
+json WindowsJson(const WidgetHost &widgets) {
+    std::vector<int32_t> tops;
+    for (const auto &[id, widget] : widgets.Widgets()) {
+        if (widget.type == "window" || widget.type == "dialog") tops.push_back(id);
+    }
+    std::sort(tops.begin(), tops.end());
+    json windows = json::array();
+    for (int32_t id : tops) windows.push_back(WidgetJson(widgets, *widgets.Find(id)));
+    return windows;
+}
+
+// A slot's pins by object, as vertex indices of the objects' present numbering.
+json PinsJson(const Document &document, const PositionSet &pins) {
+    json objects = json::array();
+    for (const ObjectPositions &entry : pins) {
+        const Object *object = document.ObjectFromUniqueID(entry.objectID);
+        if (object == nullptr) continue;
+        std::vector<int32_t> indices;
+        indices.reserve(entry.size());
+        for (int id : entry.vertexIDs) {
+            if (const int index = object->IndexFromUniqueID(id); index >= 0) indices.push_back(index);
+        }
+        objects.push_back({{"object", document.IndexOf(object)}, {"count", indices.size()}, {"indices", Base64Of(indices)}});
+    }
+    return objects;
+}
+
+json AllPinsJson(const Workbench &bench) {
+    json slots = json::array();
+    for (const LedgerSlot &slot : bench.ledger().slots) slots.push_back(PinsJson(bench.document(), slot.pins));
+    return slots;
+}
+
+json MovedBackJson(const Workbench &bench) {
+    std::map<int, std::vector<int32_t>> byObject;
+    if (bench.lastDraw()) {
+        for (const auto &[objectID, vertexID] : bench.lastDraw()->moved) {
+            const Object *object = bench.document().ObjectFromUniqueID(objectID);
+            if (object == nullptr) continue;
+            if (const int index = object->IndexFromUniqueID(vertexID); index >= 0) {
+                byObject[bench.document().IndexOf(object)].push_back(index);
+            }
+        }
+    }
+    json moved = json::array();
+    for (auto &[object, indices] : byObject) {
+        std::sort(indices.begin(), indices.end());
+        moved.push_back({{"object", object}, {"count", indices.size()}, {"indices", Base64Of(indices)}});
+    }
+    return moved;
+}
+
+bool SamePins(const PositionSet &a, const PositionSet &b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const ObjectPositions &x, const ObjectPositions &y) {
+        return x.objectID == y.objectID && x.vertexIDs == y.vertexIDs;
+    });
+}
+
+}  // namespace
+
+std::string Base64(const void *bytes, size_t size) {
+    static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    const auto *in = static_cast<const unsigned char *>(bytes);
+    std::string out;
+    out.reserve((size + 2) / 3 * 4);
+    size_t at = 0;
+    for (; at + 3 <= size; at += 3) {
+        const uint32_t group = uint32_t{in[at]} << 16 | uint32_t{in[at + 1]} << 8 | in[at + 2];
+        for (int shift = 18; shift >= 0; shift -= 6) out += kDigits[(group >> shift) & 63];
+    }
+    if (const size_t left = size - at; left > 0) {
+        const uint32_t group = uint32_t{in[at]} << 16 | (left == 2 ? uint32_t{in[at + 1]} << 8 : 0);
+        out += kDigits[(group >> 18) & 63];
+        out += kDigits[(group >> 12) & 63];
+        out += left == 2 ? kDigits[(group >> 6) & 63] : '=';
+        out += '=';
+    }
+    return out;
+}
+
+json StateJson(ScriptRunner &runner) {
+    Workbench &bench = runner.bench();
+    json slots = json::array();
+    for (int slot = 0; slot < kSlots; ++slot) {
+        const LedgerSlot &held = bench.ledger().slots[static_cast<size_t>(slot)];
+        json button = nullptr;
+        try {
+            button = bench.ButtonDown(kSlotLabels[slot]);
+        } catch (const ActionError &) {
+            // No window shows the button: the page draws none.
+        }
+        slots.push_back({{"label", kSlotLabels[slot]},
+                         {"armed", held.armed},
+                         {"axes", AxesText(held.mask)},
+                         {"pins", held.PinCount()},
+                         {"objects", held.pins.size()},
+                         {"down", button}});
+    }
+    json lastDraw = nullptr;
+    if (const auto &draw = bench.lastDraw()) {
+        lastDraw = {{"written", draw->written},
+                    {"movedBack", draw->movedBack},
+                    {"farthest", draw->largestMove},
+                    {"disagreements", draw->disagreements}};
+    }
+    json questions = json::array();
+    for (const Question &question : bench.widgets().questions) {
+        questions.push_back({{"message", stelmarin::WideToUtf8(question.message)},
+                             {"title", stelmarin::WideToUtf8(question.title)},
+                             {"answer", question.answer}});
+    }
+    json objects = json::array();
+    const Document &document = bench.document();
+    for (int index = 0; index < document.ObjectCount(); ++index) {
+        const Object *object = document.ObjectAt(index);
+        if (object == nullptr) continue;
+        const auto &vertices = object->vertices();
+        const auto live = std::count_if(vertices.begin(), vertices.end(), [](const Vertex &v) { return !v.deleted; });
+        const auto selected = std::count_if(vertices.begin(), vertices.end(), [](const Vertex &v) { return v.selected; });
+        objects.push_back({{"index", index},
+                           {"name", object->name()},
+                           {"vertices", live},
+                           {"faces", object->faces().size()},
+                           {"selected", selected},
+                           {"visible", object->visible},
+                           {"exempt", object->exempt},
+                           {"current", index == document.currentObject}});
+    }
+    return {{"initialized", runner.pending().initialized},
+            {"activated", bench.activated()},
+            {"slots", std::move(slots)},
+            {"lastDraw", std::move(lastDraw)},
+            {"windows", WindowsJson(bench.widgets())},
+            {"openDialog", bench.widgets().OpenDialog()},
+            {"questions", std::move(questions)},
+            {"objects", std::move(objects)},
+            {"violations", bench.violations()}};
+}
+
+json MeshJson(Workbench &bench) {
+    const Document &document = bench.document();
+    json objects = json::array();
+    for (int index = 0; index < document.ObjectCount(); ++index) {
+        const Object *object = document.ObjectAt(index);
+        if (object == nullptr) continue;
+        std::vector<int32_t> starts{0};
+        std::vector<int32_t> corners;
+        for (std::span<const int> face : object->faces()) {
+            corners.insert(corners.end(), face.begin(), face.end());
+            starts.push_back(static_cast<int32_t>(corners.size()));
+        }
+        std::vector<int32_t> deleted;
+        for (int v = 0; v < object->VertexCount(); ++v) {
+            if (object->vertex(v).deleted) deleted.push_back(v);
+        }
+        const std::span<const MQPoint> positions = object->positions();
+        objects.push_back({{"index", index},
+                           {"name", object->name()},
+                           {"visible", object->visible},
+                           {"vertexCount", object->VertexCount()},
+                           {"positions", Base64(positions.data(), positions.size_bytes())},
+                           {"faceStarts", Base64Of(starts)},
+                           {"corners", Base64Of(corners)},
+                           {"deleted", Base64Of(deleted)}});
+    }
+    return {{"objects", std::move(objects)}, {"pins", AllPinsJson(bench)}, {"movedBack", MovedBackJson(bench)}};
+}
+
+MeshSnapshot TakeSnapshot(Workbench &bench) {
+    MeshSnapshot snapshot;
+    const Document &document = bench.document();
+    for (int index = 0; index < document.ObjectCount(); ++index) {
+        MeshSnapshot::Entry entry;
+        if (const Object *object = document.ObjectAt(index)) {
+            entry.uniqueID = object->uniqueID();
+            entry.topology = object->topologyVersion();
+            entry.name = object->name();
+            entry.positions.assign(object->positions().begin(), object->positions().end());
+        }
+        snapshot.objects.push_back(std::move(entry));
+    }
+    for (size_t slot = 0; slot < kSlots; ++slot) snapshot.pins[slot] = bench.ledger().slots[slot].pins;
+    return snapshot;
+}
+
+json ChangesSince(const MeshSnapshot &before, Workbench &bench, bool drew) {
+    const Document &document = bench.document();
+    bool topology = static_cast<int>(before.objects.size()) != document.ObjectCount();
+    json changed = json::array();
+    for (size_t index = 0; !topology && index < before.objects.size(); ++index) {
+        const MeshSnapshot::Entry &was = before.objects[index];
+        const Object *object = document.ObjectAt(static_cast<int>(index));
+        if ((object == nullptr) != (was.uniqueID == 0)) topology = true;
+        if (object == nullptr || topology) continue;
+        if (object->uniqueID() != was.uniqueID || object->topologyVersion() != was.topology ||
+            object->name() != was.name || object->positions().size() != was.positions.size()) {
+            topology = true;
+            continue;
+        }
+        // Runs of consecutive changed indices: a brush changes whole regions, so runs are
+        // few and cost less than an index each.
+        json runs = json::array();
+        std::vector<MQPoint> now;
+        const std::span<const MQPoint> positions = object->positions();
+        for (size_t v = 0; v < positions.size();) {
+            if (SamePlace(positions[v], was.positions[v])) {
+                ++v;
+                continue;
+            }
+            const size_t first = v;
+            while (v < positions.size() && !SamePlace(positions[v], was.positions[v])) now.push_back(positions[v++]);
+            runs.push_back({first, v - first});
+        }
+        if (now.empty()) continue;
+        changed.push_back({{"object", index},
+                           {"count", now.size()},
+                           {"runs", std::move(runs)},
+                           {"positions", Base64(now.data(), now.size() * sizeof(MQPoint))}});
+    }
+    json changes = {{"topology", topology}, {"changed", topology ? json::array() : std::move(changed)}};
+    bool pinsChanged = topology;
+    for (size_t slot = 0; slot < kSlots; ++slot) {
+        pinsChanged = pinsChanged || !SamePins(before.pins[slot], bench.ledger().slots[slot].pins);
+    }
+    if (pinsChanged) changes["pins"] = AllPinsJson(bench);
+    if (drew) changes["movedBack"] = MovedBackJson(bench);
+    return changes;
+}
+
+}  // namespace simhost

@@ -1,0 +1,433 @@
+// The studio as a page meets it: requests refused unless they come from its own address
+// with its token, commands that the registry refuses changing nothing, a tool followed by
+// a draw and an event with just the positions it changed, a session log that replays to
+// the same report, and the real server answering on a socket of this machine.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include <httplib.h>
+#include <nlohmann/json.hpp>
+
+#include "simhost/language/session_script.h"
+#include "simhost/studio/event_stream.h"
+#include "simhost/studio/host_thread.h"
+#include "simhost/studio/studio_api.h"
+#include "simhost/studio/studio_server.h"
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+using simhost::HttpRequest;
+using simhost::HttpResponse;
+using simhost::StepResult;
+using simhost::StudioApi;
+using ::testing::HasSubstr;
+
+namespace {
+
+constexpr const char *kToken = "0123456789abcdef0123456789abcdef";
+
+std::string FileText(const fs::path &path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::vector<unsigned char> FromBase64(const std::string &text) {
+    std::vector<unsigned char> bytes;
+    uint32_t group = 0;
+    int bits = 0;
+    for (char c : text) {
+        const char *digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+        const char *at = std::strchr(digits, c);
+        if (c == '=' || at == nullptr) break;
+        group = group << 6 | static_cast<uint32_t>(at - digits);
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            bytes.push_back(static_cast<unsigned char>(group >> bits & 0xFF));
+        }
+    }
+    return bytes;
+}
+
+template <class T>
+std::vector<T> Decoded(const std::string &text) {
+    const std::vector<unsigned char> bytes = FromBase64(text);
+    std::vector<T> values(bytes.size() / sizeof(T));
+    std::memcpy(values.data(), bytes.data(), values.size() * sizeof(T));
+    return values;
+}
+
+class Studio : public ::testing::Test {
+protected:
+    Studio() {
+        dir = fs::temp_directory_path() /
+              ("simhost-studio-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir / "work");
+        options.script.pluginPath = STELMARIN_PLUGIN_FILE;
+        options.script.settingsFile = (dir / "settings.xml").string();
+        options.script.outDir = (dir / "work" / "out").string();
+        options.token = kToken;
+        options.workingFolder = (dir / "work").string();
+    }
+    ~Studio() override {
+        api.reset();
+        fs::remove_all(dir);
+    }
+
+    StudioApi &Api() {
+        if (!api) {
+            api = std::make_unique<StudioApi>(options);
+            EXPECT_EQ(api->Start().result, StepResult::Ok);
+        }
+        return *api;
+    }
+
+    HttpResponse Get(const std::string &target, std::vector<std::pair<std::string, std::string>> headers = {}) {
+        headers.emplace_back("Host", "127.0.0.1:8310");
+        return Api().Handle({"GET", target, std::move(headers), ""});
+    }
+    HttpResponse Post(const std::string &target, const std::string &body,
+                      std::vector<std::pair<std::string, std::string>> headers = {}) {
+        headers.emplace_back("Host", "127.0.0.1:8310");
+        return Api().Handle({"POST", target, std::move(headers), body});
+    }
+    HttpResponse Command(const std::string &line) {
+        return Post("/api/command", json{{"line", line}}.dump(), {{"X-Simhost-Token", kToken}});
+    }
+    json State() { return json::parse(Get(std::string("/api/state?token=") + kToken).body); }
+    std::string Log() { return Get(std::string("/api/log?token=") + kToken).body; }
+
+    fs::path dir;
+    simhost::StudioOptions options;
+    std::unique_ptr<StudioApi> api;
+};
+
+TEST_F(Studio, RequestsFromElsewhereOrWithoutTheTokenAreRefused) {
+    const std::string state = std::string("/api/state?token=") + kToken;
+    EXPECT_EQ(Api().Handle({"GET", state, {{"Host", "127.0.0.1:8310"}}, ""}).status, 200);
+    EXPECT_EQ(Api().Handle({"GET", state, {{"host", "LOCALHOST:8310"}}, ""}).status, 200);
+    // A name of another site resolved to this machine, another port, or no Host at all.
+    EXPECT_EQ(Api().Handle({"GET", state, {{"Host", "attacker.example:8310"}}, ""}).status, 403);
+    EXPECT_EQ(Api().Handle({"GET", state, {{"Host", "127.0.0.1:8311"}}, ""}).status, 403);
+    EXPECT_EQ(Api().Handle({"GET", state, {}, ""}).status, 400);
+    // A page elsewhere that sends the request says so in Origin.
+    EXPECT_EQ(Get(state, {{"Origin", "http://127.0.0.1:8310"}}).status, 200);
+    EXPECT_EQ(Get(state, {{"Origin", "http://attacker.example"}}).status, 403);
+    EXPECT_EQ(Get(state, {{"Origin", "null"}}).status, 403);
+    EXPECT_EQ(Get(state, {{"Origin", "https://127.0.0.1:8310"}}).status, 403);
+    // Every API request needs this run's token, in the header or the address.
+    EXPECT_EQ(Get("/api/state").status, 403);
+    EXPECT_EQ(Get("/api/state?token=0123456789abcdef0123456789abcdee").status, 403);
+    EXPECT_EQ(Get("/api/state", {{"X-Simhost-Token", kToken}}).status, 200);
+    const HttpResponse untokened = Post("/api/command", R"({"line": "make grid g 2 2"})");
+    EXPECT_EQ(untokened.status, 403);
+    EXPECT_THAT(untokened.body, HasSubstr("token"));
+    EXPECT_TRUE(State()["objects"].empty());
+    // The page itself carries no secret and needs none.
+    const HttpResponse page = Get("/");
+    EXPECT_EQ(page.status, 200);
+    EXPECT_THAT(page.contentType, HasSubstr("text/html"));
+    EXPECT_THAT(page.body, HasSubstr("simhost studio"));
+    // What is not there, and what is there but not for that method.
+    EXPECT_EQ(Get(std::string("/api/nothing?token=") + kToken).status, 404);
+    const HttpResponse wrongMethod = Get(std::string("/api/command?token=") + kToken);
+    EXPECT_EQ(wrongMethod.status, 405);
+    EXPECT_THAT(wrongMethod.headers, ::testing::Contains(std::pair<std::string, std::string>("Allow", "POST")));
+}
+
+TEST_F(Studio, TheAddressNamesTheListenedAddressAndTheToken) {
+    options.token.clear();
+    options.port = 8411;
+    const std::string address = Api().PageAddress();
+    EXPECT_THAT(address, ::testing::StartsWith("http://127.0.0.1:8411/?token="));
+    const std::string token = address.substr(address.find('=') + 1);
+    EXPECT_EQ(token, Api().token());
+    EXPECT_EQ(token.size(), 32u);
+    EXPECT_TRUE(std::all_of(token.begin(), token.end(), [](char c) { return std::isxdigit(c) && !std::isupper(c); }));
+    // Another run, another token.
+    EXPECT_NE(StudioApi(options).token(), Api().token());
+}
+
+TEST_F(Studio, CommandsThatCannotRunAreRefusedAndChangeNothing) {
+    ASSERT_EQ(Command("make grid g 2 2").status, 200);
+    std::ofstream(dir / "outside.obj") << "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
+    const json before = State();
+    const std::string logBefore = Log();
+    const uint64_t eventsBefore = Api().events().Latest();
+
+    const auto refused = [&](const std::string &body, const std::string &why) {
+        const HttpResponse response = Post("/api/command", body, {{"X-Simhost-Token", kToken}});
+        EXPECT_EQ(response.status, 400) << body;
+        EXPECT_THAT(json::parse(response.body)["error"].get<std::string>(), HasSubstr(why)) << body;
+    };
+    refused("{\"line\": \"make grid", "not JSON");
+    refused("[\"make grid h 2 2\"]", "{\"line\": \"COMMAND\"}");
+    refused("{\"line\": 7}", "{\"line\": \"COMMAND\"}");
+    refused(json{{"line", "make grid h 2 2\nmake grid i 2 2"}}.dump(), "line breaks");
+    refused(json{{"line", "smoth 1 all"}}.dump(), "did you mean \"smooth\"?");
+    refused(json{{"line", "move 1 two 3"}}.dump(), "must be a number");
+    refused(json{{"line", "   # a comment"}}.dump(), "no command");
+    // Paths stay inside the working folder and the output folder.
+    refused(json{{"line", "load ../outside.obj"}}.dump(), "outside the folders");
+    refused(json{{"line", "load " + (dir / "outside.obj").string()}}.dump(), "outside the folders");
+    refused(json{{"line", "save ../../escaped.obj"}}.dump(), "outside the folders");
+    refused(json{{"line", "load missing.obj"}}.dump(), "missing.obj");
+
+    EXPECT_EQ(State(), before);
+    EXPECT_EQ(Log(), logBefore);
+    EXPECT_EQ(Api().events().Latest(), eventsBefore);
+    EXPECT_FALSE(fs::exists(dir / "escaped.obj"));
+    // Inside the folder, by either kind of path, it works.
+    EXPECT_EQ(Command("save inside.obj").status, 200);
+    EXPECT_EQ(Command("load " + (dir / "work" / "out" / "inside.obj").string()).status, 200);
+    EXPECT_EQ(State()["objects"].size(), 2u);
+}
+
+TEST_F(Studio, BodiesOverTheLimitAreRefusedUnread) {
+    const std::string padding(StudioApi::kCommandBodyLimit, ' ');
+    const HttpResponse response =
+        Post("/api/command", R"({"line": "make grid g 2 2")" + padding + "}", {{"X-Simhost-Token", kToken}});
+    EXPECT_EQ(response.status, 413);
+    EXPECT_TRUE(State()["objects"].empty());
+    EXPECT_EQ(Command("make grid g 2 2" + std::string(100, ' ')).status, 200);
+}
+
+TEST_F(Studio, AToolIsFollowedByADrawAndAnEventWithThePositionsItChanged) {
+    for (const char *line : {"init", "activate", "make grid g 4 2", "click X0"}) {
+        const json answer = json::parse(Command(line).body);
+        ASSERT_EQ(answer["result"], "ok") << line << ": " << answer.dump();
+        EXPECT_FALSE(answer["drew"]) << line;
+    }
+    const json clicked = State();
+    EXPECT_EQ(clicked["slots"][0]["pins"], 3);
+    EXPECT_EQ(clicked["slots"][0]["armed"], true);
+    EXPECT_EQ(clicked["slots"][0]["down"], true);
+    const uint64_t seen = Api().events().Latest();
+
+    const json moved = json::parse(Command("move 0.5 0 0 all").body);
+    EXPECT_EQ(moved["result"], "ok");
+    EXPECT_EQ(moved["drew"], true);
+    EXPECT_EQ(moved["state"]["lastDraw"]["movedBack"], 3);
+    EXPECT_THAT(Log(), HasSubstr("move 0.5 0 0 all\ndraw\n"));
+
+    uint64_t after = seen;
+    const std::optional<std::string> wire = Api().events().Next(after, std::chrono::milliseconds(0));
+    ASSERT_TRUE(wire);
+    ASSERT_THAT(*wire, HasSubstr("event: change\ndata: "));
+    EXPECT_EQ(after, seen + 1);
+    const std::string data = wire->substr(wire->find("data: ") + 6);
+    const json event = json::parse(data.substr(0, data.find('\n')));
+    EXPECT_EQ(event["topology"], false);
+    EXPECT_EQ(event["state"], moved["state"]);
+    // The three pinned vertices went back where they were: only the other twelve changed,
+    // each by 0.5 on X.
+    ASSERT_EQ(event["changed"].size(), 1u);
+    const json &changed = event["changed"][0];
+    EXPECT_EQ(changed["count"], 12);
+    const std::vector<float> positions = Decoded<float>(changed["positions"]);
+    ASSERT_EQ(positions.size(), 36u);
+    std::set<int> indices;
+    for (const json &run : changed["runs"]) {
+        for (int i = 0; i < run[1].get<int>(); ++i) indices.insert(run[0].get<int>() + i);
+    }
+    EXPECT_EQ(indices.size(), 12u);
+    const json mesh = json::parse(Get(std::string("/api/mesh?token=") + kToken).body);
+    const std::vector<float> all = Decoded<float>(mesh["objects"][0]["positions"]);
+    const std::vector<int32_t> pins = Decoded<int32_t>(mesh["pins"][0][0]["indices"]);
+    const std::vector<int32_t> movedBack = Decoded<int32_t>(event["movedBack"][0]["indices"]);
+    EXPECT_EQ(pins, movedBack);
+    size_t at = 0;
+    for (int index : indices) {
+        EXPECT_EQ(std::count(pins.begin(), pins.end(), index), 0);
+        EXPECT_EQ(positions[at * 3], all[static_cast<size_t>(index) * 3]);
+        EXPECT_NE(std::abs(positions[at * 3]), 0.0f);
+        ++at;
+    }
+    for (int32_t pin : pins) EXPECT_EQ(all[static_cast<size_t>(pin) * 3], 0.0f);
+}
+
+TEST_F(Studio, TheLogReplaysToTheSameDocumentAndReport) {
+    // Questions are answered from the queue, as in a session file.
+    for (const char *line : {"init", "activate", "make head h 10", "click X0", "select all", "click 1 ctrl",
+                             "answer ok", "click 1 ctrl", "select plane x 0", "dialog click Z", "dialog key esc", "rightclick 1 at 300 200",
+                             "jitter 0.05 3 all", "smooth 2 all", "move window 400 300", "report report.txt",
+                             "save final.obj"}) {
+        const json answer = json::parse(Command(line).body);
+        ASSERT_EQ(answer["result"], "ok") << line << ": " << answer.dump();
+    }
+    EXPECT_EQ(Command("load nothing-here.obj").status, 400);
+    // A step that fails is kept, marked, since it may have changed something.
+    const json failed = json::parse(Command("expect pins X0 5").body);
+    EXPECT_EQ(failed["result"], "failed");
+    EXPECT_THAT(failed["errors"][0].get<std::string>(), HasSubstr("slot X0 holds"));
+    const std::string log = Log();
+    EXPECT_THAT(log, HasSubstr("jitter 0.05 3 all\ndraw\nsmooth 2 all\ndraw\n"));
+    EXPECT_THAT(log, ::testing::Not(HasSubstr("nothing-here")));
+    EXPECT_THAT(log, HasSubstr("# the next line failed in the studio; a replay stops there\nexpect pins X0 5\n"));
+
+    // Replayed by the session runner up to the failing line, from the working folder,
+    // once the studio has closed: one process holds the plug-in for one host at a time.
+    api.reset();
+    const std::string replayable = log.substr(0, log.find("# the next line failed"));
+    std::ofstream(dir / "work" / "studio.session", std::ios::binary) << replayable;
+    simhost::ScriptSettings replay = options.script;
+    replay.outDir = (dir / "replay").string();
+    replay.settingsFile = (dir / "replay-settings.xml").string();
+    std::ostringstream transcript;
+    simhost::ScriptRunner runner(replay, transcript);
+    ASSERT_EQ(runner.RunFile((dir / "work" / "studio.session").string()), StepResult::Ok) << transcript.str();
+    const std::string report = FileText(dir / "work" / "out" / "report.txt");
+    EXPECT_THAT(report, HasSubstr("slot X0  armed"));
+    EXPECT_EQ(FileText(dir / "replay" / "report.txt"), report);
+    EXPECT_EQ(FileText(dir / "replay" / "final.obj"), FileText(dir / "work" / "out" / "final.obj"));
+}
+
+TEST_F(Studio, ASessionFileRunsFirstAndTheStudioGoesOnFromThere) {
+    std::ofstream(dir / "work" / "start.session") << "init\nactivate\n# a grid\nmake grid g 2 2\nclick X0\n";
+    api = std::make_unique<StudioApi>(options);
+    const simhost::StudioStart start = api->Start((dir / "work" / "start.session").string());
+    ASSERT_EQ(start.result, StepResult::Ok) << start.errors;
+    EXPECT_THAT(start.transcript, HasSubstr("> make grid g 2 2"));
+    // The modeller did not close at the session's end.
+    const json state = State();
+    EXPECT_EQ(state["initialized"], true);
+    EXPECT_EQ(state["slots"][0]["armed"], true);
+    EXPECT_EQ(state["objects"][0]["name"], "g");
+    EXPECT_EQ(json::parse(Command("smooth 1 all").body)["result"], "ok");
+    EXPECT_THAT(Log(), ::testing::EndsWith("init\nactivate\nmake grid g 2 2\nclick X0\nsmooth 1 all\ndraw\n"));
+
+    std::ofstream(dir / "work" / "bad.session") << "make grid g 2 2\nexpect pins X0 4\n";
+    StudioApi failing(options);
+    const simhost::StudioStart failed = failing.Start((dir / "work" / "bad.session").string());
+    EXPECT_EQ(failed.result, StepResult::Failed);
+    EXPECT_THAT(failed.errors, HasSubstr("bad.session:2: slot X0 holds 0 pins, expected 4"));
+}
+
+TEST(StudioHostThread, EveryJobRunsOnTheOneThreadInTurnAndItsFaultComesBack) {
+    simhost::HostThread host;
+    std::set<std::thread::id> ran;
+    int inside = 0;
+    int overlapped = 0;
+    std::vector<std::thread> callers;
+    for (int caller = 0; caller < 4; ++caller) {
+        callers.emplace_back([&] {
+            for (int job = 0; job < 50; ++job) {
+                host.Call([&] {
+                    overlapped += inside++ > 0 ? 1 : 0;
+                    ran.insert(std::this_thread::get_id());
+                    --inside;
+                    return 0;
+                });
+            }
+        });
+    }
+    for (std::thread &caller : callers) caller.join();
+    EXPECT_EQ(ran.size(), 1u);
+    EXPECT_NE(*ran.begin(), std::this_thread::get_id());
+    EXPECT_EQ(overlapped, 0);
+    EXPECT_THROW(host.Call([]() -> int { throw std::runtime_error("plug-in gone"); }), std::runtime_error);
+    EXPECT_EQ(host.Call([] { return 7; }), 7);
+}
+
+TEST(StudioEvents, AReaderThatFellBehindIsToldToFetchEverythingAgain) {
+    simhost::EventStream events;
+    uint64_t reader = 0;
+    EXPECT_EQ(events.Next(reader, std::chrono::milliseconds(0)), "");
+    events.Publish("change", "{\"n\":1}");
+    events.Publish("change", "{\"n\":2}");
+    EXPECT_EQ(events.Next(reader, std::chrono::milliseconds(0)),
+              "id: 1\nevent: change\ndata: {\"n\":1}\n\nid: 2\nevent: change\ndata: {\"n\":2}\n\n");
+    for (size_t i = 0; i < simhost::EventStream::kKept + 1; ++i) events.Publish("change", "{}");
+    const std::optional<std::string> behind = events.Next(reader, std::chrono::milliseconds(0));
+    EXPECT_THAT(*behind, HasSubstr("event: resync"));
+    EXPECT_EQ(reader, events.Latest());
+    // Closing ends a reader's wait at once.
+    std::thread closer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        events.Close();
+    });
+    const auto waited = std::chrono::steady_clock::now();
+    EXPECT_FALSE(events.Next(reader, std::chrono::seconds(30)));
+    EXPECT_LT(std::chrono::steady_clock::now() - waited, std::chrono::seconds(10));
+    closer.join();
+}
+
+TEST_F(Studio, TheServerAnswersOnThisMachineAndStreamsAnEventAfterACommand) {
+    simhost::StudioServer server;
+    const int port = server.Bind("127.0.0.1", 0);
+    ASSERT_GT(port, 0);
+    // The port is taken now.
+    simhost::StudioServer second;
+    EXPECT_EQ(second.Bind("127.0.0.1", port), 0);
+
+    options.port = port;
+    Api();
+    std::thread serving([&] { server.Serve(*api); });
+
+    httplib::Client client("127.0.0.1", port);
+    client.set_default_headers({{"X-Simhost-Token", kToken}});
+    // The server may still be starting to listen.
+    for (int attempt = 0; attempt < 100 && !client.Get("/"); ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    const httplib::Result state = client.Get("/api/state");
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->status, 200);
+    EXPECT_EQ(json::parse(state->body)["objects"].size(), 0u);
+    const httplib::Result foreign = client.Get("/api/state", {{"Host", "attacker.example:" + std::to_string(port)}});
+    ASSERT_TRUE(foreign);
+    EXPECT_EQ(foreign->status, 403);
+
+    // The stream, read on a thread of its own until its first event.
+    std::string streamed;
+    bool connected = false;
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::thread reader([&] {
+        httplib::Client listener("127.0.0.1", port);
+        listener.Get(std::string("/api/events?token=") + kToken, [&](const char *data, size_t size) {
+            std::lock_guard lock(mutex);
+            streamed.append(data, size);
+            connected = true;
+            arrived.notify_all();
+            // Read on until one whole change event has come.
+            const size_t change = streamed.find("event: change");
+            return change == std::string::npos || streamed.find("\n\n", change) == std::string::npos;
+        });
+    });
+    {
+        std::unique_lock lock(mutex);
+        ASSERT_TRUE(arrived.wait_for(lock, std::chrono::seconds(10), [&] { return connected; }));
+    }
+    const httplib::Result posted = client.Post("/api/command", R"({"line": "make grid g 3 3"})", "application/json");
+    ASSERT_TRUE(posted);
+    EXPECT_EQ(posted->status, 200);
+    EXPECT_EQ(json::parse(posted->body)["result"], "ok");
+    reader.join();
+    const size_t at = streamed.find("event: change\ndata: ");
+    ASSERT_NE(at, std::string::npos) << streamed;
+    const std::string data = streamed.substr(at + 20, streamed.find('\n', at + 20) - at - 20);
+    const json event = json::parse(data);
+    EXPECT_EQ(event["line"], "make grid g 3 3");
+    EXPECT_EQ(event["topology"], true);
+    EXPECT_EQ(event["state"]["objects"][0]["vertices"], 16);
+
+    server.Stop();
+    serving.join();
+}
+
+}  // namespace
