@@ -56,19 +56,23 @@ struct Numbering {
 };
 
 // Faces and elements group by group: those before the first group, then each group's
-// after a "g" line. A face's group is never before the one of the face before it, so
-// every face and element comes out in its order.
+// after a "g" line, which a group left with nothing goes without. A face's group is never
+// before the one of the face before it, so every face and element comes out in its order.
 void AppendFacesAndElements(std::string &out, const Object &object, const Numbering &numbering) {
     const MeshExtras &extras = object.extras();
     const FaceList faces = object.faces();
     const ElementList &elements = extras.elements;
     size_t face = 0, corner = 0, element = 0;
     for (int group = -1; group <= extras.LastGroup(); ++group) {
-        if (group >= 0) {
+        const auto holds = [&](const std::vector<int> &groups, size_t next, size_t count) {
+            return next < count && (groups.empty() || groups[next] <= group);
+        };
+        if (group >= 0 &&
+            (holds(extras.faceGroups, face, faces.size()) || holds(elements.groups, element, elements.size()))) {
             const std::string &name = extras.groupNames[static_cast<size_t>(group)];
             out += name.empty() ? "g\n" : "g " + OneLine(name) + "\n";
         }
-        for (; face < faces.size() && (extras.faceGroups.empty() || extras.faceGroups[face] <= group); ++face) {
+        for (; holds(extras.faceGroups, face, faces.size()); ++face) {
             out += 'f';
             for (const int v : faces[face]) {
                 numbering.Corner(out, v, extras.faceRefs.Texture(corner), extras.faceRefs.Normal(corner));
@@ -76,7 +80,7 @@ void AppendFacesAndElements(std::string &out, const Object &object, const Number
             }
             out += '\n';
         }
-        for (; element < elements.size() && (elements.groups.empty() || elements.groups[element] <= group); ++element) {
+        for (; holds(elements.groups, element, elements.size()); ++element) {
             out += elements.lines[element] != 0 ? 'l' : 'p';
             for (auto at = static_cast<size_t>(elements.starts[element]);
                  at < static_cast<size_t>(elements.starts[element + 1]); ++at) {

@@ -613,16 +613,23 @@ private:
                 pieces.Add(from, y, "h" + Short(to - from), to, y);
             }
         };
+        // Where a point lands, to the tenth of a pixel the page gives: subpaths start from
+        // where the one before ended, and so no rounding adds up along the way.
+        const auto place = [&](const MQPoint &p) {
+            return std::pair(std::round(projection_.U(view, p) * 10.0) / 10.0,
+                             std::round(projection_.V(view, p) * 10.0) / 10.0);
+        };
         PathPieces strokes, dots;
         if (segments <= kLineDrawnSides) {
             for (size_t line = 0; line + 1 < lineStarts.size(); ++line) {
                 std::string rest = "L";
                 for (size_t at = lineStarts[line] + 1; at < lineStarts[line + 1]; ++at) {
-                    rest += (at > lineStarts[line] + 1 ? " " : "") + projection_.Point(view, lines[at]);
+                    const auto [u, v] = place(lines[at]);
+                    rest += (rest.size() > 1 ? " " : "") + Number(u) + " " + Number(v);
                 }
-                const MQPoint &start = lines[lineStarts[line]], &end = lines[lineStarts[line + 1] - 1];
-                strokes.Add(projection_.U(view, start), projection_.V(view, start), rest == "L" ? "h0" : rest,
-                            projection_.U(view, end), projection_.V(view, end));
+                const auto [u, v] = place(lines[lineStarts[line]]);
+                const auto [endU, endV] = place(lines[lineStarts[line + 1] - 1]);
+                strokes.Add(u, v, rest.size() > 1 ? rest : "h0", endU, endV);
             }
         } else {
             MarkGrid pixels(1);
@@ -638,8 +645,8 @@ private:
         }
         if (points.size() <= kCircledMarks) {
             for (const MQPoint &p : points) {
-                dots.Add(projection_.U(view, p), projection_.V(view, p), "h0", projection_.U(view, p),
-                         projection_.V(view, p));
+                const auto [u, v] = place(p);
+                dots.Add(u, v, "h0", u, v);
             }
         } else {
             MarkGrid cells(kPinPitch);
