@@ -16,6 +16,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "simhost/modeller/load_hints.h"
+
 namespace simhost {
 namespace {
 
@@ -67,6 +69,64 @@ protected:
             out << "\n";
         }
         return out.str();
+    }
+
+    // What the file gave the objects from `first` on beyond positions and faces, and their
+    // faces, with everything the corners name.
+    static std::string Extras(const Document &document, int first = 0) {
+        std::ostringstream out;
+        const auto refs = [&](const CornerRefs &named, size_t at) {
+            out << "/" << named.Texture(at) << "/" << named.Normal(at);
+        };
+        for (int i = first; i < document.ObjectCount(); ++i) {
+            const Object &object = *document.ObjectAt(i);
+            const MeshExtras &extras = object.extras();
+            out << object.name() << (extras.group ? " (g)" : "") << ": vt" << extras.textureWidth;
+            for (float t : extras.textures) out << " " << t;
+            out << " vn";
+            for (const MQPoint &n : extras.normals) out << " " << n.x << "," << n.y << "," << n.z;
+            size_t corner = 0, face = 0;
+            for (const auto &corners : object.faces()) {
+                out << " f";
+                if (!extras.faceGroups.empty()) out << "[" << extras.groupNames[size_t(extras.faceGroups[face])] << "]";
+                for (int v : corners) {
+                    out << " " << v;
+                    refs(extras.faceRefs, corner++);
+                }
+                ++face;
+            }
+            const ElementList &elements = extras.elements;
+            for (size_t e = 0; e < elements.size(); ++e) {
+                out << (elements.lines[e] ? " l" : " p");
+                if (!elements.groups.empty()) out << "[" << extras.groupNames[size_t(elements.groups[e])] << "]";
+                for (int at = elements.starts[e]; at < elements.starts[e + 1]; ++at) {
+                    out << " " << elements.vertices[size_t(at)];
+                    refs(elements.refs, size_t(at));
+                }
+            }
+            out << "\n";
+        }
+        return out.str();
+    }
+
+    std::string Read(const std::string &path) const {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Loads the file, saves it, loads what was saved and saves that: both loads give the
+    // same document and both saves the same bytes, which are returned.
+    std::string RoundTrip(const std::string &path) {
+        Document first, second;
+        LoadObj(path, first);
+        const std::string once = (folder_ / "once.obj").string(), twice = (folder_ / "twice.obj").string();
+        SaveObj(once, first);
+        LoadObj(once, second);
+        SaveObj(twice, second);
+        EXPECT_EQ(Snapshot(second), Snapshot(first));
+        EXPECT_EQ(Extras(second), Extras(first));
+        EXPECT_EQ(Read(twice), Read(once));
+        return Read(once);
     }
 
     void ExpectRejected(const std::string &text, int line, const std::string &what) {
@@ -132,6 +192,110 @@ TEST_F(ObjMeshTest, BlocksBecomeObjectsWithTheVerticesTheirFacesUseAndTheUnusedO
     EXPECT_EQ(Snapshot(document_, 4),
               "left: 0 0 0 1065353216 0 0 1065353216 1065353216 0 f 0 1 2\n"
               "right: 0 0 0 0 1065353216 0 1065353216 1065353216 0 f 0 2 1\n");
+}
+
+TEST_F(ObjMeshTest, SaveWritesBackTextureCoordinatesNormalsCornerFormsGroupsPointsAndLines) {
+    // Groups inside objects, with a material and smoothing between; a second object whose
+    // line names a texture coordinate of its own counted from the end.
+    const std::string objects = Write("objects.obj",
+                                      "mtllib look.mtl\no Body\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\n"
+                                      "vt 0 0\nvt 1 0\nvt 0.25 1 0.5\nvn 0 0 1\nvn 0 0 -1\n"
+                                      "g front\nusemtl skin\nf 1/1/1 2/2/1 3/3/1\nf 1//2 3//2 4//2\n"
+                                      "g back\ns 1\nf 4/3 3/2 1/1\nf 1 2 4\nl 1/1 2/2 3/3\np 4\n"
+                                      "o Wire\nv 2 0 0\nv 3 0 0\nvt 0.5 0.5\nl -2/-1 -1/-1\n");
+    EXPECT_EQ(RoundTrip(objects),
+              "# Written by simhost\no Body\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\n"
+              "vt 0 0 0\nvt 1 0 0\nvt 0.25 1 0.5\nvn 0 0 1\nvn 0 0 -1\n"
+              "g front\nf 1/1/1 2/2/1 3/3/1\nf 1//2 3//2 4//2\ng back\nf 4/3 3/2 1/1\nf 1 2 4\nl 1/1 2/2 3/3\np 4\n"
+              "o Wire\nv 2 0 0\nv 3 0 0\nvt 0.5 0.5 0\nl 5/4 6/4\n");
+    LoadObj(objects, document_);
+    EXPECT_EQ(Extras(document_, 1),
+              "Body: vt3 0 0 0 1 0 0 0.25 1 0.5 vn 0,0,1 0,0,-1"
+              " f[front] 0/0/0 1/1/0 2/2/0 f[front] 0/-1/1 2/-1/1 3/-1/1 f[back] 3/2/-1 2/1/-1 0/0/-1 f[back] 0/-1/-1 "
+              "1/-1/-1 3/-1/-1 l[back] 0/0/-1 1/1/-1 2/2/-1 p[back] 3/-1/-1\n"
+              "Wire: vt3 0.5 0.5 0 vn l 0/0/-1 1/0/-1\n");
+
+    // Groups alone split the file, each taking what its faces name; they stay groups.
+    EXPECT_EQ(RoundTrip(Write("groups.obj",
+                              "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 1 1 0\nvt 0.5\nvn 0 0 1\n"
+                              "g left\nf 1//1 2//1 3//1\ng right\nf 2/1 4/1 3/1\n")),
+              "# Written by simhost\ng left\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvn 0 0 1\nf 1//1 2//1 3//1\n"
+              "g right\nv 1 0 0\nv 0 1 0\nv 1 1 0\nvt 0.5\nf 4/1 6/1 5/1\n");
+    // A point cloud is its points.
+    EXPECT_EQ(RoundTrip(Write("cloud.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\np 1 2\np 3\n")),
+              "# Written by simhost\no cloud\nv 0 0 0\nv 1 0 0\nv 0 1 0\np 1 2\np 3\n");
+}
+
+TEST_F(ObjMeshTest, ADocumentMixingObjectsAndGroupsSavesEveryOneAsAnObject) {
+    LoadObj(Write("parts.obj", kTriangle + "g part\nf 1 2 3\n"), document_);
+    ASSERT_TRUE(document_.ObjectAt(1)->extras().group);
+    const std::string path = (folder_ / "mixed.obj").string();
+    SaveObj(path, document_);
+    EXPECT_EQ(Read(path), "# Written by simhost\no existing\nv 1 2 3\no part\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 2 3 4\n");
+}
+
+TEST_F(ObjMeshTest, DeletingAVertexTakesWhatNamesItAlongAndLeavesTheRestInStep) {
+    LoadObj(Write("square.obj",
+                  "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nv 2 2 0\nvt 0 0\nvt 1 1\nvn 0 0 1\n"
+                  "g one\nf 1/1 2/2 3/1\ng two\nf 1//1 3//1 4//1\nl 1 2 3 4 1\nl 1 2\np 2 4 5\n"
+                  "o Rest\nv 9 9 9\n"),
+            document_);
+    Object &square = *document_.ObjectAt(1);
+    square.DeleteVertex(1);
+    // The face through it goes; a line through it breaks there, keeping what still joins
+    // two corners; the point on it goes from its element.
+    EXPECT_EQ(Extras(document_, 1),
+              "square: vt2 0 0 1 1 vn 0,0,1 f[two] 0/-1/0 2/-1/0 3/-1/0 l[two] 2/-1/-1 3/-1/-1 0/-1/-1 "
+              "p[two] 3/-1/-1 4/-1/-1\nRest: vt0 vn\n");
+    const std::string holes = (folder_ / "holes.obj").string(), closed = (folder_ / "closed.obj").string();
+    SaveObj(holes, document_);
+    square.Compact();
+    SaveObj(closed, document_);
+    EXPECT_EQ(Read(closed), Read(holes));
+    // A group left with nothing is no longer written.
+    EXPECT_THAT(Read(closed), HasSubstr("vn 0 0 1\ng two\nf 2//1 3//1 4//1\nl 3 4 2\np 4 5\no Rest"));
+    // A face added later joins the last group and names nothing beside its vertices.
+    square.AddFace({0, 1, 2});
+    EXPECT_THAT(Extras(document_, 1), HasSubstr("f[two] 0/-1/-1 1/-1/-1 2/-1/-1 l[two]"));
+}
+
+TEST_F(ObjMeshTest, WhatIsReadButNotKeptIsWarnedAboutOnceForEachKind) {
+    std::vector<std::string> warnings;
+    const std::string path = Write("head.obj",
+                                   "# comments are no loss\nmtllib head.mtl\nv 0 0 0 1 0 0\nv 1 0 0\nv 0 1 0 0.5 0 0\n"
+                                   "usemtl skin\ns 1\nf 1 2 3\nusemtl eyes\nvp 0.5\ncurv 0 1 1 2\nvw 1\nnope\n"
+                                   "\x1b[2J\n");
+    LoadObj(path, document_, &warnings);
+    EXPECT_EQ(warnings, (std::vector<std::string>{
+                            "warning: " + path + ": 1 \"mtllib\" line ignored (line 2)",
+                            "warning: " + path + ": 2 vertex colours or weights ignored (first on line 3)",
+                            "warning: " + path + ": 2 \"usemtl\" lines ignored (first on line 6)",
+                            "warning: " + path + ": 1 \"s\" line ignored (line 7)",
+                            "warning: " + path + ": 1 \"vp\" line ignored (line 10)",
+                            "warning: " + path + ": 1 \"curv\" line ignored (line 11)",
+                            "warning: " + path + ": 3 unknown statements ignored (first on line 12: \"vw\")",
+                        }));
+    LoadObj(Write("clean.obj", kTriangle + "vt 0 0\nvn 0 0 1\ng a\nf 1/1/1 2/1/1 3/1/1\nl 1 2\np 3\n"), document_,
+            &warnings);
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(ObjMeshTest, ALoadHintsAtAnEmptyFileAndAtObjectsSlotX0WouldPinNothingOf) {
+    const auto hints = [&](const std::string &name, const std::string &text) {
+        const std::string path = Write(name, text);
+        return LoadHints(path, document_, LoadObj(path, document_));
+    };
+    EXPECT_EQ(hints("empty.obj", ""),
+              std::vector<std::string>{"note: " + (folder_ / "empty.obj").string() + " holds no vertices"});
+    EXPECT_EQ(hints("hollow.obj", "o nothing\n# yet\n"),
+              std::vector<std::string>{"note: " + (folder_ / "hollow.obj").string() + " holds no vertices"});
+    EXPECT_EQ(hints("parts.obj",
+                    "o body\n" + kTriangle +
+                        "f 1 2 3\no eye\nv 0.5 0 0\nv 1 0 0\nv 1 1 0\nf 4 5 6\n"
+                        "o dust\nv 0.0005 0 0\nv 1 1 1\np 7 8\no edge\nv -0.0009 0 0\nv 1 0 0\nv 1 1 0\nf 9 10 11\n"),
+              (std::vector<std::string>{
+                  "note: no vertex of \"eye\" lies on X = 0 (|X| < 0.001): slot X0 would pin nothing",
+                  "note: no vertex of \"dust\" on X = 0 (|X| < 0.001) is in a face: slot X0 would pin nothing"}));
 }
 
 TEST_F(ObjMeshTest, MalformedLineNamesFileAndLineAndLeavesDocumentAsItWas) {

@@ -201,6 +201,93 @@ TEST_F(PictureTest, HiddenObjectsAreLeftOutAndDoNotChangeTheFit) {
     EXPECT_NE(text, alone);
 }
 
+// Path data of moves, lines and horizontal runs as the points each subpath passes.
+std::vector<std::vector<std::pair<double, double>>> Polylines(const std::string &d) {
+    std::vector<std::vector<std::pair<double, double>>> polylines;
+    double x = 0.0, y = 0.0;
+    size_t at = 0;
+    char command = 0;
+    const auto number = [&] {
+        char *end = nullptr;
+        const double value = std::strtod(d.c_str() + at, &end);
+        at = static_cast<size_t>(end - d.c_str());
+        return value;
+    };
+    while (at < d.size()) {
+        if (d[at] == ' ') {
+            ++at;
+            continue;
+        }
+        if (std::isalpha(static_cast<unsigned char>(d[at]))) command = d[at++];
+        if (command == 'M' || command == 'm') {
+            const double u = number(), v = number();
+            x = command == 'M' ? u : x + u;
+            y = command == 'M' ? v : y + v;
+            polylines.push_back({{x, y}});
+        } else if (command == 'L') {
+            x = number();
+            y = number();
+            polylines.back().push_back({x, y});
+        } else if (command == 'h') {
+            x += number();
+            polylines.back().push_back({x, y});
+        } else {
+            ADD_FAILURE() << "unexpected '" << command << "' in " << d.substr(0, 80);
+            break;
+        }
+    }
+    return polylines;
+}
+
+TEST_F(PictureTest, PointElementsAreDotsAndLineElementsEdgesThroughTheirVertices) {
+    head.visible = false;
+    Object &wire = document.AddObject("wire");
+    for (const MQPoint p : {MQPoint{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}, {0, 0, 1}}) wire.AddVertex(p);
+    // l 1 2 3, l 5 4, p 5
+    ElementList &elements = wire.extras().elements;
+    elements.starts = {0, 3, 5, 6};
+    elements.vertices = {0, 1, 2, 4, 3, 4};
+    elements.lines = {1, 1, 0};
+    for (int v = 0; v < 5; ++v) content.pins[1].push_back(Key(wire, v));
+    Render();
+    for (const char *view : {"front", "top", "side"}) {
+        const std::string g = "//g[@id='" + std::string(view) + "']";
+        const auto vertex = [&](int v) {
+            const std::string circle = "(" + g + "/g[@class='pins']/circle)[" + std::to_string(v + 1) + "]";
+            return std::pair(std::stod(Value(circle + "/@cx")), std::stod(Value(circle + "/@cy")));
+        };
+        using Polyline = std::vector<std::pair<double, double>>;
+        EXPECT_EQ(Polylines(Value(g + "/path[@class='lines']/@d")),
+                  (std::vector<Polyline>{{vertex(0), vertex(1), vertex(2)}, {vertex(4), vertex(3)}}))
+            << view;
+        EXPECT_EQ(Polylines(Value(g + "/path[@class='points']/@d")), (std::vector<Polyline>{{vertex(4), vertex(4)}}))
+            << view;
+    }
+
+    // A cloud of thousands of points becomes dots on a grid, each over its point.
+    wire.visible = false;
+    Object &cloud = document.AddObject("cloud");
+    cloud.extras().elements.starts = {0};
+    for (int i = 0; i < 200 * 200; ++i) {
+        cloud.extras().elements.vertices.push_back(cloud.AddVertex({float(i % 200) / 199, float(i / 200) / 199, 0}));
+    }
+    cloud.extras().elements.starts.push_back(cloud.VertexCount());
+    cloud.extras().elements.lines = {0};
+    content.pins[1] = {Key(cloud, 0), Key(cloud, 201 * 100)};
+    Render();
+    const auto dots = Polylines(Value("//g[@id='front']/path[@class='points']/@d"));
+    EXPECT_LE(dots.size(), 320u / 2u) << "a run of dots a row";
+    for (const char *corner :
+         {"(//g[@id='front']/g[@class='pins']/circle)[1]", "(//g[@id='front']/g[@class='pins']/circle)[2]"}) {
+        const double x = std::stod(Value(std::string(corner) + "/@cx")),
+                     y = std::stod(Value(std::string(corner) + "/@cy"));
+        EXPECT_TRUE(std::any_of(dots.begin(), dots.end(), [&](const auto &run) {
+            return std::abs(run.front().second - y) <= 1.0 && run.front().first - 1.0 <= x &&
+                   x <= run.back().first + 1.0;
+        })) << corner;
+    }
+}
+
 TEST_F(PictureTest, SameContentGivesTheSameBytes) {
     content.pins[3] = {Key(head, 1), Key(head, 2)};
     content.movedBack = {Key(head, 2)};

@@ -72,6 +72,13 @@ bool HasNumberForm(std::string_view text, long long &reach) {
 
 }  // namespace
 
+std::string Printable(std::string_view text) {
+    std::string shown = Clipped(text);
+    std::replace_if(
+        shown.begin(), shown.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }, '?');
+    return shown;
+}
+
 void LineCheck::Fail(const std::string &what) const {
     throw MeshError(path_ + ":" + std::to_string(line_) + ": " + what);
 }
@@ -134,24 +141,23 @@ size_t LineCheck::Index(std::string_view text, std::string_view corner, const ch
     return negative ? count - magnitude : magnitude - 1;
 }
 
-size_t LineCheck::Corner(std::string_view corner, const char *statement, const size_t (&counts)[3]) const {
+void LineCheck::Corner(std::string_view corner, const char *statement, const size_t (&counts)[3],
+                       int (&refs)[3]) const {
     if (std::count(corner.begin(), corner.end(), '/') > 2) {
         Fail(std::string(statement) + " " + Clipped(corner) + " has more than three parts");
     }
-    size_t vertex = 0;
+    refs[1] = refs[2] = -1;
     std::string_view rest = corner;
     for (int part = 0; part < 3; ++part) {
         const size_t slash = rest.find('/');
         const std::string_view text = rest.substr(0, slash);
         // The texture coordinate alone may be left out, as in 7//4.
         if (!(part == 1 && text.empty() && slash != std::string_view::npos)) {
-            const size_t index = Index(text, corner, statement, part, counts[part]);
-            if (part == 0) vertex = index;
+            refs[part] = static_cast<int>(Index(text, corner, statement, part, counts[part]));
         }
         if (slash == std::string_view::npos) break;
         rest.remove_prefix(slash + 1);
     }
-    return vertex;
 }
 
 }  // namespace simhost::obj

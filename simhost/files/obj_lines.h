@@ -21,9 +21,9 @@ public:
     // scales it (2 for 123.4, -3 for 0.004, 0 when every digit is 0).
     void Numbers(const std::vector<std::string_view> &fields, const char *what, size_t fewest, size_t most,
                  double *values, long long *reaches) const;
-    // A corner such as 7, 7/2, 7//4 or 7/2/4 against the elements defined so far; returns
-    // the vertex it names, counted from 0.
-    size_t Corner(std::string_view corner, const char *statement, const size_t (&counts)[3]) const;
+    // A corner such as 7, 7/2, 7//4 or 7/2/4 against the vertices, texture coordinates and
+    // normals defined so far: the one of each it names, counted from 0, -1 for none.
+    void Corner(std::string_view corner, const char *statement, const size_t (&counts)[3], int (&refs)[3]) const;
 
 private:
     double Number(std::string_view text, const char *what, long long &reach) const;
@@ -34,6 +34,9 @@ private:
     const std::string &path_;
     int line_;
 };
+
+// The text shortened to 40 bytes, control characters as '?', for a message.
+std::string Printable(std::string_view text);
 
 inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 

@@ -28,8 +28,10 @@ public:
 
 // Adds the objects of the OBJ file to the document and returns their indices. Either
 // every object of the file is added or, on a MeshError, the document is left exactly as
-// it was.
-std::vector<int> LoadObj(const std::string &path, Document &document);
+// it was. `warnings` gets a line for each kind of statement that was read but is not kept
+// (materials, smoothing groups, curves, statements the reader does not know):
+// 'warning: head.obj: 12 "usemtl" lines ignored (first on line 4)'.
+std::vector<int> LoadObj(const std::string &path, Document &document, std::vector<std::string> *warnings = nullptr);
 
 // Writes the document's live objects as OBJ, one "o" block each; the hidden ones too.
 // Holes left by deleted vertices are closed up in the file: face indices are renumbered.

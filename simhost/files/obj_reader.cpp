@@ -1,7 +1,15 @@
 // Reading an OBJ file: its lines, in blocks, into what the document will be made of.
+//
+// Sections:
+//   progress           a line on a terminal for loads that take over a second
+//   the reader         one statement a line: vertices, texture coordinates, normals, faces,
+//                      points, lines, groups; what is read but not kept, counted
+//   the file           ReadContents: the bytes in blocks, a byte-order mark skipped
+//   loading            Warnings and LoadObj: the objects made, whole or not at all
 #include "simhost/files/obj_mesh.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -20,6 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using obj::Contents;
+using obj::Ignored;
 using obj::LineCheck;
 using obj::PendingObject;
 using obj::SectionKind;
@@ -58,6 +67,12 @@ private:
 // The share of a load's time that goes to reading the file; the rest is making objects.
 constexpr double kReadingShare = 0.7;
 
+// Statements of the format that the document has no place for, each warned about by name.
+constexpr std::array<std::string_view, 31> kNotKept = {
+    "mtllib", "usemtl", "s",      "vp",         "cstype",    "deg",   "bmat",  "step", "curv",  "curv2",    "surf",
+    "parm",   "trim",   "hole",   "scrv",       "sp",        "end",   "con",   "mg",   "bevel", "c_interp", "d_interp",
+    "lod",    "usemap", "maplib", "shadow_obj", "trace_obj", "ctech", "stech", "call", "csh"};
+
 class Reader {
 public:
     explicit Reader(const std::string &path) : path_(path) {}
@@ -67,7 +82,10 @@ public:
 
 private:
     void Vertex(const LineCheck &check);
-    void Face(const LineCheck &check, const char *statement, bool face);
+    void TextureCoordinate(const LineCheck &check);
+    void Normal(const LineCheck &check);
+    void Corners(const LineCheck &check, const char *statement, std::vector<int> &vertices, CornerRefs &refs);
+    void Ignore(std::string_view one, std::string_view many, std::string_view text = {});
 
     const std::string &path_;
     int number_ = 0;
@@ -82,27 +100,33 @@ void Reader::Line(std::string_view line, bool hasNul) {
     obj::SplitFields(line, fields_);
     if (fields_.empty()) return;
     const std::string_view keyword = fields_[0];
-    double values[7];
-    long long reaches[7];
     if (keyword == "v") {
         Vertex(check);
     } else if (keyword == "vt") {
-        check.Numbers(fields_, "texture coordinate", 1, 3, values, reaches);
-        ++counts_[1];
+        TextureCoordinate(check);
     } else if (keyword == "vn") {
-        check.Numbers(fields_, "normal", 3, 3, values, reaches);
-        ++counts_[2];
+        Normal(check);
     } else if (keyword == "f") {
-        Face(check, "face corner", true);
-    } else if (keyword == "l") {
-        Face(check, "line corner", false);
-    } else if (keyword == "p") {
-        Face(check, "point", false);
+        Corners(check, "face corner", contents_.corners, contents_.faceRefs);
+        const size_t corners = fields_.size() - 1;
+        if (corners < 3) check.Fail("face has " + std::to_string(corners) + " corners; at least 3 needed");
+        contents_.faceStart.push_back(contents_.corners.size());
+    } else if (keyword == "l" || keyword == "p") {
+        ElementList &elements = contents_.elements;
+        Corners(check, keyword == "l" ? "line corner" : "point", elements.vertices, elements.refs);
+        elements.starts.push_back(static_cast<int>(elements.vertices.size()));
+        elements.lines.push_back(keyword == "l" ? 1 : 0);
     } else if (keyword == "o" || keyword == "g") {
         const auto after = static_cast<size_t>(keyword.data() - line.data()) + keyword.size();
         contents_.sections.push_back({keyword == "o" ? SectionKind::Object : SectionKind::Group,
-                                      std::string(obj::Trimmed(line.substr(after))), contents_.positions.size(),
-                                      contents_.faceStart.size() - 1});
+                                      std::string(obj::Trimmed(line.substr(after))), contents_.Counts()});
+    } else if (keyword[0] != '#') {
+        if (std::find(kNotKept.begin(), kNotKept.end(), keyword) != kNotKept.end()) {
+            const std::string quoted = "\"" + std::string(keyword) + "\" line";
+            Ignore(quoted, quoted + "s");
+        } else {
+            Ignore("unknown statement", "unknown statements", keyword);
+        }
     }
 }
 
@@ -120,17 +144,53 @@ void Reader::Vertex(const LineCheck &check) {
     contents_.positions.push_back(
         {static_cast<float>(values[0]), static_cast<float>(values[1]), static_cast<float>(values[2])});
     ++counts_[0];
+    if (fields_.size() > 4) Ignore("vertex colour or weight", "vertex colours or weights");
 }
 
-void Reader::Face(const LineCheck &check, const char *statement, bool face) {
+void Reader::TextureCoordinate(const LineCheck &check) {
+    double values[3];
+    long long reaches[3];
+    check.Numbers(fields_, "texture coordinate", 1, 3, values, reaches);
+    const size_t count = fields_.size() - 1;
+    for (size_t i = 0; i < 3; ++i) contents_.textures.push_back(i < count ? static_cast<float>(values[i]) : 0.0f);
+    contents_.textureWidth = std::max(contents_.textureWidth, static_cast<int>(count));
+    ++counts_[1];
+}
+
+void Reader::Normal(const LineCheck &check) {
+    double values[3];
+    long long reaches[3];
+    check.Numbers(fields_, "normal", 3, 3, values, reaches);
+    contents_.normals.push_back(
+        {static_cast<float>(values[0]), static_cast<float>(values[1]), static_cast<float>(values[2])});
+    ++counts_[2];
+}
+
+// Keeps an array of references empty until a corner names one.
+void AddReference(std::vector<int> &references, size_t corner, int reference) {
+    if (reference < 0 && references.empty()) return;
+    if (references.empty()) references.assign(corner, -1);
+    references.push_back(reference);
+}
+
+void Reader::Corners(const LineCheck &check, const char *statement, std::vector<int> &vertices, CornerRefs &refs) {
     const size_t corners = fields_.size() - 1;
+    int named[3];
     for (size_t i = 1; i <= corners; ++i) {
-        const size_t vertex = check.Corner(fields_[i], statement, counts_);
-        if (face) contents_.corners.push_back(static_cast<int>(vertex));
+        check.Corner(fields_[i], statement, counts_, named);
+        AddReference(refs.textures, vertices.size(), named[1]);
+        AddReference(refs.normals, vertices.size(), named[2]);
+        vertices.push_back(named[0]);
     }
-    if (!face) return;
-    if (corners < 3) check.Fail("face has " + std::to_string(corners) + " corners; at least 3 needed");
-    contents_.faceStart.push_back(contents_.corners.size());
+}
+
+void Reader::Ignore(std::string_view one, std::string_view many, std::string_view text) {
+    std::vector<Ignored> &ignored = contents_.ignored;
+    auto kind = std::find_if(ignored.begin(), ignored.end(), [&](const Ignored &it) { return it.one == one; });
+    if (kind == ignored.end()) {
+        kind = ignored.insert(ignored.end(), {std::string(one), std::string(many), 0, number_, std::string(text)});
+    }
+    ++kind->count;
 }
 
 // Line ends as files have them: LF, CRLF or a lone CR.
@@ -210,12 +270,27 @@ Contents ReadContents(const std::string &path, Progress &progress) {
     return std::move(reader.contents());
 }
 
+// One line per kind of statement read but not kept, in the order of their first lines.
+std::vector<std::string> Warnings(const std::string &path, std::vector<Ignored> &ignored) {
+    std::sort(ignored.begin(), ignored.end(),
+              [](const Ignored &a, const Ignored &b) { return a.firstLine < b.firstLine; });
+    std::vector<std::string> warnings;
+    for (const Ignored &kind : ignored) {
+        const bool once = kind.count == 1;
+        std::string where = (once ? "line " : "first on line ") + std::to_string(kind.firstLine);
+        if (!kind.firstText.empty()) where += ": \"" + obj::Printable(kind.firstText) + "\"";
+        warnings.push_back("warning: " + path + ": " + std::to_string(kind.count) + " " +
+                           (once ? kind.one : kind.many) + " ignored (" + where + ")");
+    }
+    return warnings;
+}
+
 }  // namespace
 
-std::vector<int> LoadObj(const std::string &path, Document &document) {
+std::vector<int> LoadObj(const std::string &path, Document &document, std::vector<std::string> *warnings) {
     Progress progress(path);
     Contents contents = ReadContents(path, progress);
-    const std::vector<PendingObject> pending = obj::Assemble(path, contents);
+    std::vector<PendingObject> pending = obj::Assemble(path, contents);
 
     size_t total = 0;
     for (const PendingObject &source : pending) total += source.positions.size() + source.faceStart.size() - 1;
@@ -228,7 +303,7 @@ std::vector<int> LoadObj(const std::string &path, Document &document) {
     };
     std::vector<int> added;
     std::vector<int> face;
-    for (const PendingObject &source : pending) {
+    for (PendingObject &source : pending) {
         Object &object = document.AddObject(source.name);
         for (const MQPoint &position : source.positions) {
             object.AddVertex(position);
@@ -240,8 +315,10 @@ std::vector<int> LoadObj(const std::string &path, Document &document) {
             object.AddFace(face);
             advance();
         }
+        object.extras() = std::move(source.extras);
         added.push_back(document.ObjectCount() - 1);
     }
+    if (warnings != nullptr) *warnings = Warnings(path, contents.ignored);
     return added;
 }
 

@@ -6,8 +6,6 @@ namespace simhost::picture {
 
 namespace {
 
-constexpr size_t kCircledMarks = 2'000;
-constexpr int kPinPitch = 2;
 constexpr int kRingPitch = 3;
 // Hollow marks are bars with a middle this wide masked out: wider than the rows are
 // apart, so that those close up and only the outline of the marked cells shows.

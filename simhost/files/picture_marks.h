@@ -15,6 +15,10 @@
 
 namespace simhost::picture {
 
+// Up to this many marks of one kind in a view each get a circle of their own; beyond, they
+// fall on a grid of cells this many pixels apart.
+inline constexpr size_t kCircledMarks = 2'000;
+inline constexpr int kPinPitch = 2;
 // Pins of a disarmed slot are drawn hollow, as rings of this width.
 inline constexpr double kHollowWidth = 1.2;
 // Rings round the vertices moved back: thin, light and under the pins, so that a whole

@@ -127,6 +127,7 @@ private:
                 Attribute("height", kPanel) + " fill=\"none\" stroke=\"#bbb\"/>\n";
         AxisArrows(v, left);
         Meshes(view);
+        PointsAndLines(view);
         out_ += MovedBackRings(projection_, view, movedBack_);
         Pins(view);
         // Over the pins, thin: a seam pinned on the plane would hide it.
@@ -198,6 +199,83 @@ private:
                         "\"/>\n";
             }
         }
+    }
+
+    // The point and line elements of the objects drawn, which no face shows: a line as a
+    // near edge, a point as a dot. Beyond kLineDrawnSides segments, or kCircledMarks
+    // points, they fall on a grid of pixels instead, each run of marked ones a stroke, so
+    // that a cloud of millions of points stays a small picture.
+    void PointsAndLines(int view) {
+        std::vector<MQPoint> points, lines;
+        std::vector<size_t> lineStarts{0};  // each line, broken where a vertex is missing
+        for (int i = 0; content_.document != nullptr && i < content_.document->ObjectCount(); ++i) {
+            const Object *object = content_.document->ObjectAt(i);
+            if (!Drawn(object)) continue;
+            const ElementList &elements = object->extras().elements;
+            for (size_t e = 0; e < elements.size(); ++e) {
+                for (int at = elements.starts[e]; at <= elements.starts[e + 1]; ++at) {
+                    const int v = at < elements.starts[e + 1] ? elements.vertices[static_cast<size_t>(at)] : -1;
+                    const bool there = object->ValidIndex(v) && !object->vertex(v).deleted;
+                    if (there) (elements.lines[e] != 0 ? lines : points).push_back(object->position(v));
+                    if (!there && lines.size() > lineStarts.back()) lineStarts.push_back(lines.size());
+                }
+            }
+        }
+        const size_t segments = lines.size() - (lineStarts.size() - 1);
+        const double left = Projection::PanelLeft(view);
+        const auto runs = [&](const MarkGrid &grid, int pitch, PathPieces &pieces, double stretch) {
+            for (const MarkRun &run : grid.Runs()) {
+                const double y = kPanelTop + (run.row + 0.5) * pitch;
+                const double from = left + (run.first + 0.5 - stretch) * pitch;
+                const double to = left + (run.last + 0.5 + stretch) * pitch;
+                pieces.Add(from, y, "h" + Short(to - from), to, y);
+            }
+        };
+        // Where a point lands, to the tenth of a pixel the page gives: subpaths start from
+        // where the one before ended, and so no rounding adds up along the way.
+        const auto place = [&](const MQPoint &p) {
+            return std::pair(std::round(projection_.U(view, p) * 10.0) / 10.0,
+                             std::round(projection_.V(view, p) * 10.0) / 10.0);
+        };
+        PathPieces strokes, dots;
+        if (segments <= kLineDrawnSides) {
+            for (size_t line = 0; line + 1 < lineStarts.size(); ++line) {
+                std::string rest = "L";
+                for (size_t at = lineStarts[line] + 1; at < lineStarts[line + 1]; ++at) {
+                    const auto [u, v] = place(lines[at]);
+                    rest += (rest.size() > 1 ? " " : "") + Number(u) + " " + Number(v);
+                }
+                const auto [u, v] = place(lines[lineStarts[line]]);
+                const auto [endU, endV] = place(lines[lineStarts[line + 1] - 1]);
+                strokes.Add(u, v, rest.size() > 1 ? rest : "h0", endU, endV);
+            }
+        } else {
+            MarkGrid pixels(1);
+            for (size_t at = 1; at < lines.size(); ++at) {
+                if (std::binary_search(lineStarts.begin(), lineStarts.end(), at)) continue;
+                const double u = projection_.PanelU(view, lines[at - 1]), v = projection_.PanelV(view, lines[at - 1]);
+                const double du = projection_.PanelU(view, lines[at]) - u, dv = projection_.PanelV(view, lines[at]) - v;
+                if (!std::isfinite(du) || !std::isfinite(dv)) continue;
+                const int steps = std::max(1, static_cast<int>(std::ceil(2.0 * std::max(std::abs(du), std::abs(dv)))));
+                for (int step = 0; step <= steps; ++step) pixels.Mark(u + du * step / steps, v + dv * step / steps);
+            }
+            runs(pixels, 1, strokes, 0.5);
+        }
+        if (points.size() <= kCircledMarks) {
+            for (const MQPoint &p : points) {
+                const auto [u, v] = place(p);
+                dots.Add(u, v, "h0", u, v);
+            }
+        } else {
+            MarkGrid cells(kPinPitch);
+            for (const MQPoint &p : points) cells.Mark(projection_.PanelU(view, p), projection_.PanelV(view, p));
+            runs(cells, kPinPitch, dots, 0.0);
+        }
+        out_ += strokes.Elements(" class=\"lines\" fill=\"none\" stroke=\"" + Mixed(kNearGrey, Coverage::kShades) +
+                                 "\" stroke-linecap=\"round\"" +
+                                 Attribute("stroke-width", segments <= kLineDrawnSides ? kNearWidth : 1.0));
+        out_ += dots.Elements(
+            " class=\"points\" fill=\"none\" stroke=\"#333\" stroke-width=\"3\" stroke-linecap=\"round\"");
     }
 
     // Each side of each face into the coverage of every view, near or far as the face is

@@ -27,13 +27,27 @@ void Object::AddFace(std::span<const int> corners) {
     for (int corner : corners) ++vertex(corner).refCount;
     corners_.insert(corners_.end(), corners.begin(), corners.end());
     faceStarts_.push_back(static_cast<int>(corners_.size()));
+    CornerRefs &refs = extras_.faceRefs;
+    if (!refs.textures.empty()) refs.textures.resize(corners_.size(), -1);
+    if (!refs.normals.empty()) refs.normals.resize(corners_.size(), -1);
+    if (!extras_.faceGroups.empty()) extras_.faceGroups.push_back(extras_.LastGroup());
     ++topologyVersion_;
 }
 
 void Object::DeleteVertex(int index) {
     Vertex &gone = vertex(index);
     if (gone.deleted) return;
-    // The faces that stay move down in place, their order kept.
+    // The faces that stay move down in place, their order kept, and with them what runs in
+    // step with their corners and with them.
+    CornerRefs &refs = extras_.faceRefs;
+    std::vector<int> &groups = extras_.faceGroups;
+    const auto moveDown = [](std::vector<int> &inStep, size_t from, size_t to, size_t at) {
+        if (!inStep.empty() && at != from) {
+            std::copy(inStep.begin() + static_cast<std::ptrdiff_t>(from),
+                      inStep.begin() + static_cast<std::ptrdiff_t>(to),
+                      inStep.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+    };
     size_t kept = 0, faces = 0, begin = 0;
     for (size_t face = 1; face < faceStarts_.size(); ++face) {
         const auto end = static_cast<size_t>(faceStarts_[face]);
@@ -42,7 +56,10 @@ void Object::DeleteVertex(int index) {
         if (std::find(first, last, index) != last) {
             for (auto corner = first; corner != last; ++corner) --vertex(*corner).refCount;
         } else {
-            if (kept != begin) std::copy(first, last, corners_.begin() + static_cast<std::ptrdiff_t>(kept));
+            moveDown(corners_, begin, end, kept);
+            moveDown(refs.textures, begin, end, kept);
+            moveDown(refs.normals, begin, end, kept);
+            moveDown(groups, face - 1, face, faces);
             kept += end - begin;
             faceStarts_[++faces] = static_cast<int>(kept);
         }
@@ -50,6 +67,10 @@ void Object::DeleteVertex(int index) {
     }
     faceStarts_.resize(faces + 1);
     corners_.resize(kept);
+    if (!refs.textures.empty()) refs.textures.resize(kept);
+    if (!refs.normals.empty()) refs.normals.resize(kept);
+    if (!groups.empty()) groups.resize(faces);
+    extras_.elements.DropVertex(index);
     ++topologyVersion_;
     indexByID_[static_cast<size_t>(gone.uniqueID)] = -1;
     gone = Vertex{};
@@ -69,6 +90,7 @@ void Object::Compact() {
     vertices_.resize(kept);
     positions_.resize(kept);
     for (int &corner : corners_) corner = newIndex[static_cast<size_t>(corner)];
+    extras_.elements.Renumber(newIndex);
     ++topologyVersion_;
     for (int i = 0; i < VertexCount(); ++i) indexByID_[static_cast<size_t>(vertex(i).uniqueID)] = i;
 }
@@ -114,7 +136,7 @@ size_t Object::MemoryBytes() const {
     return vertices_.capacity() * sizeof(Vertex) + positions_.capacity() * sizeof(MQPoint) +
            indexByID_.capacity() * sizeof(int) + faceStarts_.capacity() * sizeof(int) +
            corners_.capacity() * sizeof(int) + written_.capacity() * sizeof(uint64_t) +
-           writes_.capacity() * sizeof(Write);
+           writes_.capacity() * sizeof(Write) + extras_.MemoryBytes();
 }
 
 void AddressIndex::Set(const void *address, int value) {

@@ -21,6 +21,7 @@
 
 #include "host/contract_codes.h"
 #include "host/host_abi.h"
+#include "simhost/host/mesh_extras.h"
 
 namespace simhost {
 
@@ -103,10 +104,12 @@ public:
     // is built without slack.
     void Reserve(size_t vertices, size_t faces, size_t corners);
     int AddVertex(MQPoint position);
-    // A face over existing vertex indices; raises their reference counts.
+    // A face over existing vertex indices; raises their reference counts. Its corners name
+    // no texture coordinate or normal, and it joins the object's last group.
     void AddFace(std::span<const int> corners);
     void AddFace(std::initializer_list<int> corners) { AddFace(std::span(corners.begin(), corners.size())); }
-    // Removes the vertex and every face that uses it, leaving a hole at its index.
+    // Removes the vertex and every face that uses it, leaving a hole at its index; the
+    // elements on it lose it (MeshExtras).
     void DeleteVertex(int index);
     // Closes the holes: vertices get new indices, keep their unique IDs.
     void Compact();
@@ -121,6 +124,10 @@ public:
     // Every vertex's position by index, deleted ones included.
     std::span<const MQPoint> positions() const { return positions_; }
     FaceList faces() const { return {faceStarts_, corners_}; }
+    // What the object's mesh file gave it beyond positions and faces. Whoever fills it
+    // keeps what runs in step with the faces in step; from then on the object does.
+    MeshExtras &extras() { return extras_; }
+    const MeshExtras &extras() const { return extras_; }
     // The vertex's present index, or -1 when no vertex in the object carries the ID.
     int IndexFromUniqueID(int uniqueID) const {
         const auto id = static_cast<size_t>(static_cast<unsigned>(uniqueID));
@@ -167,6 +174,7 @@ private:
     // Face f's corners are corners_[faceStarts_[f]] up to corners_[faceStarts_[f + 1]].
     std::vector<int> faceStarts_{0};
     std::vector<int> corners_;
+    MeshExtras extras_;
     // One bit per vertex unique ID: on the record.
     std::vector<uint64_t> written_;
     mutable std::vector<Write> writes_;

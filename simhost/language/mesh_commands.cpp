@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "simhost/language/commands.h"
+#include "simhost/modeller/load_hints.h"
 #include "simhost/modeller/mesh_shapes.h"
 #include "simhost/files/obj_mesh.h"
 
@@ -149,8 +150,9 @@ Action ParseLoad(Args &a) {
     return [file](ScriptRunner &r) {
         const std::string path = r.InputPath(file);
         std::vector<int> added;
+        std::vector<std::string> warnings;
         try {
-            added = LoadObj(path, r.bench().document());
+            added = LoadObj(path, r.bench().document(), &warnings);
         } catch (const MeshError &error) {
             throw StepBadInput(error.what());
         }
@@ -158,6 +160,8 @@ Action ParseLoad(Args &a) {
         for (int index : added) vertices += r.bench().document().ObjectAt(index)->VertexCount();
         Said(r, "loaded " + std::to_string(added.size()) + " object(s), " + std::to_string(vertices) +
                     " vertices from " + path);
+        for (const std::string &line : warnings) Said(r, line);
+        for (const std::string &line : LoadHints(path, r.bench().document(), added)) Said(r, line);
     };
 }
 
