@@ -1,4 +1,11 @@
 // Reading an OBJ file: its lines, in blocks, into what the document will be made of.
+//
+// Sections:
+//   progress     how far a long load has come, shown on a terminal
+//   statements   Reader: each line's statement checked into Contents, and what the
+//                document has no place for counted by kind
+//   blocks       ReadContents: the file read in large blocks and cut into lines
+//   the load     the warnings for what was not kept; LoadObj
 #include "simhost/files/obj_mesh.h"
 
 #include <algorithm>
@@ -168,12 +175,18 @@ void AddReference(std::vector<int> &references, size_t corner, int reference) {
 
 void Reader::Corners(const LineCheck &check, const char *statement, std::vector<int> &vertices, CornerRefs &refs) {
     const size_t corners = fields_.size() - 1;
-    int named[3];
+    // Most files name no texture coordinate or normal at all; then the corners are their
+    // vertices alone.
+    bool named = !refs.textures.empty() || !refs.normals.empty();
+    int parts[3];
     for (size_t i = 1; i <= corners; ++i) {
-        check.Corner(fields_[i], statement, counts_, named);
-        AddReference(refs.textures, vertices.size(), named[1]);
-        AddReference(refs.normals, vertices.size(), named[2]);
-        vertices.push_back(named[0]);
+        check.Corner(fields_[i], statement, counts_, parts);
+        if (named || parts[1] >= 0 || parts[2] >= 0) {
+            AddReference(refs.textures, vertices.size(), parts[1]);
+            AddReference(refs.normals, vertices.size(), parts[2]);
+            named = true;
+        }
+        vertices.push_back(parts[0]);
     }
 }
 
