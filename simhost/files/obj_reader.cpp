@@ -1,11 +1,11 @@
 // Reading an OBJ file: its lines, in blocks, into what the document will be made of.
 //
 // Sections:
-//   progress     how far a long load has come, shown on a terminal
-//   statements   Reader: each line's statement checked into Contents, and what the
-//                document has no place for counted by kind
-//   blocks       ReadContents: the file read in large blocks and cut into lines
-//   the load     the warnings for what was not kept; LoadObj
+//   progress           a line on a terminal for loads that take over a second
+//   the reader         one statement a line: vertices, texture coordinates, normals, faces,
+//                      points, lines, groups; what is read but not kept, counted
+//   the file           ReadContents: the bytes in blocks, a byte-order mark skipped
+//   loading            Warnings and LoadObj: the objects made, whole or not at all
 #include "simhost/files/obj_mesh.h"
 
 #include <algorithm>
