@@ -175,12 +175,18 @@ void AddReference(std::vector<int> &references, size_t corner, int reference) {
 
 void Reader::Corners(const LineCheck &check, const char *statement, std::vector<int> &vertices, CornerRefs &refs) {
     const size_t corners = fields_.size() - 1;
-    int named[3];
+    // Most files name no texture coordinate or normal at all; then the corners are their
+    // vertices alone.
+    bool named = !refs.textures.empty() || !refs.normals.empty();
+    int parts[3];
     for (size_t i = 1; i <= corners; ++i) {
-        check.Corner(fields_[i], statement, counts_, named);
-        AddReference(refs.textures, vertices.size(), named[1]);
-        AddReference(refs.normals, vertices.size(), named[2]);
-        vertices.push_back(named[0]);
+        check.Corner(fields_[i], statement, counts_, parts);
+        if (named || parts[1] >= 0 || parts[2] >= 0) {
+            AddReference(refs.textures, vertices.size(), parts[1]);
+            AddReference(refs.normals, vertices.size(), parts[2]);
+            named = true;
+        }
+        vertices.push_back(parts[0]);
     }
 }
 
