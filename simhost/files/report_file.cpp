@@ -1,35 +1,20 @@
 #include "simhost/files/report_file.h"
 
 #include <cstdio>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
+#include "simhost/host/slot_names.h"
+
 namespace simhost {
-
-namespace {
-
-std::string Plural(size_t count, const char *one, const char *many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
-// The letters of the axes a mask fixes, X before Y before Z.
-std::string AxisLetters(int32_t mask) {
-    std::string letters;
-    for (int axis = 0; axis < 3; ++axis) {
-        if (mask & (1 << axis)) letters += static_cast<char>('X' + axis);
-    }
-    return letters;
-}
-
-}  // namespace
 
 std::string ReportText(const ReportFacts &facts) {
     std::string text;
     char line[256];
     for (const ReportFacts::Slot &slot : facts.slots) {
-        const std::string axes = AxisLetters(slot.mask);
         std::snprintf(line, sizeof line, "slot %-2s  %-8s  fixes %-4s  %s, %s pinned\n", slot.label.c_str(),
-                      slot.armed ? "armed" : "disarmed", axes.empty() ? "none" : axes.c_str(),
+                      slot.armed ? "armed" : "disarmed", AxesText(slot.mask).c_str(),
                       Plural(slot.objects, "object", "objects").c_str(),
                       Plural(slot.pins, "vertex", "vertices").c_str());
         text += line;
@@ -60,7 +45,9 @@ std::string ReportJson(const ReportFacts &facts) {
     Json slots = Json::array();
     for (const ReportFacts::Slot &slot : facts.slots) {
         Json axes = Json::array();
-        for (const char axis : AxisLetters(slot.mask)) axes.push_back(std::string(1, axis));
+        for (const auto &[bit, letter] : {std::pair{kMaskX, "X"}, std::pair{kMaskY, "Y"}, std::pair{kMaskZ, "Z"}}) {
+            if (slot.mask & bit) axes.push_back(letter);
+        }
         slots.push_back(Json{{"label", slot.label},
                              {"armed", slot.armed},
                              {"axes", axes},

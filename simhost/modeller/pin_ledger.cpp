@@ -474,12 +474,4 @@ PositionSet PositionsOnRecord(const Document &document) {
     return written;
 }
 
-std::string AxesText(int32_t mask) {
-    std::string text;
-    if (mask & kMaskX) text += 'X';
-    if (mask & kMaskY) text += 'Y';
-    if (mask & kMaskZ) text += 'Z';
-    return text.empty() ? "none" : text;
-}
-
 }  // namespace simhost

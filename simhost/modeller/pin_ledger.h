@@ -24,8 +24,6 @@
 
 namespace simhost {
 
-// Bit 0 X, bit 1 Y, bit 2 Z: the axes a slot restores on draw.
-inline constexpr int32_t kMaskX = 1, kMaskY = 2, kMaskZ = 4, kMaskAll = 7;
 // A vertex is on the centre line when |X| is below this, in single precision.
 inline constexpr float kCentreLineTolerance = 0.001f;
 
@@ -115,8 +113,5 @@ DrawOutcome CheckDraw(const Document &document, const PositionSet &placed, const
 // Where the vertices moved since the record began stand now: the positions before a draw
 // that comes while a record runs.
 PositionSet PositionsOnRecord(const Document &document);
-
-// "X", "XZ", "XYZ"; "none" for an empty mask.
-std::string AxesText(int32_t mask);
 
 }  // namespace simhost

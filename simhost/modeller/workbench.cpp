@@ -18,10 +18,6 @@ namespace {
 
 std::u16string Wide(const std::string &ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
-std::string Plural(size_t count, const char *one, const char *many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 }  // namespace
 
 Workbench::Workbench(const std::string &pluginPath, const std::string &settingsFile)
