@@ -202,8 +202,8 @@ int main(int argc, char **argv) {
     simhost::ServeOptions serveOptions;
     auto *serve = app.add_subcommand(
         "serve", "Serve the studio: a page on this machine through which a web browser drives the session");
-    serve->add_option("--port", serveOptions.studio.port, "The port to listen on (default: 8310)")
-        ->check(CLI::Range(1, 65535));
+    serve->add_option("--port", serveOptions.studio.port, "The port to listen on (default: 8310; 0: any free port)")
+        ->check(CLI::Range(0, 65535));
     serve->add_option("--listen", serveOptions.studio.listenAddress,
                       "The address to listen on (default: 127.0.0.1, this machine only)");
     serve->add_flag("--open", serveOptions.open, "Open the page in the system's web browser");

@@ -1,0 +1,336 @@
+// The studio page: the state and mesh fetched once, then kept up to date from the event
+// stream; what the person does sent as lines of the session language. Only the server
+// changes the document: the page draws what the events say happened.
+import * as api from './api.js';
+import { View } from './view.js';
+import { FixDialog, PluginWindows, QuestionBox } from './plugin.js';
+import { quoted, renderLog, renderObjects, renderOutcome, renderStatus } from './panels.js';
+
+const $ = (selector) => document.querySelector(selector);
+
+// What tests and the person can watch: whether the page is live, and how far it has
+// applied the server's events.
+const progress = {
+  ready: false,
+  applied: 0, // the number of the latest event applied
+  events: 0, // how many events were applied, numbered or not
+  pending: 0, // commands sent and not yet answered
+};
+window.studio = progress;
+window.studioApplied = 0;
+
+function publish() {
+  window.studioApplied = progress.applied;
+  document.body.dataset.applied = String(progress.applied);
+  document.body.dataset.events = String(progress.events);
+  document.body.dataset.pending = String(progress.pending);
+}
+
+function report(message) {
+  const item = document.createElement('li');
+  item.textContent = message;
+  $('#command-errors').append(item);
+}
+
+// ---- sending ----
+
+// Runs a line without waiting on its answer: a click that asks a question answers only
+// once the person has. `make` may be a function, whose error (a name the language cannot
+// write) is shown instead of sending.
+function send(make) {
+  let line;
+  try {
+    line = typeof make === 'function' ? make() : make;
+  } catch (error) {
+    renderOutcome('', { errors: [error.message] });
+    return;
+  }
+  ++progress.pending;
+  publish();
+  renderOutcome(line, { transcript: ['running...'] });
+  api.runCommand(line)
+    .then((answer) => renderOutcome(line, answer))
+    .catch((error) => renderOutcome(line, { errors: [error.message] }))
+    .finally(() => {
+      --progress.pending;
+      publish();
+    });
+}
+
+// ---- the state, the mesh and the events ----
+
+const view = new View($('#view-canvas'));
+const windows = new PluginWindows({ layer: $('#plugin-windows'), missing: $('#plugin-missing'), view, send });
+const question = new QuestionBox({ element: $('#question'), answer: api.answerQuestion, report });
+const fixDialog = new FixDialog({ element: $('#fix-dialog'), act: api.dialogAction, report });
+
+let state = null;
+let meshEvent = -1; // the event the mesh the page holds was fetched at
+let stateEvent = -1;
+
+function showState(next) {
+  state = next;
+  renderStatus(state);
+  renderObjects(state, send);
+  windows.render(state);
+  question.render(state.waiting);
+  fixDialog.render(state);
+  view.setArmed(state.slots);
+  view.setVisibility(state.objects);
+}
+
+async function fetchMesh() {
+  const mesh = await api.getMesh();
+  view.setMesh(mesh);
+  meshEvent = mesh.event;
+}
+
+async function fetchAll() {
+  const [freshState] = await Promise.all([api.getState(), fetchMesh()]);
+  stateEvent = freshState.event;
+  showState(freshState);
+}
+
+// One fetch of the log at a time, and one more if a change came meanwhile.
+let logFetch = null;
+let logAgain = false;
+function refreshLog() {
+  if (logFetch) {
+    logAgain = true;
+    return;
+  }
+  logFetch = api.getLog().then(renderLog).catch((error) => report(error.message)).finally(() => {
+    logFetch = null;
+    if (logAgain) {
+      logAgain = false;
+      refreshLog();
+    }
+  });
+}
+
+async function applyChange(id, change) {
+  // The mesh and the state fetched at start may already hold what an early event says.
+  if (id > meshEvent) {
+    if (change.topology || !view.applyChanged(change.changed ?? [])) {
+      await fetchMesh();
+    } else {
+      if (change.pins) view.setPins(change.pins);
+      if (change.movedBack) view.setMovedBack(change.movedBack);
+      meshEvent = id;
+    }
+  }
+  if (id > stateEvent) {
+    stateEvent = id;
+    showState(change.state);
+  }
+  refreshLog();
+}
+
+// Events are applied one after the other, a mesh fetch among them, in the order they came.
+let applying = Promise.resolve();
+function enqueue(event, apply) {
+  const id = Number(event.lastEventId) || progress.applied;
+  applying = applying.then(async () => {
+    try {
+      await apply(id, JSON.parse(event.data));
+    } catch (error) {
+      report(`the page could not apply event ${id}: ${error.message}`);
+    }
+    progress.applied = Math.max(progress.applied, id);
+    ++progress.events;
+    publish();
+  });
+}
+
+function listen() {
+  const events = api.openEvents();
+  const connection = $('#connection');
+  let started = false;
+  events.addEventListener('open', () => {
+    connection.dataset.state = 'live';
+    connection.textContent = 'live';
+    if (started) return;
+    started = true;
+    // The stream is open before the fetch, so that nothing that happens between the two
+    // is missed; what both hold is skipped by number.
+    applying = applying.then(fetchAll).then(() => {
+      refreshLog();
+      progress.ready = true;
+      window.studioReady = true;
+      document.body.dataset.ready = '1';
+      publish();
+    }).catch((error) => report(`the studio could not be loaded: ${error.message}`));
+  });
+  events.addEventListener('error', () => {
+    // The browser reconnects by itself and the server sends what was missed.
+    connection.dataset.state = 'lost';
+    connection.textContent = 'connection lost; retrying';
+  });
+  events.addEventListener('change', (event) => enqueue(event, applyChange));
+  // While the host waits on the person, a question or the fix-mode dialog is up: only the
+  // state changed, and it is the newest there is.
+  events.addEventListener('waiting', (event) => enqueue(event, async (id, data) => {
+    stateEvent = Math.max(stateEvent, id);
+    showState(data.state);
+  }));
+  events.addEventListener('resync', (event) => enqueue(event, async () => {
+    await fetchAll();
+    refreshLog();
+  }));
+}
+
+// ---- selecting in the view ----
+
+// Indices in ascending order as the language's index list: "0 4 10-20".
+function indexList(indices) {
+  const words = [];
+  for (let i = 0; i < indices.length;) {
+    let j = i;
+    while (j + 1 < indices.length && indices[j + 1] === indices[j] + 1) ++j;
+    words.push(j === i ? String(indices[i]) : `${indices[i]}-${indices[j]}`);
+    i = j + 1;
+  }
+  return words.join(' ');
+}
+
+// The server takes a command of at most 64 KiB.
+const LONGEST_LINE = 60000;
+
+function currentObject() {
+  const current = state?.objects.find((object) => object.current);
+  if (!current) throw new Error('there is no current object to select in');
+  return current.index;
+}
+
+function setUpSelecting() {
+  const canvas = $('#view-canvas');
+  const box = $('#select-box');
+  let mode = 'orbit';
+  let start = null;
+  for (const radio of document.querySelectorAll('input[name="view-mode"]')) {
+    radio.addEventListener('change', () => {
+      mode = radio.value;
+      view.setMode(mode);
+      canvas.dataset.mode = mode;
+    });
+  }
+  const local = (event) => {
+    const bounds = canvas.getBoundingClientRect();
+    return { x: event.clientX - bounds.left, y: event.clientY - bounds.top };
+  };
+  canvas.addEventListener('pointerdown', (event) => {
+    if (mode !== 'select' || event.button !== 0) return;
+    canvas.setPointerCapture(event.pointerId);
+    start = local(event);
+  });
+  const rect = (at) => ({
+    left: Math.min(start.x, at.x), top: Math.min(start.y, at.y),
+    right: Math.max(start.x, at.x), bottom: Math.max(start.y, at.y),
+  });
+  canvas.addEventListener('pointermove', (event) => {
+    if (!start) return;
+    const r = rect(local(event));
+    if (r.right - r.left < 4 && r.bottom - r.top < 4) return;
+    Object.assign(box.style, { left: `${r.left}px`, top: `${r.top}px`, width: `${r.right - r.left}px`, height: `${r.bottom - r.top}px` });
+    box.hidden = false;
+  });
+  canvas.addEventListener('pointerup', (event) => {
+    if (!start) return;
+    const r = rect(local(event));
+    const dragged = !box.hidden;
+    start = null;
+    box.hidden = true;
+    send(() => {
+      const object = currentObject();
+      if (!dragged) {
+        const vertex = view.pickVertex(object, r.left, r.top);
+        if (vertex < 0) throw new Error('no vertex of the current object there');
+        return `select ${vertex}`;
+      }
+      const inside = view.verticesInRect(object, r.left, r.top, r.right, r.bottom);
+      if (inside.length === 0) return 'select none';
+      const line = `select ${indexList(inside)}`;
+      if (line.length > LONGEST_LINE) {
+        throw new Error(`the box holds ${inside.length} vertices in too many separate runs for one command; ` +
+          'drag a smaller box, or use select plane');
+      }
+      return line;
+    });
+  });
+}
+
+// ---- the tools and the rest of the controls ----
+
+function numbers(form) {
+  return [...form.querySelectorAll('input[type="number"]')].map((input) => {
+    const value = Number(input.value);
+    if (input.value.trim() === '' || !Number.isFinite(value)) throw new Error(`${input.getAttribute('aria-label')} must be a number`);
+    if (input.step === '1' && !Number.isInteger(value)) throw new Error(`${input.getAttribute('aria-label')} must be a whole number`);
+    return value;
+  });
+}
+
+// A path as one word of the language.
+const pathWord = (path) => (/\s/.test(path) ? quoted(path) : path);
+
+function setUpControls() {
+  for (const button of document.querySelectorAll('button[data-line]')) {
+    button.addEventListener('click', () => send(button.dataset.line));
+  }
+  for (const form of document.querySelectorAll('form.tool')) {
+    form.addEventListener('submit', (event) => {
+      event.preventDefault();
+      send(() => `${form.dataset.tool} ${numbers(form).join(' ')}${$('#tool-all').checked ? ' all' : ''}`);
+    });
+  }
+  $('#plane-form').addEventListener('submit', (event) => {
+    event.preventDefault();
+    send(() => `select plane ${$('#plane-axis').value} ${numbers(event.target).join(' ')}`);
+  });
+  $('#load-form').addEventListener('submit', (event) => {
+    event.preventDefault();
+    const path = $('#load-path').value.trim();
+    if (path) send(() => `load ${pathWord(path)}`);
+  });
+  $('#save-form').addEventListener('submit', (event) => {
+    event.preventDefault();
+    const path = $('#save-path').value.trim();
+    if (path) send(() => `save ${pathWord(path)}`);
+  });
+  $('#upload-file').addEventListener('change', async (event) => {
+    const file = event.target.files[0];
+    event.target.value = '';
+    if (!file) return;
+    try {
+      const { path } = await api.uploadObj(file.name, await file.text());
+      send(() => `load ${pathWord(path)}`);
+    } catch (error) {
+      renderOutcome(`upload ${file.name}`, { errors: [error.message] });
+    }
+  });
+
+  // The command line keeps what was typed, up and down bring it back.
+  const history = [];
+  let back = 0;
+  const input = $('#command-line');
+  $('#command-form').addEventListener('submit', (event) => {
+    event.preventDefault();
+    const line = input.value.trim();
+    if (!line) return;
+    history.push(line);
+    back = 0;
+    input.value = '';
+    send(line);
+  });
+  input.addEventListener('keydown', (event) => {
+    if (event.key !== 'ArrowUp' && event.key !== 'ArrowDown') return;
+    event.preventDefault();
+    back = Math.max(0, Math.min(history.length, back + (event.key === 'ArrowUp' ? 1 : -1)));
+    input.value = back === 0 ? '' : history[history.length - back];
+  });
+  $('#log-download').href = api.logDownloadUrl();
+}
+
+setUpControls();
+setUpSelecting();
+listen();
