@@ -337,7 +337,9 @@ int WidgetHost::Command(int32_t id, MQOption *options) {
                       " \"" + stelmarin::WideToUtf8(question.message) + "\" \"" + stelmarin::WideToUtf8(question.title) + "\"");
         if (std::strcmp(AsText(options[1]), "okcancel") != 0) Violation("unknown message box kind");
         if (question.parent != 0) Live("message box", question.parent);
-        if (answers_.empty()) {
+        if (answers_.empty() && liveAnswer) {
+            question.answer = liveAnswer(question);
+        } else if (answers_.empty()) {
             scriptErrors.push_back("the plug-in asked \"" + stelmarin::WideToUtf8(question.message) +
                                    "\" and the script had no answer ready; the host answered Cancel");
         } else {
@@ -375,15 +377,21 @@ void WidgetHost::RunModal(int32_t id, MQOption *options) {
     // An action may destroy the dialog, and with it its record: it is looked up afresh
     // after each one.
     while (dialog != nullptr && !dialog->closeRequested) {
-        if (modal_.empty()) {
+        if (modal_.empty() && liveModalStep) {
+            if (!liveModalStep()) {
+                result = 0;
+                break;
+            }
+        } else if (modal_.empty()) {
             scriptErrors.push_back("the script ran out of actions while the dialog \"" + stelmarin::WideToUtf8(dialog->Text("title")) +
                                    "\" was open; the host closed it");
             result = 0;
             break;
+        } else {
+            auto action = std::move(modal_.front());
+            modal_.pop_front();
+            action();
         }
-        auto action = std::move(modal_.front());
-        modal_.pop_front();
-        action();
         auto found = widgets_.find(id);
         dialog = found == widgets_.end() ? nullptr : &found->second;
     }

@@ -73,6 +73,13 @@ public:
     // nested loop; the run ends when the dialog closes.
     void ScriptModal(std::function<void()> action);
     size_t PendingModalActions() const { return modal_.size(); }
+    // A person at the screen, for what the script did not queue. `liveAnswer` is asked the
+    // answer to a question (1 OK, 0 Cancel); `liveModalStep` is asked, while a dialog is
+    // open, to do the user's next action in it, and returns false when none will come.
+    // Unset, the host answers Cancel and closes the dialog, and counts each as the script's
+    // error.
+    std::function<int32_t(const Question &)> liveAnswer;
+    std::function<bool()> liveModalStep;
     // Forgets the modal actions that no dialog took, and answers not asked for; returns how
     // many there were.
     size_t DiscardModalActions();

@@ -328,6 +328,18 @@ void Workbench::RightClickSlot(const std::string &label, int32_t screenX, int32_
     for (size_t i = 1; i < actions.size(); ++i) {
         widgets.ScriptModal([&, i] { perform(actions[i]); });
     }
+    // The person's actions follow the given ones for as long as this dialog is open.
+    struct LiveSteps {
+        WidgetHost &widgets;
+        ~LiveSteps() { widgets.liveModalStep = nullptr; }
+    } live{widgets};
+    if (liveDialog) {
+        widgets.liveModalStep = [this, &perform] {
+            const std::optional<DialogAction> action = liveDialog();
+            if (action) perform(*action);
+            return action.has_value();
+        };
+    }
     widgets.RightClick(button, 0, screenX, screenY);
     const size_t unused = widgets.DiscardModalActions();
     if (!opened) {

@@ -3,6 +3,7 @@
 // every draw did. Scripts, the demo and long random sessions all work through it.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -73,6 +74,9 @@ public:
     // dialog it opens, in order.
     void RightClickSlot(const std::string &label, int32_t screenX, int32_t screenY,
                         const std::vector<DialogAction> &actions);
+    // A person at the screen: asked for the next action in the fix-mode dialog once the
+    // given ones are done; nullopt when none will come, and the host closes the dialog.
+    std::function<std::optional<DialogAction>()> liveDialog;
     void CloseWindow();
     void MoveWindow(int32_t x, int32_t y);
     bool ButtonDown(const std::string &label) const;

@@ -49,4 +49,21 @@ void EventStream::Close() {
     published_.notify_all();
 }
 
+bool EventStream::Attach(size_t most) {
+    std::lock_guard lock(mutex_);
+    if (readers_ >= most) return false;
+    ++readers_;
+    return true;
+}
+
+void EventStream::Detach() {
+    std::lock_guard lock(mutex_);
+    if (readers_ > 0) --readers_;
+}
+
+size_t EventStream::Readers() const {
+    std::lock_guard lock(mutex_);
+    return readers_;
+}
+
 }  // namespace simhost

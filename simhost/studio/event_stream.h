@@ -34,6 +34,13 @@ public:
     // Ends every reader's wait, now and from now on: the server is stopping.
     void Close();
 
+    // A reader comes, unless `most` are reading already; and goes. Each reader holds a
+    // thread of the server for as long as it reads, so their number is capped.
+    bool Attach(size_t most);
+    void Detach();
+    // How many pages read the stream now.
+    size_t Readers() const;
+
 private:
     struct Event {
         uint64_t id;
@@ -44,6 +51,7 @@ private:
     std::deque<Event> kept_;
     uint64_t latest_ = 0;
     bool closed_ = false;
+    size_t readers_ = 0;
 };
 
 // One event in the wire format of Server-Sent Events.

@@ -2,7 +2,8 @@
 //   requests      headers, the target's path and query
 //   the desk      what the host thread owns: the runner, its transcript, the log
 //   guarding      Host, Origin, token, size
-//   routes        the page, state, mesh, log, command, events
+//   the person    questions and dialogs that wait on the page
+//   routes        the page, state, mesh, log, command, events, answers, uploads
 #include "simhost/studio/studio_api.h"
 
 #include <algorithm>
@@ -10,13 +11,17 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
+#include <variant>
 
 #include <nlohmann/json.hpp>
 
+#include "host/text_conversion.h"
+#include "simhost/host/safe_write.h"
 #include "simhost/language/command_args.h"
 #include "simhost/language/command_support.h"
-#include "simhost/studio/studio_page.h"
+#include "simhost/studio/studio_assets.h"
 #include "simhost/studio/studio_state.h"
 
 namespace simhost {
@@ -119,13 +124,50 @@ std::string Joined(const std::vector<std::string> &lines) {
     return text;
 }
 
-// A modelling tool: the modeller draws after every stroke of one.
-bool IsTool(const std::string &line) {
+// A change to the document: a stroke of a tool, a selection, an object hidden, shown,
+// exempted or deleted, a mesh loaded, a new document. The modeller draws its views after
+// every one of them.
+bool Redraws(const std::string &line) {
     const std::vector<std::string> words = Tokens(line);
     if (words.empty()) return false;
     const std::string verb = Lower(words.front());
     if (verb == "move") return words.size() < 2 || Lower(words[1]) != "window";
-    return verb == "scale" || verb == "jitter" || verb == "smooth";
+    static const std::set<std::string> kChanges = {"scale", "jitter", "smooth", "select", "hide",   "show",
+                                                   "exempt", "delete", "compact", "load",  "make",  "new"};
+    return kChanges.count(verb) > 0;
+}
+
+// The body of a request, as a JSON object; else the answer that refuses it.
+std::variant<json, HttpResponse> JsonObjectBody(const HttpRequest &request, size_t limit, const std::string &shape) {
+    if (request.body.size() > limit) {
+        return Problem(413, "a request's body may be at most " + std::to_string(limit / 1024) + " KiB");
+    }
+    json body = json::parse(request.body, nullptr, false);
+    if (body.is_discarded()) return Problem(400, "the body is not JSON");
+    if (!body.is_object()) return Problem(400, "the body must be " + shape);
+    return body;
+}
+
+// The text of `key` in a JSON object body, if it is text.
+std::optional<std::string> TextField(const json &body, const char *key) {
+    if (!body.contains(key) || !body[key].is_string()) return std::nullopt;
+    return body[key].get<std::string>();
+}
+
+// A name for an uploaded file: a plain file name ending in .obj, no folder, nothing
+// hidden, nothing a shell or another system reads otherwise.
+bool PlainObjName(const std::string &name) {
+    if (name.size() < 5 || name.size() > 100 || name.front() == '.' || Lower(name.substr(name.size() - 4)) != ".obj") {
+        return false;
+    }
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-';
+    });
+}
+
+std::string FileBytes(const fs::path &path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace
@@ -156,6 +198,14 @@ struct StudioApi::Desk {
     // Every line that ran, as a session file.
     std::string log = "# A studio session: replay it with simhost run FILE\n";
     int lines = 0;
+    // What the person at the page answered and did while the line that is running waited
+    // on them, as lines that queue it: the log holds them before that line, so that a
+    // replay answers the same.
+    std::vector<std::string> personLines;
+    // What the host waits on the person for: null, or the question or dialog.
+    json waiting = nullptr;
+    // The host pressed Escape for a person who was not there, during the running line.
+    bool pressedEscape = false;
 };
 
 struct StudioApi::Outcome {
@@ -163,7 +213,9 @@ struct StudioApi::Outcome {
     json body;
 };
 
-StudioApi::StudioApi(StudioOptions options) : options_(std::move(options)) {
+StudioApi::StudioApi(StudioOptions options)
+    : options_(std::move(options)),
+      person_([this] { return events_.Readers(); }, options_.answerTimeout, options_.pageAbsence) {
     if (options_.token.empty()) options_.token = RandomToken();
     if (options_.workingFolder.empty()) options_.workingFolder = fs::current_path().string();
     const std::string port = ":" + std::to_string(options_.port);
@@ -180,6 +232,7 @@ StudioApi::StudioApi(StudioOptions options) : options_(std::move(options)) {
 }
 
 StudioApi::~StudioApi() {
+    person_.Leave();
     if (!closed_) Close();
     events_.Close();
     host_.Call([this] { desk_.reset(); });
@@ -197,6 +250,7 @@ StudioStart StudioApi::Start(const std::string &sessionFile) {
             desk_->errors << options_.script.errorPrefix << error.what() << "\n";
             start.result = StepResult::BadInput;
         }
+        if (start.result == StepResult::Ok) AttendToPerson();
         if (start.result == StepResult::Ok) start.result = runner.CheckOutputFolder();
         if (start.result == StepResult::Ok && !sessionFile.empty()) {
             start.result = runner.RunFile(sessionFile, ScriptRunner::AtEnd::StayOpen);
@@ -212,18 +266,72 @@ StudioStart StudioApi::Start(const std::string &sessionFile) {
         }
         runner.ConfinePaths({options_.workingFolder, options_.script.outDir});
         std::tie(start.transcript, start.errors) = desk_->TakePrinted();
+        if (start.result == StepResult::Ok) PublishState("");
         return start;
     });
 }
 
 StudioStart StudioApi::Close() {
     closed_ = true;
+    // Whatever still waits on the person is answered as if nobody were there.
+    person_.Leave();
     return host_.Call([this] {
         StudioStart end;
         end.result = desk_->runner.Finish("studio");
         std::tie(end.transcript, end.errors) = desk_->TakePrinted();
         return end;
     });
+}
+
+// ---- the person ----
+
+void StudioApi::AttendToPerson() {
+    Workbench &bench = desk_->runner.bench();
+    bench.widgets().liveAnswer = [this](const Question &question) -> int32_t {
+        Desk &desk = *desk_;
+        desk.waiting = {{"kind", "question"},
+                        {"message", stelmarin::WideToUtf8(question.message)},
+                        {"title", stelmarin::WideToUtf8(question.title)}};
+        PublishState("waiting");
+        // Nobody answered: Cancel, as a host answers a box its user closed.
+        const bool ok = person_.AwaitAnswer().value_or(false);
+        desk.waiting = nullptr;
+        desk.personLines.push_back(ok ? "answer ok" : "answer cancel");
+        return ok ? 1 : 0;
+    };
+    bench.liveDialog = [this]() -> std::optional<DialogAction> {
+        Desk &desk = *desk_;
+        desk.waiting = {{"kind", "dialog"}, {"dialog", desk.runner.bench().widgets().OpenDialog()}};
+        PublishState("waiting");
+        std::optional<std::string> action = person_.AwaitDialogAction();
+        desk.waiting = nullptr;
+        if (!action) {
+            // Nobody is there: Escape, which closes the dialog as its user would. Once: a
+            // dialog that stays open after it is closed by the host.
+            if (desk.pressedEscape) return std::nullopt;
+            desk.pressedEscape = true;
+            action = "key esc";
+        }
+        // The action queues as the line would in a session file, and is taken at once. It
+        // was checked when the page gave it.
+        const std::string line = "dialog " + *action;
+        ParseScriptLine(line)->run(desk.runner);
+        std::vector<DialogAction> &queued = desk.runner.pending().dialog;
+        const DialogAction taken = queued.back();
+        queued.pop_back();
+        desk.personLines.push_back(line);
+        return taken;
+    };
+}
+
+json StudioApi::PublishState(const std::string &kind, json event) {
+    json state = StateJson(desk_->runner);
+    state["waiting"] = desk_->waiting;
+    event["state"] = state;
+    std::lock_guard lock(stateMutex_);
+    state_ = state;
+    state_["event"] = kind.empty() ? events_.Latest() : events_.Publish(kind, event.dump());
+    return state;
 }
 
 // ---- guarding ----
@@ -267,27 +375,41 @@ HttpResponse StudioApi::Handle(const HttpRequest &request) {
         const char *path;
         const char *method;
     };
-    static constexpr Route kRoutes[] = {{"/", "GET"},        {"/api/state", "GET"},     {"/api/mesh", "GET"},
-                                        {"/api/log", "GET"}, {"/api/events", "GET"},    {"/api/command", "POST"}};
+    static constexpr Route kRoutes[] = {{"/api/state", "GET"},    {"/api/mesh", "GET"},    {"/api/log", "GET"},
+                                        {"/api/events", "GET"},   {"/api/command", "POST"}, {"/api/answer", "POST"},
+                                        {"/api/dialog", "POST"},  {"/api/upload", "POST"}};
     const auto route = std::find_if(std::begin(kRoutes), std::end(kRoutes), [&](const Route &r) { return path == r.path; });
-    if (route == std::end(kRoutes)) return Problem(404, "no such page: " + path);
+    if (route == std::end(kRoutes)) {
+        const std::string file = path == "/" ? "/index.html" : path;
+        for (const StudioAsset &asset : StudioAssets()) {
+            if (asset.path != file) continue;
+            if (request.method != "GET") {
+                HttpResponse refused = Problem(405, path + " takes GET only");
+                refused.headers.emplace_back("Allow", "GET");
+                return refused;
+            }
+            HttpResponse page{200, std::string(asset.contentType), {}, std::string(asset.body), false};
+            page.headers.emplace_back("Cache-Control", "no-store");
+            return page;
+        }
+        return Problem(404, "no such page: " + path);
+    }
     if (request.method != route->method) {
         HttpResponse refused = Problem(405, path + " takes " + route->method + " only");
         refused.headers.emplace_back("Allow", route->method);
         return refused;
     }
     try {
-        if (path == "/") return {200, "text/html; charset=utf-8", {}, kStudioPage, false};
         if (path == "/api/command") return Command(request);
         if (path == "/api/events") return Events(request);
+        if (path == "/api/answer" || path == "/api/dialog") return PersonActs(request, path);
+        if (path == "/api/upload") return Upload(query, request.body);
         // The number of the latest event goes with the state, so that a page takes only
-        // the events that came after it.
+        // the events that came after it. The state is the one last published, so that a
+        // page that opens while the plug-in waits on a question learns of the question.
         if (path == "/api/state") {
-            return Answer(200, host_.Call([this] {
-                json state = StateJson(desk_->runner);
-                state["event"] = events_.Latest();
-                return state;
-            }));
+            std::lock_guard lock(stateMutex_);
+            return Answer(200, state_);
         }
         if (path == "/api/mesh") {
             return Answer(200, host_.Call([this] {
@@ -305,15 +427,12 @@ HttpResponse StudioApi::Handle(const HttpRequest &request) {
 }
 
 HttpResponse StudioApi::Command(const HttpRequest &request) {
-    if (request.body.size() > kCommandBodyLimit) {
-        return Problem(413, "a command may be at most " + std::to_string(kCommandBodyLimit / 1024) + " KiB");
-    }
-    const json body = json::parse(request.body, nullptr, false);
-    if (body.is_discarded()) return Problem(400, "the body is not JSON");
-    if (!body.is_object() || !body.contains("line") || !body["line"].is_string()) {
-        return Problem(400, "the body must be {\"line\": \"COMMAND\"}");
-    }
-    const std::string line = body["line"].get<std::string>();
+    const std::string shape = "{\"line\": \"COMMAND\"}";
+    auto parsed = JsonObjectBody(request, kCommandBodyLimit, shape);
+    if (auto *refused = std::get_if<HttpResponse>(&parsed)) return *refused;
+    const std::optional<std::string> given = TextField(std::get<json>(parsed), "line");
+    if (!given) return Problem(400, "the body must be " + shape);
+    const std::string &line = *given;
     if (line.find_first_of("\r\n") != std::string::npos) return Problem(400, "one command a request: no line breaks");
     // The registry refuses a line that is no command before anything runs.
     try {
@@ -331,19 +450,28 @@ StudioApi::Outcome StudioApi::RunOnHost(const std::string &line) {
         Workbench &bench = desk.runner.bench();
         const MeshSnapshot before = TakeSnapshot(bench);
         const std::string where = "studio:" + std::to_string(desk.lines + 1);
+        desk.personLines.clear();
+        desk.pressedEscape = false;
         const StepResult result = desk.runner.RunLine(line, where);
         auto [transcript, errors] = desk.TakePrinted();
         const std::string named = options_.script.errorPrefix + where + ": ";
-        // Bad input changed nothing: a file that is not there, a path outside the folders.
-        if (result == StepResult::BadInput) return Outcome{400, {{"error", Joined(Lines(errors, named))}}};
+        // Bad input changed nothing (a file that is not there, a path outside the
+        // folders), unless the person was asked something on the way.
+        if (result == StepResult::BadInput && desk.personLines.empty()) {
+            return Outcome{400, {{"error", Joined(Lines(errors, named))}}};
+        }
+        for (const std::string &given : desk.personLines) {
+            desk.log += given + "\n";
+            ++desk.lines;
+        }
         ++desk.lines;
-        if (result == StepResult::Failed) desk.log += "# the next line failed in the studio; a replay stops there\n";
+        if (result != StepResult::Ok) desk.log += "# the next line failed in the studio; a replay stops there\n";
         desk.log += line + "\n";
-        // The modeller draws after every stroke of a tool; the draw is a line of the log
-        // like any other, so that the log replays to the same document.
+        // The modeller draws after every change to the document; the draw is a line of the
+        // log like any other, so that the log replays to the same document.
         bool drew = Lower(Tokens(line).front()) == "draw";
         StepResult drawn = StepResult::Ok;
-        if (result == StepResult::Ok && IsTool(line)) {
+        if (result == StepResult::Ok && Redraws(line)) {
             drawn = desk.runner.RunLine("draw", where);
             ++desk.lines;
             desk.log += "draw\n";
@@ -352,12 +480,10 @@ StudioApi::Outcome StudioApi::RunOnHost(const std::string &line) {
             transcript += drawTranscript;
             errors += drawErrors;
         }
-        json state = StateJson(desk.runner);
-        json changes = ChangesSince(before, bench, drew);
         const StepResult overall = result != StepResult::Ok ? result : drawn;
-        json event = {{"line", line}, {"result", ResultName(overall)}, {"drew", drew}, {"state", state}};
-        event.update(changes);
-        events_.Publish("change", event.dump());
+        json event = {{"line", line}, {"result", ResultName(overall)}, {"drew", drew}};
+        event.update(ChangesSince(before, bench, drew));
+        json state = PublishState("change", std::move(event));
         return Outcome{200,
                        {{"result", ResultName(overall)},
                         {"line", line},
@@ -366,6 +492,61 @@ StudioApi::Outcome StudioApi::RunOnHost(const std::string &line) {
                         {"errors", Lines(errors, named)},
                         {"state", std::move(state)}}};
     });
+}
+
+HttpResponse StudioApi::PersonActs(const HttpRequest &request, const std::string &path) {
+    const std::string shape = path == "/api/answer" ? "{\"answer\": \"ok\"} or {\"answer\": \"cancel\"}"
+                                                    : "{\"action\": \"click X\"}, or another action of `dialog`";
+    auto parsed = JsonObjectBody(request, kCommandBodyLimit, shape);
+    if (auto *refused = std::get_if<HttpResponse>(&parsed)) return *refused;
+    const json &body = std::get<json>(parsed);
+    if (path == "/api/answer") {
+        const std::optional<std::string> answer = TextField(body, "answer");
+        if (!answer || (Lower(*answer) != "ok" && Lower(*answer) != "cancel")) return Problem(400, "the body must be " + shape);
+        if (!person_.GiveAnswer(Lower(*answer) == "ok")) return Problem(409, "no question waits for an answer");
+        return Answer(200, {{"answer", Lower(*answer)}});
+    }
+    const std::optional<std::string> action = TextField(body, "action");
+    if (!action) return Problem(400, "the body must be " + shape);
+    if (action->find_first_of("\r\n#") != std::string::npos) return Problem(400, "one action a request, and no comment");
+    // The registry says what a dialog takes, as it does for a session file.
+    try {
+        if (!ParseScriptLine("dialog " + *action)) return Problem(400, "the action is empty");
+    } catch (const ScriptSyntaxError &error) {
+        return Problem(400, error.what());
+    }
+    if (!person_.GiveDialogAction(*action)) return Problem(409, "no dialog is open");
+    return Answer(200, {{"action", *action}});
+}
+
+HttpResponse StudioApi::Upload(const std::string &query, const std::string &body) {
+    const std::optional<std::string> name = QueryValue(query, "name");
+    if (!name) return Problem(400, "name the file: /api/upload?name=FILE.obj");
+    if (!PlainObjName(*name)) {
+        return Problem(400, "\"" + *name + "\" is not a plain file name ending in .obj (letters, digits, . _ -)");
+    }
+    // Uploads go to the output folder, beside what the session writes, and keep their
+    // name; a different file of the same name there is kept, and this one numbered.
+    const fs::path folder = fs::path(options_.script.outDir) / "uploads";
+    std::error_code failed;
+    fs::create_directories(folder, failed);
+    if (failed) return Problem(500, "cannot make the folder '" + folder.string() + "': " + failed.message());
+    const fs::path stem = fs::path(*name).stem();
+    fs::path file = folder / *name;
+    for (int copy = 2; fs::exists(file) && FileBytes(file) != body; ++copy) {
+        if (copy > 999) return Problem(409, "too many uploads named " + *name);
+        file = folder / (stem.string() + "-" + std::to_string(copy) + ".obj");
+    }
+    try {
+        if (!fs::exists(file)) WriteWholeFile(file.string(), body);
+    } catch (const WriteError &error) {
+        return Problem(500, error.what());
+    }
+    // As a `load` line names it: from the folder the studio started in, where its log
+    // replays.
+    const fs::path relative = fs::absolute(file).lexically_proximate(fs::absolute(options_.workingFolder));
+    const std::string path = (relative.empty() || *relative.begin() == ".." ? fs::absolute(file) : relative).generic_string();
+    return Answer(200, {{"path", path}, {"bytes", body.size()}});
 }
 
 HttpResponse StudioApi::Events(const HttpRequest &request) {

@@ -5,17 +5,22 @@
 // after every command. The API is described in the README ("Studio").
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "simhost/language/session_script.h"
 #include "simhost/studio/event_stream.h"
 #include "simhost/studio/host_thread.h"
+#include "simhost/studio/page_user.h"
 
 namespace simhost {
 
@@ -50,6 +55,11 @@ struct StudioOptions {
     // Commands may read and write only here and in the output folder; empty: the current
     // folder.
     std::string workingFolder;
+    // How long the plug-in waits on the person's answer to a question, or their next
+    // action in a dialog, before the host answers Cancel or presses Escape for them.
+    std::chrono::milliseconds answerTimeout = std::chrono::minutes(2);
+    // With no page open this long, nobody is there to answer.
+    std::chrono::milliseconds pageAbsence = std::chrono::seconds(3);
 };
 
 // How a startup session went: its outcome and what it printed.
@@ -93,13 +103,25 @@ private:
                                         const std::string &query) const;
     HttpResponse Command(const HttpRequest &request);
     HttpResponse Events(const HttpRequest &request);
+    HttpResponse PersonActs(const HttpRequest &request, const std::string &path);
+    HttpResponse Upload(const std::string &query, const std::string &body);
     // Runs a line on the host thread: the step, the draw after a tool, the log, the event.
     Outcome RunOnHost(const std::string &line);
+    // On the host thread: the plug-in's questions and dialogs wait on the person at the
+    // page, for whatever the log did not queue.
+    void AttendToPerson();
+    // On the host thread: the state now, kept for /api/state, and an event of `kind`.
+    nlohmann::json PublishState(const std::string &kind, nlohmann::json event = nlohmann::json::object());
 
     StudioOptions options_;
     std::string own_;                 // the address listened on, with the port
     std::vector<std::string> hosts_;  // what the Host header may say
     EventStream events_;
+    PageUser person_;
+    // The state as last published, with the event's number: a page asks for it while the
+    // host thread may be waiting on the person.
+    mutable std::mutex stateMutex_;
+    nlohmann::json state_;
     HostThread host_;
     std::unique_ptr<Desk> desk_;  // touched on the host thread only
     bool closed_ = false;

@@ -17,8 +17,10 @@ namespace simhost {
 namespace {
 
 // The event stream says it is alive this often, so that a page that went away is noticed
-// and its thread freed.
-constexpr std::chrono::seconds kKeepAlive{15};
+// soon, its thread freed, and a question it was asked answered Cancel.
+constexpr std::chrono::seconds kKeepAlive{2};
+// Pages reading events at once; each holds one of the server's threads.
+constexpr size_t kMostReaders = 8;
 
 HttpRequest FromWire(const httplib::Request &wire) {
     HttpRequest request{wire.method, wire.target, {}, wire.body};
@@ -27,6 +29,13 @@ HttpRequest FromWire(const httplib::Request &wire) {
 }
 
 void Stream(EventStream &events, uint64_t after, httplib::Response &wire) {
+    if (!events.Attach(kMostReaders)) {
+        wire.status = 503;
+        wire.set_content("{\"error\":\"" + std::to_string(kMostReaders) +
+                             " pages read the events already; close one\"}",
+                         "application/json");
+        return;
+    }
     auto next = std::make_shared<uint64_t>(after);
     auto greeted = std::make_shared<bool>(false);
     wire.set_chunked_content_provider("text/event-stream", [&events, next, greeted](size_t, httplib::DataSink &sink) {
@@ -44,7 +53,7 @@ void Stream(EventStream &events, uint64_t after, httplib::Response &wire) {
             text = coming->empty() ? ": alive\n\n" : *coming;
         }
         return sink.is_writable() && sink.write(text.data(), text.size());
-    });
+    }, [&events](bool) { events.Detach(); });
 }
 
 std::atomic<bool> interrupted{false};
