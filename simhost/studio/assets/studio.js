@@ -15,6 +15,7 @@ const progress = {
   applied: 0, // the number of the latest event applied
   events: 0, // how many events were applied, numbered or not
   pending: 0, // commands sent and not yet answered
+  meshFetches: 0, // how often the whole mesh was fetched
 };
 window.studio = progress;
 window.studioApplied = 0;
@@ -60,6 +61,7 @@ function send(make) {
 // ---- the state, the mesh and the events ----
 
 const view = new View($('#view-canvas'));
+window.studioView = view;
 const windows = new PluginWindows({ layer: $('#plugin-windows'), missing: $('#plugin-missing'), view, send });
 const question = new QuestionBox({ element: $('#question'), answer: api.answerQuestion, report });
 const fixDialog = new FixDialog({ element: $('#fix-dialog'), act: api.dialogAction, report });
@@ -81,6 +83,7 @@ function showState(next) {
 
 async function fetchMesh() {
   const mesh = await api.getMesh();
+  ++progress.meshFetches;
   view.setMesh(mesh);
   meshEvent = mesh.event;
 }
@@ -91,21 +94,14 @@ async function fetchAll() {
   showState(freshState);
 }
 
-// One fetch of the log at a time, and one more if a change came meanwhile.
-let logFetch = null;
-let logAgain = false;
-function refreshLog() {
-  if (logFetch) {
-    logAgain = true;
-    return;
+// The log is part of what an event changed: it is fetched before the event counts as
+// applied, so that what the page shows agrees with itself.
+async function refreshLog() {
+  try {
+    renderLog(await api.getLog());
+  } catch (error) {
+    report(error.message);
   }
-  logFetch = api.getLog().then(renderLog).catch((error) => report(error.message)).finally(() => {
-    logFetch = null;
-    if (logAgain) {
-      logAgain = false;
-      refreshLog();
-    }
-  });
 }
 
 async function applyChange(id, change) {
@@ -123,7 +119,7 @@ async function applyChange(id, change) {
     stateEvent = id;
     showState(change.state);
   }
-  refreshLog();
+  await refreshLog();
 }
 
 // Events are applied one after the other, a mesh fetch among them, in the order they came.
@@ -153,8 +149,7 @@ function listen() {
     started = true;
     // The stream is open before the fetch, so that nothing that happens between the two
     // is missed; what both hold is skipped by number.
-    applying = applying.then(fetchAll).then(() => {
-      refreshLog();
+    applying = applying.then(fetchAll).then(refreshLog).then(() => {
       progress.ready = true;
       window.studioReady = true;
       document.body.dataset.ready = '1';
@@ -175,7 +170,7 @@ function listen() {
   }));
   events.addEventListener('resync', (event) => enqueue(event, async () => {
     await fetchAll();
-    refreshLog();
+    await refreshLog();
   }));
 }
 

@@ -15,6 +15,9 @@ export const BACKGROUND = '#1d2127';
 const MOVED_COLOUR = '#ffe066';
 const PIN_SIZE = 9;
 const MOVED_SIZE = 17;
+// Past this many edges in one object they cover every pixel of it and only darken it,
+// at the cost of drawing as much again as its faces: such an object is drawn without.
+const MOST_EDGES = 600000;
 // Beyond this many runs one upload of the span they cover costs less than one call each.
 const MAX_UPDATE_RANGES = 64;
 
@@ -186,6 +189,7 @@ export class View {
     const edgeLines = new LineSegments(lines, this.edgeMaterial);
     // Vertices move in place without their bounds being worked out again.
     faceMesh.frustumCulled = edgeLines.frustumCulled = false;
+    edgeLines.visible = edges.length / 2 <= MOST_EDGES;
     group.add(faceMesh, edgeLines);
     group.visible = object.visible;
     this.scene.add(group);
@@ -216,6 +220,9 @@ export class View {
   dropPoints(object, points) {
     if (!points) return;
     object.group.remove(points);
+    // Disposing a geometry frees the buffers of all its attributes: the shared positions
+    // go first, so that only the points' own index is freed.
+    points.geometry.deleteAttribute('position');
     points.geometry.dispose();
   }
 
@@ -323,7 +330,7 @@ export class View {
     this.camera.near = distance / 100;
     this.camera.far = distance * 100;
     this.camera.updateProjectionMatrix();
-    this.camera.position.copy(centre).add(new Vector3(0.45, 0.3, 1).normalize().multiplyScalar(distance));
+    this.camera.position.copy(centre).add(new Vector3(0.3, 0.2, 1).normalize().multiplyScalar(distance));
     this.controls.target.copy(centre);
     this.controls.update();
     this.redraw();
