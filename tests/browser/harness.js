@@ -14,12 +14,12 @@ export const simhostPath = path.resolve(repo, process.env.SIMHOST ?? 'build/dev/
 const chromiumPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
 
 // A studio in a folder of its own: `work` is where it starts (head.obj is there), `out`
-// its output folder. `stop()` ends it with Ctrl-C, as a person would, and gives its
+// its output folder inside it, so that uploads are named from `work` as its log replays. `stop()` ends it with Ctrl-C, as a person would, and gives its
 // exit status and what it printed.
 export async function startStudio({ args = [] } = {}) {
   const dir = await mkdtemp(path.join(tmpdir(), 'studio-test-'));
   const work = path.join(dir, 'work');
-  const out = path.join(dir, 'out');
+  const out = path.join(work, 'out');
   await mkdir(work);
   await copyFile(path.join(repo, 'examples/head.obj'), path.join(work, 'head.obj'));
   const child = spawn(simhostPath, ['--settings', path.join(dir, 'settings.xml'), '--out', out, 'serve', '--port', '0', ...args],

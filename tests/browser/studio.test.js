@@ -111,7 +111,7 @@ test('a head uploaded, its centre line pinned and smoothed: the status, the butt
   assert.equal(await page.$eval('#draw-disagreements', (e) => e.textContent), '0');
   assert.equal(await page.$eval('#verdict', (e) => e.dataset.verdict), 'good');
   const log = await page.$eval('#log', (e) => e.textContent);
-  assert.match(log, /^load \S*uploads\/head\.obj$/m);
+  assert.match(log, /^load out\/uploads\/head\.obj$/m);
   assert.match(log, /^smooth 1 all\ndraw$/m);
 
   assert.notDeepEqual(await viewPixel(page, 0.5, 0.5), BACKGROUND, 'the head is drawn in the middle of the view');
@@ -408,11 +408,14 @@ test('requests from elsewhere, without the token or malformed are refused and ch
   assert.equal((await api(studio, 'POST', '/api/command', { body: '["new"]' })).status, 400);
   assert.equal((await command('new\nnew')).status, 400);
   assert.equal((await command('smoth 1')).status, 400);
-  for (const line of ['load ../x.obj', 'load /etc/passwd', 'load ../../../../etc/passwd', 'save ../escaped.obj', 'save /tmp/escaped.obj']) {
+  // The output folder lies inside the working folder; both are left here.
+  const elsewhere = path.join(tmpdir(), `${path.basename(studio.dir)}-escaped.obj`);
+  for (const line of ['load ../x.obj', 'load /etc/passwd', 'load ../../../../etc/passwd', 'save ../../escaped.obj', `save ${elsewhere}`]) {
     const refused = await command(line);
     assert.equal(refused.status, 400, `${line}: ${refused.text}`);
   }
   assert.equal(existsSync(path.join(studio.dir, 'escaped.obj')), false);
+  assert.equal(existsSync(elsewhere), false);
   assert.equal((await api(studio, 'POST', '/api/upload?name=../x.obj', { body: 'v 0 0 0\n' })).status, 400);
   assert.equal((await api(studio, 'POST', '/api/upload?name=x.txt', { body: 'v 0 0 0\n' })).status, 400);
   assert.equal((await api(studio, 'POST', '/api/answer', { body: '{"answer": "ok"}' })).status, 409);

@@ -35,6 +35,35 @@ function report(message) {
 
 // ---- sending ----
 
+// A line that ran is done once its answer came and the page applied the event it caused;
+// the two come by different roads and either may be first. Counted per line text, since
+// the event names the line it was for.
+const answeredAhead = new Map(); // answered, its event not yet applied
+const eventsAhead = new Map(); // its event applied, not yet answered
+const sent = new Map(); // sent, not yet answered
+
+function count(map, line, by) {
+  const left = (map.get(line) ?? 0) + by;
+  if (left > 0) map.set(line, left);
+  else map.delete(line);
+}
+
+function done() {
+  --progress.pending;
+  publish();
+}
+
+// Called for every change event applied: the end of a line this page sent, or of one
+// from elsewhere, which nothing waits on.
+function eventApplied(line) {
+  if (answeredAhead.has(line)) {
+    count(answeredAhead, line, -1);
+    done();
+  } else if (sent.has(line)) {
+    count(eventsAhead, line, 1);
+  }
+}
+
 // Runs a line without waiting on its answer: a click that asks a question answers only
 // once the person has. `make` may be a function, whose error (a name the language cannot
 // write) is shown instead of sending.
@@ -48,13 +77,24 @@ function send(make) {
   }
   ++progress.pending;
   publish();
+  count(sent, line, 1);
   renderOutcome(line, { transcript: ['running...'] });
   api.runCommand(line)
-    .then((answer) => renderOutcome(line, answer))
-    .catch((error) => renderOutcome(line, { errors: [error.message] }))
-    .finally(() => {
-      --progress.pending;
-      publish();
+    .then((answer) => {
+      renderOutcome(line, answer);
+      count(sent, line, -1);
+      if (eventsAhead.has(line)) {
+        count(eventsAhead, line, -1);
+        done();
+      } else {
+        count(answeredAhead, line, 1);
+      }
+    })
+    .catch((error) => {
+      // Refused: nothing ran, and no event comes.
+      count(sent, line, -1);
+      renderOutcome(line, { errors: [error.message] });
+      done();
     });
 }
 
@@ -120,6 +160,7 @@ async function applyChange(id, change) {
     showState(change.state);
   }
   await refreshLog();
+  eventApplied(change.line);
 }
 
 // Events are applied one after the other, a mesh fetch among them, in the order they came.
