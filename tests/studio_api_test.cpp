@@ -346,4 +346,39 @@ TEST_F(Studio, TheServerAnswersOnThisMachineAndStreamsAnEventAfterACommand) {
     serving.join();
 }
 
+TEST_F(Studio, TheServerCapsItsEventReadersAndStillAnswersTheRest) {
+    simhost::StudioServer server;
+    const int port = server.Bind("127.0.0.1", 0);
+    ASSERT_GT(port, 0);
+    options.port = port;
+    Api();
+    std::thread serving([&] { server.Serve(*api); });
+    const std::string events = std::string("/api/events?token=") + kToken;
+
+    // Eight pages read the events; each holds its stream open until the server stops.
+    std::vector<std::thread> readers;
+    for (int page = 0; page < 8; ++page) {
+        readers.emplace_back([&] {
+            httplib::Client reader("127.0.0.1", port);
+            reader.Get(events, [](const char *, size_t) { return true; });
+        });
+    }
+    for (int look = 0; look < 500 && Api().events().Readers() < 8; ++look) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_EQ(Api().events().Readers(), 8u);
+    httplib::Client client("127.0.0.1", port);
+    const httplib::Result ninth = client.Get(events);
+    ASSERT_TRUE(ninth);
+    EXPECT_EQ(ninth->status, 503);
+    const httplib::Result state = client.Get("/api/state", {{"X-Simhost-Token", kToken}});
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->status, 200);
+
+    server.Stop();
+    serving.join();
+    for (std::thread &reader : readers) reader.join();
+    EXPECT_EQ(Api().events().Readers(), 0u);
+}
+
 }  // namespace

@@ -95,6 +95,9 @@ StudioServer::StudioServer() : impl_(std::make_unique<Impl>()) {
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
 #endif
     });
+    // Each page reading events holds a thread, and so does a command whose question waits
+    // on the person: threads enough for every reader and as many requests again.
+    impl_->server.new_task_queue = [] { return new httplib::ThreadPool(3 * kMostReaders); };
     impl_->server.set_payload_max_length(StudioApi::kUploadBodyLimit);
     // A short keep-alive lets the server stop soon after it is told to.
     impl_->server.set_keep_alive_timeout(2);
