@@ -3,6 +3,7 @@
 // positions decoded into the page's copy of the mesh. What a person waits for after a
 // stroke, and how many bytes a stroke costs on the wire beside the positions it changed.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <array>
 #include <atomic>
@@ -75,9 +76,10 @@ std::vector<float> DecodedFloats(const std::string &text) {
 struct Received {
     std::string line;
     std::string result;
-    size_t wireBytes = 0;       // the whole event as it came: id, name, data, blank line
+    size_t wireBytes = 0;  // the whole event as it came: id, name, data, blank line
     size_t changedVertices = 0;
-    std::string fault;          // what was wrong with it, if anything
+    double readMs = 0;  // parsing it and applying its positions
+    std::string fault;  // what was wrong with it, if anything
 };
 
 // A studio serving on a free port of this machine, a client for commands and a reader of
@@ -88,7 +90,8 @@ class Studio {
 public:
     explicit Studio(std::chrono::seconds patience) : patience_(patience) {
         static std::atomic<int> made{0};
-        dir_ = fs::temp_directory_path() / ("stelmarin-studio-bench-" + std::to_string(made++));
+        dir_ = fs::temp_directory_path() /
+               ("stelmarin-studio-bench-" + std::to_string(getpid()) + "-" + std::to_string(made++));
         fs::remove_all(dir_);
         fs::create_directories(dir_ / "work");
         options_.script.pluginPath = STELMARIN_PLUGIN_FILE;
@@ -143,7 +146,9 @@ public:
     std::optional<std::string> Post(const std::string &line) {
         const httplib::Result answer = client_->Post("/api/command", json{{"line", line}}.dump(), "application/json");
         if (!answer) return "\"" + line + "\": no answer (" + httplib::to_string(answer.error()) + ")";
-        if (answer->status != 200) return "\"" + line + "\": HTTP " + std::to_string(answer->status) + " " + answer->body;
+        if (answer->status != 200) {
+            return "\"" + line + "\": HTTP " + std::to_string(answer->status) + " " + answer->body;
+        }
         const json body = json::parse(answer->body, nullptr, false);
         if (body.is_discarded()) return "\"" + line + "\": an answer that is not JSON";
         if (body.value("result", "") == "ok") return std::nullopt;
@@ -215,6 +220,7 @@ private:
         if (name != "change") return;
         Received event;
         event.wireBytes = wireBytes;
+        const auto began = Clock::now();
         try {
             const json change = json::parse(data);
             event.line = change.at("line").get<std::string>();
@@ -223,7 +229,9 @@ private:
                 const size_t index = object.at("object").get<size_t>();
                 const size_t count = object.at("count").get<size_t>();
                 const std::vector<float> moved = DecodedFloats(object.at("positions").get<std::string>());
-                if (index >= positions_.size() || moved.size() != 3 * count) throw std::runtime_error("positions do not match their count");
+                if (index >= positions_.size() || moved.size() != 3 * count) {
+                    throw std::runtime_error("positions do not match their count");
+                }
                 size_t taken = 0;
                 for (const json &run : object.at("runs")) {
                     const size_t first = run.at(0).get<size_t>();
@@ -240,6 +248,7 @@ private:
         } catch (const std::exception &error) {
             event.fault = std::string("a change event the page cannot read: ") + error.what();
         }
+        event.readMs = std::chrono::duration<double, std::milli>(Clock::now() - began).count();
         std::lock_guard lock(mutex_);
         received_.push_back(std::move(event));
         arrived_.notify_all();
@@ -320,7 +329,8 @@ void StudioRoundTrip(benchmark::State &state) {
     size_t eventBytes = 0;
     size_t changedVertices = 0;
     for (auto _ : state) {
-        const std::string line = stroke % 2 == 0 ? "jitter 0.002 " + std::to_string(stroke + 1) + " all" : "smooth 1 all";
+        const std::string line =
+            stroke % 2 == 0 ? "jitter 0.002 " + std::to_string(stroke + 1) + " all" : "smooth 1 all";
         ++stroke;
         if (auto fault = studio.Post(line)) {
             state.SkipWithError(fault->c_str());
@@ -337,7 +347,8 @@ void StudioRoundTrip(benchmark::State &state) {
     const double strokes = static_cast<double>(std::max<int64_t>(stroke, 1));
     state.counters["event_bytes"] = static_cast<double>(eventBytes) / strokes;
     state.counters["changed_bytes"] = static_cast<double>(changedVertices * 12) / strokes;
-    state.counters["ratio"] = changedVertices > 0 ? static_cast<double>(eventBytes) / static_cast<double>(changedVertices * 12) : 0;
+    state.counters["ratio"] =
+        changedVertices > 0 ? static_cast<double>(eventBytes) / static_cast<double>(changedVertices * 12) : 0;
 }
 
 // A stroke on a sheet of a million vertices, its seam pinned: the change event's size on
@@ -352,6 +363,7 @@ void StudioUpdateSize(benchmark::State &state) {
     size_t eventBytes = 0;
     size_t changedVertices = 0;
     double answered = 0;
+    double read = 0;
     for (auto _ : state) {
         const std::string line = "jitter 0.001 " + std::to_string(++stroke) + " all";
         const auto posted = Clock::now();
@@ -367,12 +379,15 @@ void StudioUpdateSize(benchmark::State &state) {
         }
         eventBytes += std::get<Received>(event).wireBytes;
         changedVertices += std::get<Received>(event).changedVertices;
+        read += std::get<Received>(event).readMs;
     }
     const double strokes = static_cast<double>(std::max<int64_t>(stroke, 1));
     state.counters["event_MB"] = static_cast<double>(eventBytes) / strokes / 1e6;
     state.counters["changed_MB"] = static_cast<double>(changedVertices * 12) / strokes / 1e6;
-    state.counters["ratio"] = changedVertices > 0 ? static_cast<double>(eventBytes) / static_cast<double>(changedVertices * 12) : 0;
+    state.counters["ratio"] =
+        changedVertices > 0 ? static_cast<double>(eventBytes) / static_cast<double>(changedVertices * 12) : 0;
     state.counters["answer_ms"] = answered / strokes;
+    state.counters["page_read_ms"] = read / strokes;
 }
 
 BENCHMARK(StudioRoundTrip)->UseRealTime()->Unit(benchmark::kMillisecond);
