@@ -178,10 +178,10 @@ TEST_F(Studio, AToolIsFollowedByADrawAndAnEventWithThePositionsItChanged) {
 
 TEST_F(Studio, TheLogReplaysToTheSameDocumentAndReport) {
     // Questions are answered from the queue, as in a session file.
-    for (const char *line : {"init", "activate", "make head h 10", "click X0", "select all", "click 1 ctrl",
-                             "answer ok", "click 1 ctrl", "select plane x 0", "dialog click Z", "dialog key esc", "rightclick 1 at 300 200",
-                             "jitter 0.05 3 all", "smooth 2 all", "move window 400 300", "report report.txt",
-                             "save final.obj"}) {
+    for (const char *line :
+         {"init", "activate", "make head h 10", "click X0", "select all", "click 1 ctrl", "answer ok", "click 1 ctrl",
+          "select plane x 0", "dialog click Z", "dialog key esc", "rightclick 1 at 300 200", "jitter 0.05 3 all",
+          "smooth 2 all", "move window 400 300", "report report.txt", "save final.obj"}) {
         const json answer = json::parse(Command(line).body);
         ASSERT_EQ(answer["result"], "ok") << line << ": " << answer.dump();
     }
@@ -271,6 +271,16 @@ TEST(StudioEvents, AReaderThatFellBehindIsToldToFetchEverythingAgain) {
     const std::optional<std::string> behind = events.Next(reader, std::chrono::milliseconds(0));
     EXPECT_THAT(*behind, HasSubstr("event: resync"));
     EXPECT_EQ(reader, events.Latest());
+    // Large events are kept by their bytes: two of these fit, a third does not.
+    const std::string large(simhost::EventStream::kKeptBytes * 7 / 16, 'p');
+    const uint64_t before = events.Latest();
+    for (int i = 0; i < 3; ++i) events.Publish("change", large);
+    uint64_t twoBehind = before + 1;
+    EXPECT_THAT(events.Next(twoBehind, std::chrono::milliseconds(0))->substr(0, 20),
+                HasSubstr("id: " + std::to_string(before + 2)));
+    uint64_t threeBehind = before;
+    EXPECT_THAT(events.Next(threeBehind, std::chrono::milliseconds(0))->substr(0, 40), HasSubstr("event: resync"));
+    reader = events.Latest();
     // Closing ends a reader's wait at once.
     std::thread closer([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

@@ -132,8 +132,8 @@ TEST_F(StudioPerson, TheFixModeDialogTakesThePersonsClicksAndKeysUntilItCloses) 
 
 TEST_F(StudioPerson, NobodyAtThePageIsAnsweredCancelAndTheDialogEscaped) {
     options.pageAbsence = 50ms;
-    Run({"init", "activate", "make grid g 4 4", "select 1", "click 1 ctrl", "select none", "select 2",
-         "click 1 ctrl", "rightclick 1", "expect pins 1 1"});  // Cancel: vertex 2 is not merged in
+    Run({"init", "activate", "make grid g 4 4", "select 1", "click 1 ctrl", "select none", "select 2", "click 1 ctrl",
+         "rightclick 1", "expect pins 1 1"});  // Cancel: vertex 2 is not merged in
     EXPECT_EQ(State()["openDialog"], 0);
     EXPECT_THAT(Log(), HasSubstr("answer cancel\nclick 1 ctrl\ndialog key esc\nrightclick 1\n"));
 
@@ -142,8 +142,8 @@ TEST_F(StudioPerson, NobodyAtThePageIsAnsweredCancelAndTheDialogEscaped) {
     options.pageAbsence = 20s;
     options.answerTimeout = 50ms;
     OpenPage();
-    Run({"init", "activate", "make grid g 4 4", "select 1", "click 1 ctrl", "select none", "select 2",
-         "click 1 ctrl", "expect pins 1 1"});
+    Run({"init", "activate", "make grid g 4 4", "select 1", "click 1 ctrl", "select none", "select 2", "click 1 ctrl",
+         "expect pins 1 1"});
     EXPECT_THAT(Log(), HasSubstr("answer cancel\nclick 1 ctrl\n"));
 }
 
@@ -166,7 +166,8 @@ TEST_F(StudioPerson, AnUploadedMeshLandsInTheOutputFolderUnderItsOwnNameForALoad
                 ::testing::EndsWith("out/uploads/tri-2.obj"));
     EXPECT_EQ(FileText(dir / "work" / "out" / "uploads" / "tri.obj"), triangle);
 
-    for (const char *name : {"..%2Fescaped.obj", "%2Fetc%2Fescaped.obj", "tri.txt", ".obj", ".hidden.obj", "a%20b.obj"}) {
+    for (const char *name :
+         {"..%2Fescaped.obj", "%2Fetc%2Fescaped.obj", "tri.txt", ".obj", ".hidden.obj", "a%20b.obj"}) {
         const HttpResponse refused = upload(name, triangle);
         EXPECT_EQ(refused.status, 400) << name;
     }

@@ -55,7 +55,7 @@ HttpResponse Problem(int status, const std::string &message);
 // The body of a request, as a JSON object; else the answer that refuses it: too long
 // (413), not JSON, or not an object of the `shape` its route takes (400).
 std::variant<nlohmann::json, HttpResponse> JsonObjectBody(const HttpRequest &request, size_t limit,
-                                                         const std::string &shape);
+                                                          const std::string &shape);
 
 // The text of `key` in a JSON object, if it is text.
 std::optional<std::string> TextField(const nlohmann::json &body, const char *key);

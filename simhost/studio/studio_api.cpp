@@ -68,8 +68,8 @@ bool Redraws(const std::string &line) {
     if (words.empty()) return false;
     const std::string verb = Lower(words.front());
     if (verb == "move") return words.size() < 2 || Lower(words[1]) != "window";
-    static const std::set<std::string> kChanges = {"scale", "jitter", "smooth", "select", "hide",   "show",
-                                                   "exempt", "delete", "compact", "load",  "make",  "new"};
+    static const std::set<std::string> kChanges = {"scale",  "jitter", "smooth",  "select", "hide", "show",
+                                                   "exempt", "delete", "compact", "load",   "make", "new"};
     return kChanges.count(verb) > 0;
 }
 
@@ -188,10 +188,11 @@ HttpResponse StudioApi::Handle(const HttpRequest &request) {
         const char *path;
         const char *method;
     };
-    static constexpr Route kRoutes[] = {{"/api/state", "GET"},    {"/api/mesh", "GET"},    {"/api/log", "GET"},
-                                        {"/api/events", "GET"},   {"/api/command", "POST"}, {"/api/answer", "POST"},
-                                        {"/api/dialog", "POST"},  {"/api/upload", "POST"}};
-    const auto route = std::find_if(std::begin(kRoutes), std::end(kRoutes), [&](const Route &r) { return path == r.path; });
+    static constexpr Route kRoutes[] = {{"/api/state", "GET"},   {"/api/mesh", "GET"},     {"/api/log", "GET"},
+                                        {"/api/events", "GET"},  {"/api/command", "POST"}, {"/api/answer", "POST"},
+                                        {"/api/dialog", "POST"}, {"/api/upload", "POST"}};
+    const auto route =
+        std::find_if(std::begin(kRoutes), std::end(kRoutes), [&](const Route &r) { return path == r.path; });
     if (route == std::end(kRoutes)) {
         const std::string file = path == "/" ? "/index.html" : path;
         for (const StudioAsset &asset : StudioAssets()) {

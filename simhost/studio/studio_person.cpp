@@ -7,11 +7,11 @@
 
 #include "host/text_conversion.h"
 #include "simhost/host/safe_write.h"
+#include "simhost/host/widget_host.h"
 #include "simhost/language/command_args.h"
 #include "simhost/language/command_support.h"
-#include "simhost/studio/studio_api.h"
-#include "simhost/host/widget_host.h"
 #include "simhost/modeller/workbench.h"
+#include "simhost/studio/studio_api.h"
 #include "simhost/studio/studio_desk.h"
 #include "simhost/studio/studio_state.h"
 
@@ -97,13 +97,15 @@ HttpResponse StudioApi::PersonActs(const HttpRequest &request, const std::string
     const json &body = std::get<json>(parsed);
     if (path == "/api/answer") {
         const std::optional<std::string> answer = TextField(body, "answer");
-        if (!answer || (Lower(*answer) != "ok" && Lower(*answer) != "cancel")) return Problem(400, "the body must be " + shape);
+        if (!answer || (Lower(*answer) != "ok" && Lower(*answer) != "cancel"))
+            return Problem(400, "the body must be " + shape);
         if (!person_.GiveAnswer(Lower(*answer) == "ok")) return Problem(409, "no question waits for an answer");
         return JsonAnswer(200, {{"answer", Lower(*answer)}});
     }
     const std::optional<std::string> action = TextField(body, "action");
     if (!action) return Problem(400, "the body must be " + shape);
-    if (action->find_first_of("\r\n#") != std::string::npos) return Problem(400, "one action a request, and no comment");
+    if (action->find_first_of("\r\n#") != std::string::npos)
+        return Problem(400, "one action a request, and no comment");
     // The registry says what a dialog takes, as it does for a session file.
     try {
         if (!ParseScriptLine("dialog " + *action)) return Problem(400, "the action is empty");
@@ -140,7 +142,8 @@ HttpResponse StudioApi::Upload(const std::string &query, const std::string &body
     // As a `load` line names it: from the folder the studio started in, where its log
     // replays.
     const fs::path relative = fs::absolute(file).lexically_proximate(fs::current_path());
-    const std::string path = (relative.empty() || *relative.begin() == ".." ? fs::absolute(file) : relative).generic_string();
+    const std::string path =
+        (relative.empty() || *relative.begin() == ".." ? fs::absolute(file) : relative).generic_string();
     return JsonAnswer(200, {{"path", path}, {"bytes", body.size()}});
 }
 
