@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -202,8 +203,13 @@ int main(int argc, char **argv) {
     simhost::ServeOptions serveOptions;
     auto *serve = app.add_subcommand(
         "serve", "Serve the studio: a page on this machine through which a web browser drives the session");
-    serve->add_option("--port", serveOptions.studio.port, "The port to listen on (default: 8310; 0: any free port)")
+    serve->add_option("--port", serveOptions.studio.port, "The port to listen on (default: 8310; 0: any free one)")
         ->check(CLI::Range(0, 65535));
+    double answerSeconds = 120;
+    serve->add_option("--answer-timeout", answerSeconds,
+                      "Seconds the plug-in waits on the page's answer to a question or its dialog before "
+                      "the host answers Cancel or presses Escape (default: 120)")
+        ->check(CLI::Range(0.1, 86400.0));
     serve->add_option("--listen", serveOptions.studio.listenAddress,
                       "The address to listen on (default: 127.0.0.1, this machine only)");
     serve->add_flag("--open", serveOptions.open, "Open the page in the system's web browser");
@@ -245,6 +251,8 @@ int main(int argc, char **argv) {
         if (*demo) return RunFile(settings, examples + "/demo.session");
         if (*serve) {
             serveOptions.studio.script = settings;
+            serveOptions.studio.answerTimeout =
+                std::chrono::milliseconds(static_cast<long long>(answerSeconds * 1000));
             return simhost::Serve(serveOptions, std::cout, std::cerr);
         }
         if (*help) return Help(helpCommand, markdown);

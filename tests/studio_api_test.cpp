@@ -25,96 +25,9 @@
 #include "simhost/studio/host_thread.h"
 #include "simhost/studio/studio_api.h"
 #include "simhost/studio/studio_server.h"
-
-namespace fs = std::filesystem;
-using nlohmann::json;
-using simhost::HttpRequest;
-using simhost::HttpResponse;
-using simhost::StepResult;
-using simhost::StudioApi;
-using ::testing::HasSubstr;
+#include "studio_fixture.h"
 
 namespace {
-
-constexpr const char *kToken = "0123456789abcdef0123456789abcdef";
-
-std::string FileText(const fs::path &path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-std::vector<unsigned char> FromBase64(const std::string &text) {
-    std::vector<unsigned char> bytes;
-    uint32_t group = 0;
-    int bits = 0;
-    for (char c : text) {
-        const char *digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-        const char *at = std::strchr(digits, c);
-        if (c == '=' || at == nullptr) break;
-        group = group << 6 | static_cast<uint32_t>(at - digits);
-        bits += 6;
-        if (bits >= 8) {
-            bits -= 8;
-            bytes.push_back(static_cast<unsigned char>(group >> bits & 0xFF));
-        }
-    }
-    return bytes;
-}
-
-template <class T>
-std::vector<T> Decoded(const std::string &text) {
-    const std::vector<unsigned char> bytes = FromBase64(text);
-    std::vector<T> values(bytes.size() / sizeof(T));
-    std::memcpy(values.data(), bytes.data(), values.size() * sizeof(T));
-    return values;
-}
-
-class Studio : public ::testing::Test {
-protected:
-    Studio() {
-        dir = fs::temp_directory_path() /
-              ("simhost-studio-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir / "work");
-        options.script.pluginPath = STELMARIN_PLUGIN_FILE;
-        options.script.settingsFile = (dir / "settings.xml").string();
-        options.script.outDir = (dir / "work" / "out").string();
-        options.token = kToken;
-        options.workingFolder = (dir / "work").string();
-    }
-    ~Studio() override {
-        api.reset();
-        fs::remove_all(dir);
-    }
-
-    StudioApi &Api() {
-        if (!api) {
-            api = std::make_unique<StudioApi>(options);
-            EXPECT_EQ(api->Start().result, StepResult::Ok);
-        }
-        return *api;
-    }
-
-    HttpResponse Get(const std::string &target, std::vector<std::pair<std::string, std::string>> headers = {}) {
-        headers.emplace_back("Host", "127.0.0.1:8310");
-        return Api().Handle({"GET", target, std::move(headers), ""});
-    }
-    HttpResponse Post(const std::string &target, const std::string &body,
-                      std::vector<std::pair<std::string, std::string>> headers = {}) {
-        headers.emplace_back("Host", "127.0.0.1:8310");
-        return Api().Handle({"POST", target, std::move(headers), body});
-    }
-    HttpResponse Command(const std::string &line) {
-        return Post("/api/command", json{{"line", line}}.dump(), {{"X-Simhost-Token", kToken}});
-    }
-    json State() { return json::parse(Get(std::string("/api/state?token=") + kToken).body); }
-    std::string Log() { return Get(std::string("/api/log?token=") + kToken).body; }
-
-    fs::path dir;
-    simhost::StudioOptions options;
-    std::unique_ptr<StudioApi> api;
-};
 
 TEST_F(Studio, RequestsFromElsewhereOrWithoutTheTokenAreRefused) {
     const std::string state = std::string("/api/state?token=") + kToken;
@@ -265,10 +178,10 @@ TEST_F(Studio, AToolIsFollowedByADrawAndAnEventWithThePositionsItChanged) {
 
 TEST_F(Studio, TheLogReplaysToTheSameDocumentAndReport) {
     // Questions are answered from the queue, as in a session file.
-    for (const char *line : {"init", "activate", "make head h 10", "click X0", "select all", "click 1 ctrl",
-                             "answer ok", "click 1 ctrl", "select plane x 0", "dialog click Z", "dialog key esc", "rightclick 1 at 300 200",
-                             "jitter 0.05 3 all", "smooth 2 all", "move window 400 300", "report report.txt",
-                             "save final.obj"}) {
+    for (const char *line :
+         {"init", "activate", "make head h 10", "click X0", "select all", "click 1 ctrl", "answer ok", "click 1 ctrl",
+          "select plane x 0", "dialog click Z", "dialog key esc", "rightclick 1 at 300 200", "jitter 0.05 3 all",
+          "smooth 2 all", "move window 400 300", "report report.txt", "save final.obj"}) {
         const json answer = json::parse(Command(line).body);
         ASSERT_EQ(answer["result"], "ok") << line << ": " << answer.dump();
     }
@@ -358,6 +271,16 @@ TEST(StudioEvents, AReaderThatFellBehindIsToldToFetchEverythingAgain) {
     const std::optional<std::string> behind = events.Next(reader, std::chrono::milliseconds(0));
     EXPECT_THAT(*behind, HasSubstr("event: resync"));
     EXPECT_EQ(reader, events.Latest());
+    // Large events are kept by their bytes: two of these fit, a third does not.
+    const std::string large(simhost::EventStream::kKeptBytes * 7 / 16, 'p');
+    const uint64_t before = events.Latest();
+    for (int i = 0; i < 3; ++i) events.Publish("change", large);
+    uint64_t twoBehind = before + 1;
+    EXPECT_THAT(events.Next(twoBehind, std::chrono::milliseconds(0))->substr(0, 20),
+                HasSubstr("id: " + std::to_string(before + 2)));
+    uint64_t threeBehind = before;
+    EXPECT_THAT(events.Next(threeBehind, std::chrono::milliseconds(0))->substr(0, 40), HasSubstr("event: resync"));
+    reader = events.Latest();
     // Closing ends a reader's wait at once.
     std::thread closer([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -431,6 +354,41 @@ TEST_F(Studio, TheServerAnswersOnThisMachineAndStreamsAnEventAfterACommand) {
 
     server.Stop();
     serving.join();
+}
+
+TEST_F(Studio, TheServerCapsItsEventReadersAndStillAnswersTheRest) {
+    simhost::StudioServer server;
+    const int port = server.Bind("127.0.0.1", 0);
+    ASSERT_GT(port, 0);
+    options.port = port;
+    Api();
+    std::thread serving([&] { server.Serve(*api); });
+    const std::string events = std::string("/api/events?token=") + kToken;
+
+    // Eight pages read the events; each holds its stream open until the server stops.
+    std::vector<std::thread> readers;
+    for (int page = 0; page < 8; ++page) {
+        readers.emplace_back([&] {
+            httplib::Client reader("127.0.0.1", port);
+            reader.Get(events, [](const char *, size_t) { return true; });
+        });
+    }
+    for (int look = 0; look < 500 && Api().events().Readers() < 8; ++look) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_EQ(Api().events().Readers(), 8u);
+    httplib::Client client("127.0.0.1", port);
+    const httplib::Result ninth = client.Get(events);
+    ASSERT_TRUE(ninth);
+    EXPECT_EQ(ninth->status, 503);
+    const httplib::Result state = client.Get("/api/state", {{"X-Simhost-Token", kToken}});
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->status, 200);
+
+    server.Stop();
+    serving.join();
+    for (std::thread &reader : readers) reader.join();
+    EXPECT_EQ(Api().events().Readers(), 0u);
 }
 
 }  // namespace

@@ -12,7 +12,11 @@ uint64_t EventStream::Publish(const std::string &name, const std::string &data) 
         std::lock_guard lock(mutex_);
         id = ++latest_;
         kept_.push_back({id, EventWire(id, name, data)});
-        if (kept_.size() > kKept) kept_.pop_front();
+        keptBytes_ += kept_.back().wire.size();
+        while (kept_.size() > 1 && (kept_.size() > kKept || keptBytes_ > kKeptBytes)) {
+            keptBytes_ -= kept_.front().wire.size();
+            kept_.pop_front();
+        }
     }
     published_.notify_all();
     return id;

@@ -15,9 +15,12 @@ namespace simhost {
 
 class EventStream {
 public:
-    // How many of the latest events are kept. An event carries the positions a command
-    // changed, which on a large mesh are megabytes, so few are.
+    // How many of the latest events are kept, and how many bytes of them at most (the
+    // latest is kept whatever its size). An event carries the positions a command changed,
+    // 16 MB at a million vertices, so few are; a reader further behind fetches everything
+    // again.
     static constexpr size_t kKept = 16;
+    static constexpr size_t kKeptBytes = size_t{64} << 20;
 
     // Adds an event of kind `name` with `data` (one line of JSON); returns its number,
     // counted from 1.
@@ -49,6 +52,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable published_;
     std::deque<Event> kept_;
+    size_t keptBytes_ = 0;
     uint64_t latest_ = 0;
     bool closed_ = false;
     size_t readers_ = 0;

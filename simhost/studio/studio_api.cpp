@@ -1,9 +1,8 @@
-// The request layer of the studio. Sections:
-//   requests      headers, the target's path and query
-//   the desk      what the host thread owns: the runner, its transcript, the log
-//   guarding      Host, Origin, token, size
-//   the person    questions and dialogs that wait on the page
-//   routes        the page, state, mesh, log, command, events, answers, uploads
+// The request layer of the studio; what the person at the page does beyond sending lines
+// is in studio_person.cpp. Sections:
+//   the desk      starting and closing the modeller on the host thread
+//   guarding      Host, Origin, token
+//   routes        the page's files, state, mesh, log, command, events
 #include "simhost/studio/studio_api.h"
 
 #include <algorithm>
@@ -22,6 +21,7 @@
 #include "simhost/language/command_args.h"
 #include "simhost/language/command_support.h"
 #include "simhost/studio/studio_assets.h"
+#include "simhost/studio/studio_desk.h"
 #include "simhost/studio/studio_state.h"
 
 namespace simhost {
@@ -29,71 +29,7 @@ namespace simhost {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-// ---- requests ----
-
 namespace {
-
-bool SameWord(const std::string &a, const std::string &b) { return Lower(a) == Lower(b); }
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-std::string PercentDecoded(const std::string &text) {
-    std::string out;
-    for (size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '+') {
-            out += ' ';
-        } else if (text[at] == '%' && at + 2 < text.size() && HexDigit(text[at + 1]) >= 0 &&
-                   HexDigit(text[at + 2]) >= 0) {
-            out += static_cast<char>(HexDigit(text[at + 1]) * 16 + HexDigit(text[at + 2]));
-            at += 2;
-        } else {
-            out += text[at];
-        }
-    }
-    return out;
-}
-
-// The value of `name` in a query ("a=1&token=..."), decoded.
-std::optional<std::string> QueryValue(const std::string &query, const std::string &name) {
-    std::istringstream pairs(query);
-    std::string pair;
-    while (std::getline(pairs, pair, '&')) {
-        const size_t equals = pair.find('=');
-        if (PercentDecoded(pair.substr(0, equals)) == name) {
-            return equals == std::string::npos ? "" : PercentDecoded(pair.substr(equals + 1));
-        }
-    }
-    return std::nullopt;
-}
-
-// Compares in a time that does not depend on where the texts first differ, so that the
-// token cannot be guessed a character at a time.
-bool SameSecret(const std::string &given, const std::string &secret) {
-    if (given.size() != secret.size() || secret.empty()) return false;
-    unsigned difference = 0;
-    for (size_t i = 0; i < secret.size(); ++i) difference |= static_cast<unsigned char>(given[i] ^ secret[i]);
-    return difference == 0;
-}
-
-std::string RandomToken() {
-    std::random_device source;
-    std::string token;
-    for (int i = 0; i < 4; ++i) {
-        char part[9];
-        std::snprintf(part, sizeof part, "%08x", static_cast<unsigned>(source()));
-        token += part;
-    }
-    return token;
-}
-
-HttpResponse Answer(int status, json body) { return {status, "application/json", {}, body.dump(), false}; }
-
-HttpResponse Problem(int status, const std::string &message) { return Answer(status, {{"error", message}}); }
 
 const char *ResultName(StepResult result) {
     switch (result) {
@@ -132,86 +68,14 @@ bool Redraws(const std::string &line) {
     if (words.empty()) return false;
     const std::string verb = Lower(words.front());
     if (verb == "move") return words.size() < 2 || Lower(words[1]) != "window";
-    static const std::set<std::string> kChanges = {"scale", "jitter", "smooth", "select", "hide",   "show",
-                                                   "exempt", "delete", "compact", "load",  "make",  "new"};
+    static const std::set<std::string> kChanges = {"scale",  "jitter", "smooth",  "select", "hide", "show",
+                                                   "exempt", "delete", "compact", "load",   "make", "new"};
     return kChanges.count(verb) > 0;
-}
-
-// The body of a request, as a JSON object; else the answer that refuses it.
-std::variant<json, HttpResponse> JsonObjectBody(const HttpRequest &request, size_t limit, const std::string &shape) {
-    if (request.body.size() > limit) {
-        return Problem(413, "a request's body may be at most " + std::to_string(limit / 1024) + " KiB");
-    }
-    json body = json::parse(request.body, nullptr, false);
-    if (body.is_discarded()) return Problem(400, "the body is not JSON");
-    if (!body.is_object()) return Problem(400, "the body must be " + shape);
-    return body;
-}
-
-// The text of `key` in a JSON object body, if it is text.
-std::optional<std::string> TextField(const json &body, const char *key) {
-    if (!body.contains(key) || !body[key].is_string()) return std::nullopt;
-    return body[key].get<std::string>();
-}
-
-// A name for an uploaded file: a plain file name ending in .obj, no folder, nothing
-// hidden, nothing a shell or another system reads otherwise.
-bool PlainObjName(const std::string &name) {
-    if (name.size() < 5 || name.size() > 100 || name.front() == '.' || Lower(name.substr(name.size() - 4)) != ".obj") {
-        return false;
-    }
-    return std::all_of(name.begin(), name.end(), [](char c) {
-        return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-';
-    });
-}
-
-std::string FileBytes(const fs::path &path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace
 
-std::optional<std::string> HttpRequest::Header(const std::string &name) const {
-    for (const auto &[key, value] : headers) {
-        if (SameWord(key, name)) return value;
-    }
-    return std::nullopt;
-}
-
 // ---- the desk ----
-
-struct StudioApi::Desk {
-    explicit Desk(const ScriptSettings &settings) : runner(settings, transcript, errors) {}
-
-    // What the runner printed since the last call.
-    std::pair<std::string, std::string> TakePrinted() {
-        std::pair<std::string, std::string> printed{transcript.str(), errors.str()};
-        transcript.str("");
-        errors.str("");
-        return printed;
-    }
-
-    std::ostringstream transcript;
-    std::ostringstream errors;
-    ScriptRunner runner;
-    // Every line that ran, as a session file.
-    std::string log = "# A studio session: replay it with simhost run FILE\n";
-    int lines = 0;
-    // What the person at the page answered and did while the line that is running waited
-    // on them, as lines that queue it: the log holds them before that line, so that a
-    // replay answers the same.
-    std::vector<std::string> personLines;
-    // What the host waits on the person for: null, or the question or dialog.
-    json waiting = nullptr;
-    // The host pressed Escape for a person who was not there, during the running line.
-    bool pressedEscape = false;
-};
-
-struct StudioApi::Outcome {
-    int status = 200;
-    json body;
-};
 
 StudioApi::StudioApi(StudioOptions options)
     : options_(std::move(options)),
@@ -283,57 +147,6 @@ StudioStart StudioApi::Close() {
     });
 }
 
-// ---- the person ----
-
-void StudioApi::AttendToPerson() {
-    Workbench &bench = desk_->runner.bench();
-    bench.widgets().liveAnswer = [this](const Question &question) -> int32_t {
-        Desk &desk = *desk_;
-        desk.waiting = {{"kind", "question"},
-                        {"message", stelmarin::WideToUtf8(question.message)},
-                        {"title", stelmarin::WideToUtf8(question.title)}};
-        PublishState("waiting");
-        // Nobody answered: Cancel, as a host answers a box its user closed.
-        const bool ok = person_.AwaitAnswer().value_or(false);
-        desk.waiting = nullptr;
-        desk.personLines.push_back(ok ? "answer ok" : "answer cancel");
-        return ok ? 1 : 0;
-    };
-    bench.liveDialog = [this]() -> std::optional<DialogAction> {
-        Desk &desk = *desk_;
-        desk.waiting = {{"kind", "dialog"}, {"dialog", desk.runner.bench().widgets().OpenDialog()}};
-        PublishState("waiting");
-        std::optional<std::string> action = person_.AwaitDialogAction();
-        desk.waiting = nullptr;
-        if (!action) {
-            // Nobody is there: Escape, which closes the dialog as its user would. Once: a
-            // dialog that stays open after it is closed by the host.
-            if (desk.pressedEscape) return std::nullopt;
-            desk.pressedEscape = true;
-            action = "key esc";
-        }
-        // The action queues as the line would in a session file, and is taken at once. It
-        // was checked when the page gave it.
-        const std::string line = "dialog " + *action;
-        ParseScriptLine(line)->run(desk.runner);
-        std::vector<DialogAction> &queued = desk.runner.pending().dialog;
-        const DialogAction taken = queued.back();
-        queued.pop_back();
-        desk.personLines.push_back(line);
-        return taken;
-    };
-}
-
-json StudioApi::PublishState(const std::string &kind, json event) {
-    json state = StateJson(desk_->runner);
-    state["waiting"] = desk_->waiting;
-    event["state"] = state;
-    std::lock_guard lock(stateMutex_);
-    state_ = state;
-    state_["event"] = kind.empty() ? events_.Latest() : events_.Publish(kind, event.dump());
-    return state;
-}
-
 // ---- guarding ----
 
 std::optional<HttpResponse> StudioApi::Refused(const HttpRequest &request, const std::string &path,
@@ -375,10 +188,11 @@ HttpResponse StudioApi::Handle(const HttpRequest &request) {
         const char *path;
         const char *method;
     };
-    static constexpr Route kRoutes[] = {{"/api/state", "GET"},    {"/api/mesh", "GET"},    {"/api/log", "GET"},
-                                        {"/api/events", "GET"},   {"/api/command", "POST"}, {"/api/answer", "POST"},
-                                        {"/api/dialog", "POST"},  {"/api/upload", "POST"}};
-    const auto route = std::find_if(std::begin(kRoutes), std::end(kRoutes), [&](const Route &r) { return path == r.path; });
+    static constexpr Route kRoutes[] = {{"/api/state", "GET"},   {"/api/mesh", "GET"},     {"/api/log", "GET"},
+                                        {"/api/events", "GET"},  {"/api/command", "POST"}, {"/api/answer", "POST"},
+                                        {"/api/dialog", "POST"}, {"/api/upload", "POST"}};
+    const auto route =
+        std::find_if(std::begin(kRoutes), std::end(kRoutes), [&](const Route &r) { return path == r.path; });
     if (route == std::end(kRoutes)) {
         const std::string file = path == "/" ? "/index.html" : path;
         for (const StudioAsset &asset : StudioAssets()) {
@@ -409,10 +223,10 @@ HttpResponse StudioApi::Handle(const HttpRequest &request) {
         // page that opens while the plug-in waits on a question learns of the question.
         if (path == "/api/state") {
             std::lock_guard lock(stateMutex_);
-            return Answer(200, state_);
+            return JsonAnswer(200, state_);
         }
         if (path == "/api/mesh") {
-            return Answer(200, host_.Call([this] {
+            return JsonAnswer(200, host_.Call([this] {
                 json mesh = MeshJson(desk_->runner.bench());
                 mesh["event"] = events_.Latest();
                 return mesh;
@@ -441,7 +255,7 @@ HttpResponse StudioApi::Command(const HttpRequest &request) {
         return Problem(400, error.what());
     }
     Outcome outcome = RunOnHost(line);
-    return Answer(outcome.status, std::move(outcome.body));
+    return JsonAnswer(outcome.status, std::move(outcome.body));
 }
 
 StudioApi::Outcome StudioApi::RunOnHost(const std::string &line) {
@@ -492,61 +306,6 @@ StudioApi::Outcome StudioApi::RunOnHost(const std::string &line) {
                         {"errors", Lines(errors, named)},
                         {"state", std::move(state)}}};
     });
-}
-
-HttpResponse StudioApi::PersonActs(const HttpRequest &request, const std::string &path) {
-    const std::string shape = path == "/api/answer" ? "{\"answer\": \"ok\"} or {\"answer\": \"cancel\"}"
-                                                    : "{\"action\": \"click X\"}, or another action of `dialog`";
-    auto parsed = JsonObjectBody(request, kCommandBodyLimit, shape);
-    if (auto *refused = std::get_if<HttpResponse>(&parsed)) return *refused;
-    const json &body = std::get<json>(parsed);
-    if (path == "/api/answer") {
-        const std::optional<std::string> answer = TextField(body, "answer");
-        if (!answer || (Lower(*answer) != "ok" && Lower(*answer) != "cancel")) return Problem(400, "the body must be " + shape);
-        if (!person_.GiveAnswer(Lower(*answer) == "ok")) return Problem(409, "no question waits for an answer");
-        return Answer(200, {{"answer", Lower(*answer)}});
-    }
-    const std::optional<std::string> action = TextField(body, "action");
-    if (!action) return Problem(400, "the body must be " + shape);
-    if (action->find_first_of("\r\n#") != std::string::npos) return Problem(400, "one action a request, and no comment");
-    // The registry says what a dialog takes, as it does for a session file.
-    try {
-        if (!ParseScriptLine("dialog " + *action)) return Problem(400, "the action is empty");
-    } catch (const ScriptSyntaxError &error) {
-        return Problem(400, error.what());
-    }
-    if (!person_.GiveDialogAction(*action)) return Problem(409, "no dialog is open");
-    return Answer(200, {{"action", *action}});
-}
-
-HttpResponse StudioApi::Upload(const std::string &query, const std::string &body) {
-    const std::optional<std::string> name = QueryValue(query, "name");
-    if (!name) return Problem(400, "name the file: /api/upload?name=FILE.obj");
-    if (!PlainObjName(*name)) {
-        return Problem(400, "\"" + *name + "\" is not a plain file name ending in .obj (letters, digits, . _ -)");
-    }
-    // Uploads go to the output folder, beside what the session writes, and keep their
-    // name; a different file of the same name there is kept, and this one numbered.
-    const fs::path folder = fs::path(options_.script.outDir) / "uploads";
-    std::error_code failed;
-    fs::create_directories(folder, failed);
-    if (failed) return Problem(500, "cannot make the folder '" + folder.string() + "': " + failed.message());
-    const fs::path stem = fs::path(*name).stem();
-    fs::path file = folder / *name;
-    for (int copy = 2; fs::exists(file) && FileBytes(file) != body; ++copy) {
-        if (copy > 999) return Problem(409, "too many uploads named " + *name);
-        file = folder / (stem.string() + "-" + std::to_string(copy) + ".obj");
-    }
-    try {
-        if (!fs::exists(file)) WriteWholeFile(file.string(), body);
-    } catch (const WriteError &error) {
-        return Problem(500, error.what());
-    }
-    // As a `load` line names it: from the folder the studio started in, where its log
-    // replays.
-    const fs::path relative = fs::absolute(file).lexically_proximate(fs::absolute(options_.workingFolder));
-    const std::string path = (relative.empty() || *relative.begin() == ".." ? fs::absolute(file) : relative).generic_string();
-    return Answer(200, {{"path", path}, {"bytes", body.size()}});
 }
 
 HttpResponse StudioApi::Events(const HttpRequest &request) {

@@ -8,8 +8,8 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <mutex>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <utility>
@@ -20,30 +20,10 @@
 #include "simhost/language/session_script.h"
 #include "simhost/studio/event_stream.h"
 #include "simhost/studio/host_thread.h"
+#include "simhost/studio/http_message.h"
 #include "simhost/studio/page_user.h"
 
 namespace simhost {
-
-struct HttpRequest {
-    std::string method;  // "GET", "POST", ...
-    std::string target;  // path and query: "/api/command?token=..."
-    std::vector<std::pair<std::string, std::string>> headers;
-    std::string body;
-
-    // The first header of that name, in any case.
-    std::optional<std::string> Header(const std::string &name) const;
-};
-
-struct HttpResponse {
-    int status = 200;
-    std::string contentType = "application/json";
-    std::vector<std::pair<std::string, std::string>> headers;
-    std::string body;
-    // The request was for the event stream and passed every check: the server streams
-    // events() instead of sending a body.
-    bool eventStream = false;
-    uint64_t eventsAfter = 0;  // the stream starts after this event
-};
 
 struct StudioOptions {
     ScriptSettings script;

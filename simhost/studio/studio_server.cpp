@@ -31,29 +31,32 @@ HttpRequest FromWire(const httplib::Request &wire) {
 void Stream(EventStream &events, uint64_t after, httplib::Response &wire) {
     if (!events.Attach(kMostReaders)) {
         wire.status = 503;
-        wire.set_content("{\"error\":\"" + std::to_string(kMostReaders) +
-                             " pages read the events already; close one\"}",
-                         "application/json");
+        wire.set_content(
+            "{\"error\":\"" + std::to_string(kMostReaders) + " pages read the events already; close one\"}",
+            "application/json");
         return;
     }
     auto next = std::make_shared<uint64_t>(after);
     auto greeted = std::make_shared<bool>(false);
-    wire.set_chunked_content_provider("text/event-stream", [&events, next, greeted](size_t, httplib::DataSink &sink) {
-        std::string text;
-        if (!*greeted) {
-            // Sent at once, so that the page knows the stream is open before any event.
-            *greeted = true;
-            text = "retry: 1000\n: connected\n\n";
-        } else {
-            const std::optional<std::string> coming = events.Next(*next, kKeepAlive);
-            if (!coming) {
-                sink.done();
-                return false;
+    wire.set_chunked_content_provider(
+        "text/event-stream",
+        [&events, next, greeted](size_t, httplib::DataSink &sink) {
+            std::string text;
+            if (!*greeted) {
+                // Sent at once, so that the page knows the stream is open before any event.
+                *greeted = true;
+                text = "retry: 1000\n: connected\n\n";
+            } else {
+                const std::optional<std::string> coming = events.Next(*next, kKeepAlive);
+                if (!coming) {
+                    sink.done();
+                    return false;
+                }
+                text = coming->empty() ? ": alive\n\n" : *coming;
             }
-            text = coming->empty() ? ": alive\n\n" : *coming;
-        }
-        return sink.is_writable() && sink.write(text.data(), text.size());
-    }, [&events](bool) { events.Detach(); });
+            return sink.is_writable() && sink.write(text.data(), text.size());
+        },
+        [&events](bool) { events.Detach(); });
 }
 
 std::atomic<bool> interrupted{false};
@@ -62,8 +65,8 @@ extern "C" void OnInterrupt(int) { interrupted = true; }
 
 void OpenInBrowser(const std::string &address, std::ostream &errors) {
 #ifdef _WIN32
-    const auto opened = reinterpret_cast<intptr_t>(
-        ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    const auto opened =
+        reinterpret_cast<intptr_t>(ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (opened <= 32) errors << "simhost: cannot open a web browser; open the address above by hand\n";
 #else
     // The address holds only what this program made: digits, letters, dots and colons.
@@ -95,6 +98,9 @@ StudioServer::StudioServer() : impl_(std::make_unique<Impl>()) {
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
 #endif
     });
+    // Each page reading events holds a thread, and so does a command whose question waits
+    // on the person: threads enough for every reader and as many requests again.
+    impl_->server.new_task_queue = [] { return new httplib::ThreadPool(3 * kMostReaders); };
     impl_->server.set_payload_max_length(StudioApi::kUploadBodyLimit);
     // A short keep-alive lets the server stop soon after it is told to.
     impl_->server.set_keep_alive_timeout(2);

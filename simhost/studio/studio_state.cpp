@@ -71,7 +71,8 @@ json PinsJson(const Document &document, const PositionSet &pins) {
         for (int id : entry.vertexIDs) {
             if (const int index = object->IndexFromUniqueID(id); index >= 0) indices.push_back(index);
         }
-        objects.push_back({{"object", document.IndexOf(object)}, {"count", indices.size()}, {"indices", Base64Of(indices)}});
+        objects.push_back(
+            {{"object", document.IndexOf(object)}, {"count", indices.size()}, {"indices", Base64Of(indices)}});
     }
     return objects;
 }
@@ -167,7 +168,8 @@ json StateJson(ScriptRunner &runner) {
         if (object == nullptr) continue;
         const auto &vertices = object->vertices();
         const auto live = std::count_if(vertices.begin(), vertices.end(), [](const Vertex &v) { return !v.deleted; });
-        const auto selected = std::count_if(vertices.begin(), vertices.end(), [](const Vertex &v) { return v.selected; });
+        const auto selected =
+            std::count_if(vertices.begin(), vertices.end(), [](const Vertex &v) { return v.selected; });
         objects.push_back({{"index", index},
                            {"name", object->name()},
                            {"vertices", live},
