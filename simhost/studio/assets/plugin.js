@@ -38,10 +38,9 @@ function modifierWords(event) {
 
 export class PluginWindows {
   // `send(line)` runs a line of the session language without waiting on it.
-  constructor({ layer, missing, view, send }) {
+  constructor({ layer, missing, send }) {
     this.layer = layer;
     this.missing = missing;
-    this.view = view;
     this.send = send;
     this.dragging = null;
     this.pending = null;

@@ -102,7 +102,7 @@ function send(make) {
 
 const view = new View($('#view-canvas'));
 window.studioView = view;
-const windows = new PluginWindows({ layer: $('#plugin-windows'), missing: $('#plugin-missing'), view, send });
+const windows = new PluginWindows({ layer: $('#plugin-windows'), missing: $('#plugin-missing'), send });
 const question = new QuestionBox({ element: $('#question'), answer: api.answerQuestion, report });
 const fixDialog = new FixDialog({ element: $('#fix-dialog'), act: api.dialogAction, report });
 
@@ -338,7 +338,9 @@ function setUpControls() {
     event.target.value = '';
     if (!file) return;
     try {
-      const { path } = await api.uploadObj(file.name, await file.text());
+      // The server keeps only plain names: letters, digits, dot, dash and underscore.
+      const name = file.name.replace(/[^A-Za-z0-9._-]/g, '_').replace(/^\./, '_');
+      const { path } = await api.uploadObj(name, await file.text());
       send(() => `load ${pathWord(path)}`);
     } catch (error) {
       renderOutcome(`upload ${file.name}`, { errors: [error.message] });
@@ -365,6 +367,7 @@ function setUpControls() {
     input.value = back === 0 ? '' : history[history.length - back];
   });
   $('#log-download').href = api.logDownloadUrl();
+  $('#fit-view').addEventListener('click', () => view.frameAll());
 }
 
 setUpControls();

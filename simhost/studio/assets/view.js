@@ -11,7 +11,7 @@ import {
 import { decodeArray } from './api.js';
 
 export const SLOT_COLOURS = ['#e53935', '#1e88e5', '#43a047', '#fb8c00'];
-export const BACKGROUND = '#1d2127';
+const BACKGROUND = '#1d2127';
 const MOVED_COLOUR = '#ffe066';
 const PIN_SIZE = 9;
 const MOVED_SIZE = 17;
@@ -153,13 +153,16 @@ export class View {
   // The whole document afresh from GET /api/mesh.
   setMesh(mesh) {
     const built = mesh.objects.map((object) => this.buildObject(object));
-    for (const old of this.objects) this.disposeObject(old);
+    const names = (objects) => objects.filter(Boolean).map((object) => object.name).join('\n');
+    // Other objects than before (a load, a new document) are taken in afresh; the same
+    // ones keep the person's view.
+    const otherObjects = names(built) !== names(this.objects);
+    for (const old of this.objects) if (old) this.disposeObject(old);
     this.objects = [];
     for (const object of built) this.objects[object.index] = object;
     this.setPins(mesh.pins);
     this.setMovedBack(mesh.movedBack);
-    const firstShapes = !this.framed && built.some((object) => object.vertexCount > 0);
-    if (firstShapes) this.frameAll();
+    if (otherObjects) this.frameAll();
     this.redraw();
   }
 
@@ -323,7 +326,6 @@ export class View {
       }
     }
     if (low.x > high.x) return;
-    this.framed = true;
     const centre = low.clone().add(high).multiplyScalar(0.5);
     const radius = Math.max(high.clone().sub(low).length() / 2, 1e-3);
     const distance = radius / Math.sin((this.camera.fov * Math.PI) / 360) * 1.05;

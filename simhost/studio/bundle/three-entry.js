@@ -4,6 +4,5 @@ export {
   BufferAttribute, BufferGeometry, CanvasTexture, Color, DirectionalLight, DoubleSide, Group,
   HemisphereLight, LineBasicMaterial, LineSegments, MOUSE, Mesh, MeshStandardMaterial,
   PerspectiveCamera, Points, PointsMaterial, Raycaster, Scene, Vector2, Vector3, WebGLRenderer,
-  REVISION,
 } from 'three';
 export { OrbitControls } from 'three/examples/jsm/controls/OrbitControls.js';
