@@ -197,6 +197,8 @@ test('the fix-mode dialog is worked at the page: a toggle clicked, a key pressed
       await openDialog();
       assert.deepEqual(await page.$$eval('#fix-dialog-body .widget-button', (buttons) =>
         buttons.map((b) => [b.textContent, b.getAttribute('aria-pressed')])), [['X', 'false'], ['Y', 'false'], ['Z', 'false']]);
+      // The dialog is drawn as a panel of its own, not inside the plug-in's window.
+      assert.equal(await page.$('.plugin-window [data-label="Z"]'), null);
       await page.click('#fix-toggle-Z');
       await waitFor(page, () => document.querySelector('#fix-toggle-Z')?.getAttribute('aria-pressed') === 'true');
       await page.keyboard.press('Escape');

@@ -5,6 +5,9 @@
 
 const SLOT_LABELS = ['X0', '1', '2', '3'];
 
+// A dialog the plug-in attached to its window is a window of its own, not part of it.
+const inside = (widget) => widget.shown !== false && widget.type !== 'dialog' && widget.type !== 'window';
+
 // Builds the DOM of a widget and what it holds. Buttons get `onButton`.
 function widgetElement(widget, onButton) {
   const properties = widget.properties ?? {};
@@ -25,9 +28,7 @@ function widgetElement(widget, onButton) {
   box.className = `widget-${widget.type}`;
   box.dataset.widget = widget.id;
   if (properties.alignment === 'horz') box.classList.add('horizontal');
-  for (const child of widget.children ?? []) {
-    if (child.shown !== false) box.append(widgetElement(child, onButton));
-  }
+  for (const child of (widget.children ?? []).filter(inside)) box.append(widgetElement(child, onButton));
   return box;
 }
 
@@ -81,8 +82,8 @@ export class PluginWindows {
     title.addEventListener('pointerdown', (event) => this.startDrag(event, frame));
     const body = document.createElement('div');
     body.className = 'plugin-body';
-    for (const child of window.children ?? []) {
-      if (child.shown !== false) body.append(widgetElement(child, (button, label) => this.slotButton(button, label)));
+    for (const child of (window.children ?? []).filter(inside)) {
+      body.append(widgetElement(child, (button, label) => this.slotButton(button, label)));
     }
     frame.append(title, body);
     return frame;
@@ -208,7 +209,7 @@ export class FixDialog {
     }
     this.element.querySelector('#fix-dialog-title').textContent = dialog.properties?.title ?? '';
     const body = this.element.querySelector('#fix-dialog-body');
-    body.replaceChildren(...(dialog.children ?? []).map((child) => widgetElement(child, (button, label) => {
+    body.replaceChildren(...(dialog.children ?? []).filter(inside).map((child) => widgetElement(child, (button, label) => {
       button.id = `fix-toggle-${label}`;
       button.addEventListener('click', () => this.send(`click ${label}`));
     })));

@@ -208,11 +208,12 @@ export class View {
   }
 
   // Points that share the object's positions and pick out some of its vertices.
-  markPoints(object, indices, material, order) {
+  markPoints(object, indices, material, order, what) {
+    const outside = indices.find((v) => v < 0 || v >= object.vertexCount);
+    if (outside !== undefined) throw new Error(`${what}: vertex ${outside} is not one of the ${object.vertexCount} of "${object.name}"`);
     const geometry = new BufferGeometry();
     geometry.setAttribute('position', object.position);
-    const inRange = indices.filter((v) => v >= 0 && v < object.vertexCount);
-    geometry.setIndex(new BufferAttribute(Uint32Array.from(inRange), 1));
+    geometry.setIndex(new BufferAttribute(Uint32Array.from(indices), 1));
     const points = new Points(geometry, material);
     points.frustumCulled = false;
     points.renderOrder = order;
@@ -241,7 +242,7 @@ export class View {
         const object = this.objects[entry.object];
         if (!object) continue;
         const indices = decodeArray(entry.indices, Int32Array, `slot ${slot} pins`);
-        object.pinPoints[slot] = this.markPoints(object, indices, this.pinMaterials[slot], 3 + slot);
+        object.pinPoints[slot] = this.markPoints(object, indices, this.pinMaterials[slot], 3 + slot, `slot ${slot}'s pins`);
       }
     });
     this.redraw();
@@ -255,7 +256,10 @@ export class View {
     }
     for (const entry of moved) {
       const object = this.objects[entry.object];
-      if (object) object.movedPoints = this.markPoints(object, decodeArray(entry.indices, Int32Array, 'moved back'), this.movedMaterial, 2);
+      if (object) {
+        const indices = decodeArray(entry.indices, Int32Array, 'moved back');
+        object.movedPoints = this.markPoints(object, indices, this.movedMaterial, 2, 'the vertices moved back');
+      }
     }
     this.redraw();
   }
@@ -281,16 +285,21 @@ export class View {
   }
 
   // A change event's `changed`: per object, runs of [first, count] and their positions in
-  // the same order. Returns false when they do not fit the object the page holds, which
-  // then fetches the mesh again.
+  // the same order. Returns false, having changed none of that object, when they do not
+  // fit the object the page holds; the page then fetches the mesh again.
   applyChanged(changed) {
     for (const entry of changed) {
       const object = this.objects[entry.object];
       if (!object) return false;
       const values = decodeArray(entry.positions, Float32Array, 'changed positions');
+      let total = 0;
+      for (const [first, count] of entry.runs) {
+        if (!(first >= 0 && count >= 0 && first + count <= object.vertexCount)) return false;
+        total += count * 3;
+      }
+      if (total !== values.length) return false;
       let at = 0;
       for (const [first, count] of entry.runs) {
-        if (first < 0 || count < 0 || first + count > object.vertexCount || at + count * 3 > values.length) return false;
         object.positions.set(values.subarray(at, at + count * 3), first * 3);
         at += count * 3;
       }
