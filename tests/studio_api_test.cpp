@@ -134,17 +134,27 @@ TEST_F(Studio, AToolIsFollowedByADrawAndAnEventWithThePositionsItChanged) {
     EXPECT_EQ(clicked["slots"][0]["down"], true);
     const uint64_t seen = Api().events().Latest();
 
+    // A selection comes to the page as the indices selected.
+    ASSERT_EQ(json::parse(Command("select 5 6").body)["result"], "ok");
+    uint64_t selectedAt = seen;
+    const std::optional<std::string> selection = Api().events().Next(selectedAt, std::chrono::milliseconds(0));
+    ASSERT_TRUE(selection);
+    const std::string selectionData = selection->substr(selection->find("data: ") + 6);
+    EXPECT_EQ(Decoded<int32_t>(json::parse(selectionData.substr(0, selectionData.find('\n')))["selected"][0]["indices"]),
+              (std::vector<int32_t>{5, 6}));
+    const uint64_t selectedSeen = Api().events().Latest();
+
     const json moved = json::parse(Command("move 0.5 0 0 all").body);
     EXPECT_EQ(moved["result"], "ok");
     EXPECT_EQ(moved["drew"], true);
     EXPECT_EQ(moved["state"]["lastDraw"]["movedBack"], 3);
     EXPECT_THAT(Log(), HasSubstr("move 0.5 0 0 all\ndraw\n"));
 
-    uint64_t after = seen;
+    uint64_t after = selectedSeen;
     const std::optional<std::string> wire = Api().events().Next(after, std::chrono::milliseconds(0));
     ASSERT_TRUE(wire);
     ASSERT_THAT(*wire, HasSubstr("event: change\ndata: "));
-    EXPECT_EQ(after, seen + 1);
+    EXPECT_EQ(after, selectedSeen + 1);
     const std::string data = wire->substr(wire->find("data: ") + 6);
     const json event = json::parse(data.substr(0, data.find('\n')));
     EXPECT_EQ(event["topology"], false);

@@ -102,6 +102,28 @@ json MovedBackJson(const Workbench &bench) {
     return moved;
 }
 
+std::vector<int32_t> SelectedOf(const Object &object) {
+    std::vector<int32_t> selected;
+    for (int v = 0; v < object.VertexCount(); ++v) {
+        if (object.vertex(v).selected && !object.vertex(v).deleted) selected.push_back(v);
+    }
+    return selected;
+}
+
+// Per object with any selected vertex: {object, count, indices}.
+json SelectedJson(const Document &document) {
+    json objects = json::array();
+    for (int index = 0; index < document.ObjectCount(); ++index) {
+        const Object *object = document.ObjectAt(index);
+        if (object == nullptr) continue;
+        const std::vector<int32_t> selected = SelectedOf(*object);
+        if (!selected.empty()) {
+            objects.push_back({{"object", index}, {"count", selected.size()}, {"indices", Base64Of(selected)}});
+        }
+    }
+    return objects;
+}
+
 bool SamePins(const PositionSet &a, const PositionSet &b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const ObjectPositions &x, const ObjectPositions &y) {
         return x.objectID == y.objectID && x.vertexIDs == y.vertexIDs;
@@ -216,7 +238,10 @@ json MeshJson(Workbench &bench) {
                            {"corners", Base64Of(corners)},
                            {"deleted", Base64Of(deleted)}});
     }
-    return {{"objects", std::move(objects)}, {"pins", AllPinsJson(bench)}, {"movedBack", MovedBackJson(bench)}};
+    return {{"objects", std::move(objects)},
+            {"selected", SelectedJson(document)},
+            {"pins", AllPinsJson(bench)},
+            {"movedBack", MovedBackJson(bench)}};
 }
 
 MeshSnapshot TakeSnapshot(Workbench &bench) {
@@ -229,6 +254,7 @@ MeshSnapshot TakeSnapshot(Workbench &bench) {
             entry.topology = object->topologyVersion();
             entry.name = object->name();
             entry.positions.assign(object->positions().begin(), object->positions().end());
+            entry.selected = SelectedOf(*object);
         }
         snapshot.objects.push_back(std::move(entry));
     }
@@ -276,6 +302,12 @@ json ChangesSince(const MeshSnapshot &before, Workbench &bench, bool drew) {
         pinsChanged = pinsChanged || !SamePins(before.pins[slot], bench.ledger().slots[slot].pins);
     }
     if (pinsChanged) changes["pins"] = AllPinsJson(bench);
+    bool selectionChanged = topology;
+    for (size_t index = 0; !selectionChanged && index < before.objects.size(); ++index) {
+        const Object *object = document.ObjectAt(static_cast<int>(index));
+        selectionChanged = object != nullptr && SelectedOf(*object) != before.objects[index].selected;
+    }
+    if (selectionChanged) changes["selected"] = SelectedJson(document);
     if (drew) changes["movedBack"] = MovedBackJson(bench);
     return changes;
 }

@@ -25,8 +25,8 @@ std::string Base64(const void *bytes, size_t size);
 // The state a page shows (README, "Studio"): slots, last draw, window, objects.
 nlohmann::json StateJson(ScriptRunner &runner);
 
-// Every object's mesh: positions, faces, and each slot's pins and the vertices the last
-// draw moved back, by vertex index.
+// Every object's mesh: positions, faces, the selected vertices, and each slot's pins and
+// the vertices the last draw moved back, by vertex index.
 nlohmann::json MeshJson(Workbench &bench);
 
 // Where the document stood before a command: enough to say afterwards which positions it
@@ -37,6 +37,7 @@ struct MeshSnapshot {
         uint64_t topology = 0;
         std::string name;
         std::vector<MQPoint> positions;
+        std::vector<int32_t> selected;  // indices of the selected vertices
     };
     std::vector<Entry> objects;
     std::array<PositionSet, kSlots> pins;
@@ -45,8 +46,8 @@ MeshSnapshot TakeSnapshot(Workbench &bench);
 
 // What changed since `before`: "topology" when objects, names or faces came or went (the
 // page fetches the meshes again); else per object the runs of vertex indices whose
-// positions changed and their new positions; "pins" when any slot's pins changed; and
-// with `drew`, the vertices the draw moved back.
+// positions changed and their new positions; "pins" when any slot's pins changed;
+// "selected" when the selection did; and with `drew`, the vertices the draw moved back.
 nlohmann::json ChangesSince(const MeshSnapshot &before, Workbench &bench, bool drew);
 
 }  // namespace simhost

@@ -295,6 +295,7 @@ test('selecting in the view, and hiding, showing and exempting objects from the 
   await page.mouse.click(view.x + view.width / 2, view.y + view.height / 2);
   await settled(page, before);
   assert.equal(await selected(), 1);
+  assert.equal(await page.$eval('#view-canvas', (e) => e.dataset.selected), '1', 'the view shows the selection');
   assert.match(await page.$eval('#log', (e) => e.textContent), /^select \d+\ndraw\n$/m);
 
   // A box round the whole view takes every vertex, the far side's too.
@@ -306,6 +307,7 @@ test('selecting in the view, and hiding, showing and exempting objects from the 
   await page.mouse.up();
   await settled(page, before);
   assert.equal(await selected(), 4514);
+  assert.equal(await page.$eval('#view-canvas', (e) => e.dataset.selected), '4514');
   assert.match(await page.$eval('#last-line', (e) => e.textContent), /^select 0-4513$/);
 
   // A box round the left half takes fewer, named by ranges.

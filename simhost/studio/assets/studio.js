@@ -150,6 +150,7 @@ async function applyChange(id, change) {
     if (change.topology || !view.applyChanged(change.changed ?? [])) {
       await fetchMesh();
     } else {
+      if (change.selected) view.setSelected(change.selected);
       if (change.pins) view.setPins(change.pins);
       if (change.movedBack) view.setMovedBack(change.movedBack);
       meshEvent = id;

@@ -1,5 +1,6 @@
-// The 3D view: the document's objects shaded with faint edges, each slot's pins as points
-// in its colour, and rings round the vertices the last draw moved back. Everything lives
+// The 3D view: the document's objects shaded with faint edges, the selected vertices as
+// small white dots, each slot's pins as points in its colour, and rings round the
+// vertices the last draw moved back. Everything lives
 // in typed arrays shared between the faces, the edges and the points, so that a mesh of a
 // million vertices stays interactive and a change is copied in place.
 import {
@@ -15,6 +16,8 @@ const BACKGROUND = '#1d2127';
 const MOVED_COLOUR = '#ffe066';
 const PIN_SIZE = 9;
 const MOVED_SIZE = 17;
+const SELECTED_COLOUR = '#ffffff';
+const SELECTED_SIZE = 5;
 // Past this many edges in one object they cover every pixel of it and only darken it,
 // at the cost of drawing as much again as its faces: such an object is drawn without.
 const MOST_EDGES = 600000;
@@ -117,6 +120,10 @@ export class View {
     this.pinMaterials = SLOT_COLOURS.map((colour) => new PointsMaterial({
       color: colour, size: PIN_SIZE, sizeAttenuation: false, map: this.disc, alphaTest: 0.5, transparent: true,
     }));
+    this.selectedMaterial = new PointsMaterial({
+      color: SELECTED_COLOUR, size: SELECTED_SIZE, sizeAttenuation: false, map: this.disc, alphaTest: 0.5,
+      transparent: true,
+    });
     this.movedMaterial = new PointsMaterial({
       color: MOVED_COLOUR, size: MOVED_SIZE, sizeAttenuation: false, map: this.ring, alphaTest: 0.5, transparent: true,
     });
@@ -160,6 +167,7 @@ export class View {
     for (const old of this.objects) if (old) this.disposeObject(old);
     this.objects = [];
     for (const object of built) this.objects[object.index] = object;
+    this.setSelected(mesh.selected ?? []);
     this.setPins(mesh.pins);
     this.setMovedBack(mesh.movedBack);
     if (otherObjects) this.frameAll();
@@ -198,7 +206,7 @@ export class View {
     this.scene.add(group);
     return {
       index: object.index, name, vertexCount, positions, position, deleted, group, faceMesh,
-      pinPoints: [null, null, null, null], movedPoints: null,
+      pinPoints: [null, null, null, null], movedPoints: null, selectedPoints: null,
     };
   }
 
@@ -245,6 +253,28 @@ export class View {
         object.pinPoints[slot] = this.markPoints(object, indices, this.pinMaterials[slot], 3 + slot, `slot ${slot}'s pins`);
       }
     });
+    this.redraw();
+  }
+
+  // Per object with any selected vertex: {object, count, indices}. Drawn under the pins,
+  // so that a pinned vertex shows its slot whether or not it is selected.
+  setSelected(selected) {
+    for (const object of this.objects) {
+      if (!object) continue;
+      this.dropPoints(object, object.selectedPoints);
+      object.selectedPoints = null;
+    }
+    let shown = 0;
+    for (const entry of selected) {
+      const object = this.objects[entry.object];
+      if (object) {
+        const indices = decodeArray(entry.indices, Int32Array, 'selected');
+        object.selectedPoints = this.markPoints(object, indices, this.selectedMaterial, 1, 'the selected vertices');
+        shown += indices.length;
+      }
+    }
+    // What the view shows, for whoever checks it without reading pixels.
+    this.canvas.dataset.selected = String(shown);
     this.redraw();
   }
 
