@@ -140,8 +140,9 @@ TEST_F(Studio, AToolIsFollowedByADrawAndAnEventWithThePositionsItChanged) {
     const std::optional<std::string> selection = Api().events().Next(selectedAt, std::chrono::milliseconds(0));
     ASSERT_TRUE(selection);
     const std::string selectionData = selection->substr(selection->find("data: ") + 6);
-    EXPECT_EQ(Decoded<int32_t>(json::parse(selectionData.substr(0, selectionData.find('\n')))["selected"][0]["indices"]),
-              (std::vector<int32_t>{5, 6}));
+    EXPECT_EQ(
+        Decoded<int32_t>(json::parse(selectionData.substr(0, selectionData.find('\n')))["selected"][0]["indices"]),
+        (std::vector<int32_t>{5, 6}));
     const uint64_t selectedSeen = Api().events().Latest();
 
     const json moved = json::parse(Command("move 0.5 0 0 all").body);
@@ -207,15 +208,7 @@ TEST_F(Studio, TheLogReplaysToTheSameDocumentAndReport) {
 
     // Replayed by the session runner up to the failing line, from the working folder,
     // once the studio has closed: one process holds the plug-in for one host at a time.
-    api.reset();
-    const std::string replayable = log.substr(0, log.find("# the next line failed"));
-    std::ofstream(dir / "work" / "studio.session", std::ios::binary) << replayable;
-    simhost::ScriptSettings replay = options.script;
-    replay.outDir = (dir / "replay").string();
-    replay.settingsFile = (dir / "replay-settings.xml").string();
-    std::ostringstream transcript;
-    simhost::ScriptRunner runner(replay, transcript);
-    ASSERT_EQ(runner.RunFile((dir / "work" / "studio.session").string()), StepResult::Ok) << transcript.str();
+    Replay(log.substr(0, log.find("# the next line failed")));
     const std::string report = FileText(dir / "work" / "out" / "report.txt");
     EXPECT_THAT(report, HasSubstr("slot X0  armed"));
     EXPECT_EQ(FileText(dir / "replay" / "report.txt"), report);

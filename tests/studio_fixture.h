@@ -9,12 +9,14 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "simhost/language/session_script.h"
 #include "simhost/studio/studio_api.h"
 
 namespace fs = std::filesystem;
@@ -99,6 +101,20 @@ protected:
     }
     json State() { return json::parse(Get(std::string("/api/state?token=") + kToken).body); }
     std::string Log() { return Get(std::string("/api/log?token=") + kToken).body; }
+
+    // Closes the studio, then replays its log from its working folder, as `simhost run`
+    // would, into a folder of its own (one process holds the plug-in for one host at a
+    // time). A step that fails fails the test with the replay's transcript.
+    void Replay(const std::string &log) {
+        api.reset();
+        std::ofstream(dir / "work" / "studio.session", std::ios::binary) << log;
+        simhost::ScriptSettings replay = options.script;
+        replay.outDir = (dir / "replay").string();
+        replay.settingsFile = (dir / "replay-settings.xml").string();
+        std::ostringstream transcript;
+        simhost::ScriptRunner runner(replay, transcript);
+        ASSERT_EQ(runner.RunFile((dir / "work" / "studio.session").string()), StepResult::Ok) << transcript.str();
+    }
 
     fs::path dir;
     simhost::StudioOptions options;

@@ -52,19 +52,6 @@ protected:
             ASSERT_EQ(answer["result"], "ok") << line << ": " << answer.dump();
         }
     }
-
-    // Replays the studio's log from its working folder, as `simhost run` would, into a
-    // folder of its own; the replay's transcript, or a failure.
-    void Replay(std::string log) {
-        api.reset();
-        std::ofstream(dir / "work" / "studio.session", std::ios::binary) << log;
-        simhost::ScriptSettings replay = options.script;
-        replay.outDir = (dir / "replay").string();
-        replay.settingsFile = (dir / "replay-settings.xml").string();
-        std::ostringstream transcript;
-        simhost::ScriptRunner runner(replay, transcript);
-        ASSERT_EQ(runner.RunFile((dir / "work" / "studio.session").string()), StepResult::Ok) << transcript.str();
-    }
 };
 
 TEST_F(StudioPerson, AQuestionWaitsForThePersonsAnswerWhichTheLogQueuesBeforeTheClick) {
