@@ -1,3 +1,8 @@
+// What the studio tells its pages, in JSON. Sections:
+//   parts         widgets, pins, moved-back and selected vertices as JSON
+//   the state     slots, last draw, windows, questions, objects
+//   the meshes    positions and faces, compactly
+//   changes       a snapshot before a command, and what the command changed
 #include "simhost/studio/studio_state.h"
 
 #include <algorithm>
@@ -11,6 +16,8 @@
 namespace simhost {
 
 using nlohmann::json;
+
+// ---- parts ----
 
 namespace {
 
@@ -152,6 +159,8 @@ std::string Base64(const void *bytes, size_t size) {
     return out;
 }
 
+// ---- the state ----
+
 json StateJson(ScriptRunner &runner) {
     Workbench &bench = runner.bench();
     json slots = json::array();
@@ -212,6 +221,8 @@ json StateJson(ScriptRunner &runner) {
             {"violations", bench.violations()}};
 }
 
+// ---- the meshes ----
+
 json MeshJson(Workbench &bench) {
     const Document &document = bench.document();
     json objects = json::array();
@@ -243,6 +254,8 @@ json MeshJson(Workbench &bench) {
             {"pins", AllPinsJson(bench)},
             {"movedBack", MovedBackJson(bench)}};
 }
+
+// ---- changes ----
 
 MeshSnapshot TakeSnapshot(Workbench &bench) {
     MeshSnapshot snapshot;
