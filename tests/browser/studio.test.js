@@ -124,7 +124,7 @@ test('a head uploaded, its centre line pinned and smoothed: the status, the butt
   assert.deepEqual(problems, []);
 });
 
-test('questions are answered at the page: OK overwrites, Cancel and Escape keep, Enter clears', async (t) => {
+test('questions are answered at the page: OK overwrites, Cancel and Escape keep, Enter clears, a page opened meanwhile answers too', async (t) => {
   const { page, problems } = await session(t);
   await runLine(page, 'init');
   await runLine(page, 'activate');
@@ -165,6 +165,19 @@ test('questions are answered at the page: OK overwrites, Cancel and Escape keep,
   });
   assert.equal((await slot(page, '1')).pins, '5');
 
+  // A page opened while the plug-in waits shows the question, and its answer counts.
+  await runLine(page, 'select 22');
+  await clickSlot(page, '1', {
+    keys: ['Control'],
+    answer: async () => {
+      await question();
+      await page.reload();
+      assert.equal(await question(), 'Overwrite?');
+      await page.click('#question-ok');
+    },
+  });
+  await waitForPins(page, '1', 6);
+
   await clickSlot(page, '1', {
     keys: ['Shift'],
     answer: async () => {
@@ -176,7 +189,7 @@ test('questions are answered at the page: OK overwrites, Cancel and Escape keep,
   assert.equal(await pressed(page, '#slot-button-1'), 'false');
   assert.equal(await page.$eval('#question', (e) => e.hidden), true);
   const log = await page.$eval('#log', (e) => e.textContent);
-  assert.match(log, /answer ok\nclick 1 ctrl\n[^]*answer cancel\nclick 1 ctrl\n[^]*answer cancel\nclick 1 ctrl\n[^]*answer ok\nclick 1 shift/);
+  assert.match(log, /answer ok\nclick 1 ctrl\n[^]*answer cancel\nclick 1 ctrl\n[^]*answer cancel\nclick 1 ctrl\n[^]*answer ok\nclick 1 ctrl\n[^]*answer ok\nclick 1 shift/);
   assert.deepEqual(problems, []);
 });
 

@@ -128,10 +128,14 @@ async function fetchMesh() {
   meshEvent = mesh.event;
 }
 
+// The state first: it is answered at once even while the plug-in waits on the person, so
+// that a page opened during a question or the dialog shows it and can answer; the mesh
+// comes from the host thread, once that is free.
 async function fetchAll() {
-  const [freshState] = await Promise.all([api.getState(), fetchMesh()]);
+  const freshState = await api.getState();
   stateEvent = freshState.event;
   showState(freshState);
+  await fetchMesh();
 }
 
 // The log is part of what an event changed: it is fetched before the event counts as
