@@ -26,11 +26,6 @@ bool PageUser::GiveAnswer(bool ok) { return Give(Waiting::Answer, ok ? "ok" : "c
 
 bool PageUser::GiveDialogAction(const std::string &action) { return Give(Waiting::DialogAction, action); }
 
-PageUser::Waiting PageUser::waiting() const {
-    std::lock_guard lock(mutex_);
-    return waiting_;
-}
-
 void PageUser::Leave() {
     {
         std::lock_guard lock(mutex_);

@@ -16,8 +16,6 @@ namespace simhost {
 
 class PageUser {
 public:
-    enum class Waiting { Nothing, Answer, DialogAction };
-
     // `pagesOpen` says how many pages are listening now. With none for `absence`, or no
     // answer for `patience`, the wait ends without one.
     PageUser(std::function<size_t()> pagesOpen, std::chrono::milliseconds patience,
@@ -35,11 +33,12 @@ public:
     bool GiveAnswer(bool ok);
     bool GiveDialogAction(const std::string &action);
 
-    Waiting waiting() const;
     // Ends every wait from now on: the studio is stopping.
     void Leave();
 
 private:
+    enum class Waiting { Nothing, Answer, DialogAction };
+
     // Waits until something of `kind` is given; the given text, or nullopt.
     std::optional<std::string> Await(Waiting kind);
     bool Give(Waiting kind, const std::string &what);
@@ -47,7 +46,7 @@ private:
     std::function<size_t()> pagesOpen_;
     std::chrono::milliseconds patience_;
     std::chrono::milliseconds absence_;
-    mutable std::mutex mutex_;
+    std::mutex mutex_;
     std::condition_variable given_;
     Waiting waiting_ = Waiting::Nothing;
     std::optional<std::string> givenText_;
