@@ -134,6 +134,17 @@ TEST_F(StudioPerson, NobodyAtThePageIsAnsweredCancelAndTheDialogEscaped) {
     EXPECT_THAT(Log(), HasSubstr("answer cancel\nclick 1 ctrl\n"));
 }
 
+TEST_F(StudioPerson, ASessionFileRunFirstAnswersItsOwnQuestionsAsUnderRun) {
+    std::ofstream(dir / "work" / "asks.session")
+        << "init\nactivate\nmake grid g 2 2\nselect 1\nclick 1 ctrl\nclick 1 ctrl\n";
+    api = std::make_unique<StudioApi>(options);
+    ASSERT_TRUE(api->events().Attach(8)) << "a page is open, and still the file answers";
+    const simhost::StudioStart asked = api->Start((dir / "work" / "asks.session").string());
+    EXPECT_EQ(asked.result, StepResult::Failed);
+    EXPECT_THAT(asked.errors,
+                HasSubstr("asks.session:6: the plug-in asked \"Overwrite?\" and the script had no answer"));
+}
+
 TEST_F(StudioPerson, AnUploadedMeshLandsInTheOutputFolderUnderItsOwnNameForALoadLine) {
     const auto upload = [&](const std::string &name, const std::string &body) {
         return Post("/api/upload?name=" + name, body, {{"X-Simhost-Token", kToken}});

@@ -114,7 +114,6 @@ StudioStart StudioApi::Start(const std::string &sessionFile) {
             desk_->errors << options_.script.errorPrefix << error.what() << "\n";
             start.result = StepResult::BadInput;
         }
-        if (start.result == StepResult::Ok) AttendToPerson();
         if (start.result == StepResult::Ok) start.result = runner.CheckOutputFolder();
         if (start.result == StepResult::Ok && !sessionFile.empty()) {
             start.result = runner.RunFile(sessionFile, ScriptRunner::AtEnd::StayOpen);
@@ -128,6 +127,9 @@ StudioStart StudioApi::Start(const std::string &sessionFile) {
                 }
             }
         }
+        // The session file answers its own questions, as under `run`; from here on the
+        // person at the page does.
+        if (start.result == StepResult::Ok) AttendToPerson();
         runner.ConfinePaths({options_.workingFolder, options_.script.outDir});
         std::tie(start.transcript, start.errors) = desk_->TakePrinted();
         if (start.result == StepResult::Ok) PublishState("");

@@ -61,8 +61,8 @@ void StudioApi::AttendToPerson() {
         std::optional<std::string> action = person_.AwaitDialogAction();
         desk.waiting = nullptr;
         if (!action) {
-            // Nobody is there: Escape, which closes the dialog as its user would. Once: a
-            // dialog that stays open after it is closed by the host.
+            // Nobody is there: Escape, which closes the dialog as its user would. Only once:
+            // a dialog still open after that is closed by the host.
             if (desk.pressedEscape) return std::nullopt;
             desk.pressedEscape = true;
             action = "key esc";
