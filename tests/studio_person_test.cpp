@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "simhost/language/session_script.h"
+#include "simhost/studio/page_user.h"
 #include "simhost/studio/studio_assets.h"
 #include "studio_fixture.h"
 
@@ -98,12 +99,10 @@ TEST_F(StudioPerson, TheFixModeDialogTakesThePersonsClicksAndKeysUntilItCloses) 
     for (const char *bad : {"click W", "key esc now", "", "rightclick # closes", "click\nX"}) {
         EXPECT_EQ(Person("/api/dialog", {{"action", bad}}), 400) << bad;
     }
+    // Actions sent one after another wait their turn while the plug-in takes the one
+    // before. A letter key flips its axis and closes the dialog.
     EXPECT_EQ(Person("/api/dialog", {{"action", "click Z"}}), 200);
-    // The host waits again once the plug-in has taken the click; a letter key flips its
-    // axis and closes the dialog.
-    for (int look = 0; look < 1000 && Person("/api/dialog", {{"action", "key x"}}) == 409; ++look) {
-        std::this_thread::sleep_for(5ms);
-    }
+    EXPECT_EQ(Person("/api/dialog", {{"action", "key x"}}), 200);
     EXPECT_EQ(rightClick.get()["result"], "ok");
     EXPECT_EQ(State()["openDialog"], 0);
     EXPECT_NE(State()["slots"][2]["axes"], fixedBefore);
@@ -132,6 +131,29 @@ TEST_F(StudioPerson, NobodyAtThePageIsAnsweredCancelAndTheDialogEscaped) {
     Run({"init", "activate", "make grid g 4 4", "select 1", "click 1 ctrl", "select none", "select 2", "click 1 ctrl",
          "expect pins 1 1"});
     EXPECT_THAT(Log(), HasSubstr("answer cancel\nclick 1 ctrl\n"));
+}
+
+TEST(StudioPageUser, ActionsWaitTheirTurnWhileTheDialogIsOpenAndThoseLeftAreCounted) {
+    simhost::PageUser person([] { return size_t{1}; }, 10s);
+    EXPECT_FALSE(person.GiveDialogAction("click X")) << "no dialog is open";
+    EXPECT_FALSE(person.GiveAnswer(true)) << "nothing is asked";
+    std::future<std::optional<std::string>> first =
+        std::async(std::launch::async, [&] { return person.AwaitDialogAction(); });
+    while (!person.GiveDialogAction("click Z")) std::this_thread::sleep_for(1ms);
+    EXPECT_TRUE(person.GiveDialogAction("key x"));
+    EXPECT_TRUE(person.GiveDialogAction("click Y"));
+    EXPECT_EQ(first.get(), "click Z");
+    EXPECT_EQ(person.AwaitDialogAction(), "key x");
+    EXPECT_EQ(person.Over(), 1u) << "click Y came after the dialog's last action";
+    EXPECT_FALSE(person.GiveDialogAction("click X")) << "the dialog is over";
+
+    // A question takes one answer; nobody there, none.
+    std::future<std::optional<bool>> answer = std::async(std::launch::async, [&] { return person.AwaitAnswer(); });
+    while (!person.GiveAnswer(false)) std::this_thread::sleep_for(1ms);
+    EXPECT_FALSE(person.GiveAnswer(true)) << "answered already";
+    EXPECT_EQ(answer.get(), false);
+    simhost::PageUser nobody([] { return size_t{0}; }, 10s, 20ms);
+    EXPECT_EQ(nobody.AwaitAnswer(), std::nullopt);
 }
 
 TEST_F(StudioPerson, ASessionFileRunFirstAnswersItsOwnQuestionsAsUnderRun) {

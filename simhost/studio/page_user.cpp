@@ -15,33 +15,63 @@ PageUser::PageUser(std::function<size_t()> pagesOpen, std::chrono::milliseconds 
     : pagesOpen_(std::move(pagesOpen)), patience_(patience), absence_(absence) {}
 
 std::optional<bool> PageUser::AwaitAnswer() {
-    const std::optional<std::string> answer = Await(Waiting::Answer);
+    std::unique_lock lock(mutex_);
+    asking_ = true;
+    answers_.clear();
+    const std::optional<std::string> answer = Await(answers_, lock);
+    asking_ = false;
+    answers_.clear();
     if (!answer) return std::nullopt;
     return *answer == "ok";
 }
 
-std::optional<std::string> PageUser::AwaitDialogAction() { return Await(Waiting::DialogAction); }
+std::optional<std::string> PageUser::AwaitDialogAction() {
+    std::unique_lock lock(mutex_);
+    dialogOpen_ = true;
+    return Await(actions_, lock);
+}
 
-bool PageUser::GiveAnswer(bool ok) { return Give(Waiting::Answer, ok ? "ok" : "cancel"); }
+size_t PageUser::Over() {
+    std::lock_guard lock(mutex_);
+    const size_t dropped = actions_.size();
+    actions_.clear();
+    dialogOpen_ = false;
+    return dropped;
+}
 
-bool PageUser::GiveDialogAction(const std::string &action) { return Give(Waiting::DialogAction, action); }
+bool PageUser::GiveAnswer(bool ok) {
+    {
+        std::lock_guard lock(mutex_);
+        if (!asking_ || !answers_.empty()) return false;
+        answers_.push_back(ok ? "ok" : "cancel");
+    }
+    arrived_.notify_all();
+    return true;
+}
+
+bool PageUser::GiveDialogAction(const std::string &action) {
+    {
+        std::lock_guard lock(mutex_);
+        if (!dialogOpen_) return false;
+        actions_.push_back(action);
+    }
+    arrived_.notify_all();
+    return true;
+}
 
 void PageUser::Leave() {
     {
         std::lock_guard lock(mutex_);
         left_ = true;
     }
-    given_.notify_all();
+    arrived_.notify_all();
 }
 
-std::optional<std::string> PageUser::Await(Waiting kind) {
+std::optional<std::string> PageUser::Await(std::deque<std::string> &given, std::unique_lock<std::mutex> &lock) {
     using Clock = std::chrono::steady_clock;
-    std::unique_lock lock(mutex_);
-    waiting_ = kind;
-    givenText_.reset();
     const Clock::time_point start = Clock::now();
     Clock::time_point lastSeen = start;
-    while (!givenText_ && !left_) {
+    while (given.empty() && !left_) {
         const Clock::time_point now = Clock::now();
         if (now - start >= patience_) break;
         if (pagesOpen_() > 0) {
@@ -49,22 +79,12 @@ std::optional<std::string> PageUser::Await(Waiting kind) {
         } else if (now - lastSeen >= absence_) {
             break;
         }
-        given_.wait_for(lock, kLook);
+        arrived_.wait_for(lock, kLook);
     }
-    waiting_ = Waiting::Nothing;
-    std::optional<std::string> given = std::move(givenText_);
-    givenText_.reset();
-    return given;
-}
-
-bool PageUser::Give(Waiting kind, const std::string &what) {
-    {
-        std::lock_guard lock(mutex_);
-        if (waiting_ != kind || givenText_) return false;
-        givenText_ = what;
-    }
-    given_.notify_all();
-    return true;
+    if (given.empty()) return std::nullopt;
+    std::string first = std::move(given.front());
+    given.pop_front();
+    return first;
 }
 
 }  // namespace simhost

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -26,10 +27,15 @@ public:
     std::optional<bool> AwaitAnswer();
     // On the host thread: waits for the person's next action in the open dialog, one of
     // the words of the session language's `dialog` command ("click X", "key esc", ...);
-    // nullopt when nobody gave one.
+    // nullopt when nobody gave one. From the first wait on, the dialog counts as open,
+    // and actions given while the host carries out the one before wait their turn.
     std::optional<std::string> AwaitDialogAction();
+    // On the host thread: what the person was asked is over (the dialog closed). Returns
+    // how many actions given for it came too late and were dropped.
+    size_t Over();
 
-    // From the page: false when the host is waiting for nothing of the kind.
+    // From the page: false when nothing of the kind is asked (a question already
+    // answered, a dialog that is not open).
     bool GiveAnswer(bool ok);
     bool GiveDialogAction(const std::string &action);
 
@@ -37,19 +43,22 @@ public:
     void Leave();
 
 private:
-    enum class Waiting { Nothing, Answer, DialogAction };
-
-    // Waits until something of `kind` is given; the given text, or nullopt.
-    std::optional<std::string> Await(Waiting kind);
-    bool Give(Waiting kind, const std::string &what);
+    // Waits until `given` holds something, the person is gone or out of time; the first
+    // thing given, or nullopt.
+    std::optional<std::string> Await(std::deque<std::string> &given, std::unique_lock<std::mutex> &lock);
 
     std::function<size_t()> pagesOpen_;
     std::chrono::milliseconds patience_;
     std::chrono::milliseconds absence_;
     std::mutex mutex_;
-    std::condition_variable given_;
-    Waiting waiting_ = Waiting::Nothing;
-    std::optional<std::string> givenText_;
+    std::condition_variable arrived_;
+    // A question is asked while its answer is awaited; a dialog is open from the first
+    // wait for an action in it until Over. Each has its own queue, since a question may
+    // come while a dialog is open.
+    bool asking_ = false;
+    std::deque<std::string> answers_;
+    bool dialogOpen_ = false;
+    std::deque<std::string> actions_;
     bool left_ = false;
 };
 

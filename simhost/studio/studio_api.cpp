@@ -18,6 +18,7 @@
 
 #include "host/text_conversion.h"
 #include "simhost/host/safe_write.h"
+#include "simhost/host/slot_names.h"
 #include "simhost/language/command_args.h"
 #include "simhost/language/command_support.h"
 #include "simhost/studio/studio_assets.h"
@@ -270,6 +271,12 @@ StudioApi::Outcome StudioApi::RunOnHost(const std::string &line) {
         desk.pressedEscape = false;
         const StepResult result = desk.runner.RunLine(line, where);
         auto [transcript, errors] = desk.TakePrinted();
+        // Actions the page sent to a dialog that had closed before their turn: said, not
+        // lost without a word.
+        if (const size_t late = person_.Over(); late > 0) {
+            errors += options_.script.errorPrefix + where + ": the dialog closed before " +
+                      Plural(late, "action", "actions") + " sent to it; they were dropped\n";
+        }
         const std::string named = options_.script.errorPrefix + where + ": ";
         // Bad input changed nothing (a file that is not there, a path outside the
         // folders), unless the person was asked something on the way.

@@ -183,6 +183,7 @@ export class FixDialog {
     this.element = element;
     this.act = act;
     this.report = report;
+    this.sending = Promise.resolve();
     element.addEventListener('contextmenu', (event) => {
       event.preventDefault();
       this.send('rightclick');
@@ -216,8 +217,11 @@ export class FixDialog {
     this.element.hidden = false;
   }
 
+  // One after another, so that the actions reach the dialog in the order the person gave
+  // them: two requests on their way at once may arrive either way round.
   send(action) {
-    this.act(action).catch((error) => {
+    this.sending = this.sending.then(() => this.act(action)).catch((error) => {
+      // 409: the dialog has closed, and the action has nothing left to act on.
       if (error.status !== 409) this.report(error.message);
     });
   }
