@@ -313,6 +313,15 @@ std::optional<std::string> Prepare(Studio &studio, const std::vector<std::string
     return studio.Listen();
 }
 
+// A stroke as a page makes it: the line posted, then its change event awaited; what came,
+// or the fault. `answeredMs`, when given, gains the time until the post was answered.
+std::variant<Received, std::string> Stroke(Studio &studio, const std::string &line, double *answeredMs = nullptr) {
+    const auto posted = Clock::now();
+    if (auto fault = studio.Post(line)) return *fault;
+    if (answeredMs != nullptr) *answeredMs += std::chrono::duration<double, std::milli>(Clock::now() - posted).count();
+    return studio.Await(line);
+}
+
 // One stroke after another: each iteration posts a tool and stops when its change event
 // has been read, parsed and applied. Jitter and smoothing take turns, with a new seed for
 // every jitter, so that every stroke moves every vertex but the pinned seam.
@@ -332,12 +341,8 @@ void StudioRoundTrip(benchmark::State &state) {
         const std::string line =
             stroke % 2 == 0 ? "jitter 0.002 " + std::to_string(stroke + 1) + " all" : "smooth 1 all";
         ++stroke;
-        if (auto fault = studio.Post(line)) {
-            state.SkipWithError(fault->c_str());
-            break;
-        }
-        auto event = studio.Await(line);
-        if (auto *fault = std::get_if<std::string>(&event)) {
+        const auto event = Stroke(studio, line);
+        if (const auto *fault = std::get_if<std::string>(&event)) {
             state.SkipWithError(fault->c_str());
             break;
         }
@@ -365,15 +370,8 @@ void StudioUpdateSize(benchmark::State &state) {
     double answered = 0;
     double read = 0;
     for (auto _ : state) {
-        const std::string line = "jitter 0.001 " + std::to_string(++stroke) + " all";
-        const auto posted = Clock::now();
-        if (auto fault = studio.Post(line)) {
-            state.SkipWithError(fault->c_str());
-            break;
-        }
-        answered += std::chrono::duration<double, std::milli>(Clock::now() - posted).count();
-        auto event = studio.Await(line);
-        if (auto *fault = std::get_if<std::string>(&event)) {
+        const auto event = Stroke(studio, "jitter 0.001 " + std::to_string(++stroke) + " all", &answered);
+        if (const auto *fault = std::get_if<std::string>(&event)) {
             state.SkipWithError(fault->c_str());
             break;
         }
