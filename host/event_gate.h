@@ -25,6 +25,9 @@ public:
     // Keeps `event` to run once the plug-in is back at the level it was entered from.
     void Hold(std::function<void()> event);
     size_t HeldCount() const { return held_.size(); }
+    // True while events held earlier are handled: what the host did as one came (hiding a
+    // window the user closed, say) the call it interrupted may since have undone.
+    bool HandlingHeld() const { return running_; }
 
     // One call from the host into the plug-in, for as long as it lives. Held events run
     // when the last such call that is not waiting on a modal ends.

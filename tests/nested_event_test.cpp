@@ -147,6 +147,27 @@ TEST_F(NestedEvents, AnExitSentFromInsideAClickEndsThePlugInAfterTheClick) {
     EXPECT_TRUE(Down(u"X0")) << "the click armed the slot before the exit";
 }
 
+TEST_F(NestedEvents, AUserCloseSentFromInsideAFurtherStartLeavesTheWindowClosedAndTheButtonsTrue) {
+    Click(u"2", stelmarin::kCtrlKey | stelmarin::kShiftKey);
+    ASSERT_TRUE(Down(u"2")) << "an empty selection captured arms the slot";
+    const int32_t window = widgets().PluginWindow();
+    // The start's settings request is its first message; the user closes the window then.
+    host().NestInside("MQ_SendMessage", 1, [&] { widgets().UserCloses(window); });
+    session.Initialize();
+    EXPECT_EQ(widgets().PluginWindow(), window) << "a start while the window exists makes no second one";
+    EXPECT_FALSE(widgets().IsShown(window)) << "the start under way does not undo the user's close";
+    EXPECT_FALSE(session.QueryActivated());
+    EXPECT_EQ(host().messages.back().code, stelmarin::kMessageDeactivated) << "the host was told, as after any close";
+
+    session.Activate(true);
+    widgets().ScriptAnswer(1);
+    Click(u"2", stelmarin::kCtrlKey | stelmarin::kShiftKey);
+    EXPECT_EQ(widgets().questions.back().message, u"Overwrite?");
+    EXPECT_TRUE(Down(u"2")) << "the capture, active again, keeps the slot armed and its button down";
+    session.Activate(false);
+    EXPECT_FALSE(widgets().IsShown(window));
+}
+
 TEST_F(NestedEvents, AVertexCountThatShrinksDuringAWalkEndsTheWalk) {
     simhost::Object &large = simhost::AddGrid(session.document(), "large", 9, 7, 0.1f);
     ASSERT_EQ(large.VertexCount(), 80);

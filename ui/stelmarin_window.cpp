@@ -1,5 +1,6 @@
 #include "ui/stelmarin_window.h"
 
+#include "host/event_gate.h"
 #include "host/wide_text.h"
 #include "plugin/stelmarin.h"
 #include "ui/mode_dialog.h"
@@ -84,6 +85,10 @@ int StelmarinWindow::OnSlotRightDown(MQWidgetBase *sender, MQDocument, MouseEven
 int StelmarinWindow::OnWindowHide(MQWidgetBase *, MQDocument) {
     if (!plugin->activated) return 0;
     plugin->activated = false;
+    // A close held while the plug-in was busy may find the window shown again by what it
+    // was busy with (a start puts the window's visibility back to the flag): the user's
+    // close stands, so that a window on screen always means an active plug-in.
+    if (EventGate::Instance().HandlingHeld()) SetVisible(false);
     plugin->NotifyDeactivated();
     return 0;
 }
