@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "host/contract_codes.h"
 #include "simhost/host/host_exports.h"
@@ -98,3 +99,66 @@ TEST_F(LongRun, TheLogsKeepTheLatestMessagesAndCountTheForgotten) {
 }
 
 }  // namespace
+
+// A person who answers thousands of questions in one session: the host keeps the latest
+// few hundred and counts the rest, and the workbench still pairs each click with its own
+// answer, by the question's number.
+class ManyQuestions : public ::testing::Test {
+protected:
+    void SetUp() override {
+        user.Start();
+        body = &simhost::AddGrid(user.document(), "body", 4, 2, 0.5f);
+        user.Initialize();
+        user.Activate(true);
+        simhost::Select(*body, {0});
+        user.ClickSlot("1", true, false);
+        ASSERT_TRUE(user.ButtonDown("1"));
+    }
+
+    simhost::WidgetHost &widgets() { return user.widgets(); }
+
+    simhost::Workbench user{STELMARIN_PLUGIN_FILE, ""};
+    simhost::Object *body = nullptr;
+};
+
+TEST_F(ManyQuestions, ThousandsOfQuestionsKeepTheLatestAndEachSettlesItsOwnClick) {
+    constexpr int kQuestions = 4100;
+    for (int question = 0; question < kQuestions; ++question) {
+        // An OK records the vertex selected then, a Cancel nothing: a click paired with
+        // another's answer would record the wrong vertices.
+        simhost::ClearSelection(*body);
+        simhost::Select(*body, {question % 15});
+        user.Answer(question % 3 == 0);
+        user.ClickSlot("1", true, false);
+    }
+    EXPECT_THAT(user.TakeScriptErrors(), IsEmpty());
+    const auto &questions = widgets().questions;
+    EXPECT_EQ(questions.size(), simhost::WidgetHost::kQuestionCapacity);
+    EXPECT_EQ(questions.Added(), static_cast<size_t>(kQuestions));
+    ASSERT_NE(questions.Numbered(kQuestions - 1), nullptr);
+    EXPECT_EQ(questions.Numbered(kQuestions - 1), &questions.back());
+    EXPECT_EQ(questions.back().answer, (kQuestions - 1) % 3 == 0 ? 1 : 0);
+    EXPECT_EQ(questions.Numbered(0), nullptr) << "the first is forgotten";
+    EXPECT_EQ(user.ledger().slots[1].PinCount(), 5u) << "vertices 0, 3, 6, 9 and 12, each recorded by an OK";
+
+    simhost::Move(*body, {0.25f, 0.5f, 0.0f}, simhost::Scope::All);
+    ASSERT_TRUE(user.Draw().disagreements.empty());
+    EXPECT_EQ(user.lastDraw()->movedBack, 5);
+    EXPECT_THAT(user.violations(), IsEmpty()) << "every click, its question and its button agreed with the ledger";
+}
+
+TEST_F(ManyQuestions, MoreQuestionsInOneActionThanTheHostKeepsFailTheStepInsteadOfPassingUnchecked) {
+    constexpr size_t kBeyond = 10;
+    // Clicks sent from inside a draw are held until it ends, then each asks in turn.
+    simhost::Move(*body, {0.25f, 0.0f, 0.0f}, simhost::Scope::All);
+    for (size_t click = 0; click < simhost::WidgetHost::kQuestionCapacity + kBeyond; ++click) {
+        user.Answer(true);
+        user.NestInside("MQObj_SetVertex", 1, {simhost::NestedAction::Kind::Click, "1", true, false});
+    }
+    user.Draw();
+    EXPECT_EQ(widgets().questions.Added(), simhost::WidgetHost::kQuestionCapacity + kBeyond);
+    const std::vector<std::string> errors = user.TakeScriptErrors();
+    ASSERT_EQ(errors.size(), kBeyond) << "one for each question forgotten before its click was settled";
+    EXPECT_THAT(errors.front(), ::testing::HasSubstr("question 1 was forgotten before its click was settled"));
+    EXPECT_THAT(user.violations(), IsEmpty());
+}

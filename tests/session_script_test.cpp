@@ -7,12 +7,14 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "host/contract_codes.h"
 #include "simhost/host/call_trace.h"
 #include "simhost/modeller/pin_ledger.h"
 #include "simhost/language/session_script.h"
 #include "simhost/host/widget_host.h"
+#include "simhost/modeller/workbench.h"
 #include "tests/session_fixture.h"
 
 namespace fs = std::filesystem;
@@ -157,6 +159,35 @@ TEST_F(SessionScript, APlugInThatMisbehavesOnDrawFailsTheSession) {
     settings.pluginPath = BROKEN_PLUGIN_FILE;
     EXPECT_EQ(Run("make grid g 2 2\ndraw\n"), StepResult::Failed);
     EXPECT_NE(output.str().find("test.session:2: the plug-in misbehaved"), std::string::npos) << output.str();
+}
+
+TEST_F(SessionScript, MisbehaviourBeyondWhatTheHostKeepsIsCountedAndStillFailsEachStep) {
+    settings.pluginPath = BROKEN_PLUGIN_FILE;
+    simhost::ScriptRunner runner(settings, output);
+    ASSERT_EQ(runner.RunLine("make grid g 2 2", "stdin:1"), StepResult::Ok);
+    const size_t kept = simhost::Host::kViolationCapacity;
+    // Every draw misbehaves a little; long after the host stopped keeping it all, each
+    // draw still fails.
+    for (size_t draw = 0; draw < kept; ++draw) {
+        ASSERT_EQ(runner.RunLine("draw", "stdin:2"), StepResult::Failed) << "draw " << draw;
+    }
+    const auto &violations = runner.bench().violations();
+    EXPECT_EQ(violations.size(), kept);
+    EXPECT_GE(violations.Forgotten(), kept) << "the host keeps the latest, and counts the rest";
+    // One step that misbehaves more than the host keeps: what it forgot is counted.
+    std::string nested;
+    for (size_t draw = 0; draw < kept; ++draw) nested += "nest draw inside MQObj_SetVertex\n";
+    std::istringstream lines(nested);
+    for (std::string line; std::getline(lines, line);) ASSERT_EQ(runner.RunLine(line, "stdin:3"), StepResult::Ok);
+    output.str("");
+    const size_t before = violations.Added();
+    EXPECT_EQ(runner.RunLine("draw", "stdin:4"), StepResult::Failed);
+    const size_t found = violations.Added() - before;
+    ASSERT_GT(found, kept);
+    EXPECT_NE(output.str().find("stdin:4: the plug-in misbehaved " + std::to_string(found - kept) +
+                                " more time(s) than the host keeps"),
+              std::string::npos)
+        << output.str().substr(0, 400);
 }
 
 TEST_F(SessionScript, NestedEventsAreSettledAfterTheirStepAndOneNeverSentFailsTheSession) {

@@ -58,8 +58,11 @@ public:
     // Off, the host answers the settings request with no elements, as a host that keeps
     // no settings does.
     bool offersSettings = true;
-    // Everything the plug-in did that a real host would not accept, in plain words.
-    std::vector<std::string> violations;
+    // Everything the plug-in did that a real host would not accept, in plain words: the
+    // latest of it, and a count of the rest (RecentHistory::Added), which fails a step as
+    // surely as what is kept.
+    static constexpr size_t kViolationCapacity = 256;
+    RecentHistory<std::string> violations{kViolationCapacity};
     // The latest messages the plug-in sent; each start and exit sends one.
     RecentHistory<SentMessage> messages{256};
     // Vertices the plug-in has written through MQObj_SetVertex, counted since it started.

@@ -1,6 +1,8 @@
 // The latest entries of a record that would otherwise grow for as long as the host runs:
 // a person reading a session, or a test, looks back a few steps, never to the start of a
 // run of ten thousand. Adding to a full history forgets its oldest entry and counts it.
+// Entries are numbered from 0 in the order added since the last clear, forgotten ones
+// included, so that a reader who noted where it stood finds its place again.
 #pragma once
 
 #include <cstddef>
@@ -42,6 +44,14 @@ public:
     size_t Capacity() const { return capacity_; }
     // How many entries added since the last clear are no longer kept.
     size_t Forgotten() const { return forgotten_; }
+    // How many entries were added since the last clear, kept or not: the number the next
+    // one will have.
+    size_t Added() const { return forgotten_ + entries_.size(); }
+    // The entry numbered `number`; null when it is forgotten or not added yet.
+    const T *Numbered(size_t number) const {
+        if (number < forgotten_ || number >= Added()) return nullptr;
+        return &entries_[number - forgotten_];
+    }
 
 private:
     std::deque<T> entries_;

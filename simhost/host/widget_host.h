@@ -119,7 +119,10 @@ public:
     // The latest messages the plug-in sent, one line each, e.g. "set 12 down=false".
     static constexpr size_t kLogCapacity = 4096;
     RecentHistory<std::string> log{kLogCapacity};
-    std::vector<Question> questions;
+    // The latest questions the plug-in asked, with their answers; a question keeps its
+    // number (RecentHistory::Numbered) once earlier ones are forgotten.
+    static constexpr size_t kQuestionCapacity = 256;
+    RecentHistory<Question> questions{kQuestionCapacity};
     // What the session's script got wrong (unanswered questions, a modal run left open,
     // clicks on hidden widgets), as opposed to what the plug-in did wrong.
     std::vector<std::string> scriptErrors;

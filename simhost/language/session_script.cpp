@@ -195,7 +195,7 @@ StepResult ScriptRunner::RunLine(const std::string &line, const std::string &whe
 }
 
 StepResult ScriptRunner::Run(const ScriptCommand &command, const std::string &where) {
-    const size_t violationsBefore = bench_ ? bench_->violations().size() : 0;
+    const size_t violationsBefore = bench_ ? bench_->violations().Added() : 0;
     try {
         command.run(*this);
     } catch (const StepBadInput &error) {
@@ -225,8 +225,16 @@ StepResult ScriptRunner::Problems(const std::string &where, size_t violationsBef
         result = StepResult::Failed;
     }
     const auto &violations = bench_->violations();
-    for (size_t i = violationsBefore; i < violations.size(); ++i) {
-        Error(where, "the plug-in misbehaved: " + violations[i]);
+    // What the host no longer keeps is counted all the same: it fails the step.
+    if (const size_t forgotten = violations.Forgotten(); violationsBefore < forgotten) {
+        Error(where, "the plug-in misbehaved " + std::to_string(forgotten - violationsBefore) +
+                         " more time(s) than the host keeps; the latest " + std::to_string(violations.Capacity()) +
+                         " follow");
+        result = StepResult::Failed;
+        violationsBefore = forgotten;
+    }
+    for (size_t number = violationsBefore; number < violations.Added(); ++number) {
+        Error(where, "the plug-in misbehaved: " + *violations.Numbered(number));
         result = StepResult::Failed;
     }
     return result;
@@ -258,7 +266,7 @@ StepResult ScriptRunner::Close(const std::string &where) {
     // What was to come nested in later calls never comes: the modeller is closing.
     bench_->host().ForgetNests();
     // The modeller always tells the plug-in it is closing, then keeps its settings.
-    const size_t violationsBefore = bench_->violations().size();
+    const size_t violationsBefore = bench_->violations().Added();
     if (pending_->initialized) {
         bench_->Exit();
         pending_->initialized = false;

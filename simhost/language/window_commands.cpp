@@ -39,10 +39,10 @@ Action ParseClick(Args &a) {
     bool ctrl = false, shift = false;
     while (!a.AtEnd()) (HeldKey(a) == Held::Ctrl ? ctrl : shift) = true;
     return [=](ScriptRunner &r) {
-        const size_t questions = r.bench().widgets().questions.size();
+        const size_t questions = r.bench().widgets().questions.Added();
         r.bench().ClickSlot(label, ctrl, shift);
         const auto &asked = r.bench().widgets().questions;
-        if (asked.size() > questions) {
+        if (asked.Added() > questions) {
             Said(r, "asked \"" + stelmarin::WideToUtf8(asked.back().message) + "\", answered " +
                         (asked.back().answer == 1 ? "OK" : "Cancel"));
         }

@@ -90,8 +90,15 @@ void Workbench::ClickSlot(const std::string &label, bool ctrl, bool shift) {
 
 Workbench::Asked Workbench::TakeQuestion(bool due) {
     const auto &questions = widgets().questions;
-    if (!due || questionsSettled_ >= questions.size()) return {};
-    return {true, questions[questionsSettled_++].answer == 1};
+    if (!due || questionsSettled_ >= questions.Added()) return {};
+    const Question *question = questions.Numbered(questionsSettled_++);
+    if (question != nullptr) return {true, question->answer == 1};
+    // More questions came within one action than the host keeps: the answer to this one
+    // is gone, and with it what the click did. Taken as Cancel, and the step fails.
+    widgets().scriptErrors.push_back("question " + std::to_string(questionsSettled_) +
+                                     " was forgotten before its click was settled: the host keeps the latest " +
+                                     std::to_string(questions.Capacity()) + ", and cannot check the rest");
+    return {true, false};
 }
 
 Workbench::Asked Workbench::AskedFor(const std::string &label, bool ctrl, bool shift) {
@@ -264,7 +271,7 @@ void Workbench::SettleNested(WindowAfter outer, bool check) {
 }
 
 void Workbench::CheckSettled() {
-    const size_t asked = widgets().questions.size();
+    const size_t asked = widgets().questions.Added();
     if (questionsSettled_ < asked) {
         host().Report("the plug-in asked " + Plural(asked - questionsSettled_, "question", "questions") +
                       " where the slots' contents called for none");

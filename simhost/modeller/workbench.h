@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/contract_codes.h"
+#include "simhost/host/recent_history.h"
 #include "simhost/modeller/pin_ledger.h"
 #include "simhost/modeller/session.h"
 #include "simhost/files/report_file.h"
@@ -101,8 +102,8 @@ public:
     // What the script got wrong since the last call, taken out of the host's record.
     std::vector<std::string> TakeScriptErrors();
     // What the plug-in did that a host would not accept, or that contradicts what the
-    // user pinned, since the start.
-    const std::vector<std::string> &violations() { return session_.host().violations; }
+    // user pinned, since the start: the latest of it, and how much there was.
+    const RecentHistory<std::string> &violations() { return session_.host().violations; }
 
 private:
     // A nested action the host has delivered, waiting for the ledger.
@@ -161,7 +162,7 @@ private:
     std::optional<DrawOutcome> lastDraw_;
     bool activated_ = false;
     std::vector<Delivered> delivered_;
-    // The questions the ledger has accounted for, and so the next one due.
+    // The questions the ledger has accounted for, and so the number of the next one due.
     size_t questionsSettled_ = 0;
     std::map<int, bool> buttonsDue_;
     bool inDraw_ = false;   // the plug-in is inside a draw the workbench sent

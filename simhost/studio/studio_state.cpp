@@ -161,6 +161,13 @@ std::string Base64(const void *bytes, size_t size) {
 
 // ---- the state ----
 
+namespace {
+
+// Of the questions and of the violations, how many of the latest the state shows.
+constexpr size_t kStateLatest = 32;
+
+}  // namespace
+
 json StateJson(ScriptRunner &runner) {
     Workbench &bench = runner.bench();
     json slots = json::array();
@@ -186,11 +193,20 @@ json StateJson(ScriptRunner &runner) {
                     {"farthest", draw->largestMove},
                     {"disagreements", draw->disagreements}};
     }
+    // The state goes out with every answer: only the latest questions and violations go
+    // with it, and how many there were in all, so that it does not grow with the session.
+    const auto &asked = bench.widgets().questions;
     json questions = json::array();
-    for (const Question &question : bench.widgets().questions) {
+    for (size_t number = asked.Added() - std::min(asked.size(), kStateLatest); number < asked.Added(); ++number) {
+        const Question &question = *asked.Numbered(number);
         questions.push_back({{"message", stelmarin::WideToUtf8(question.message)},
                              {"title", stelmarin::WideToUtf8(question.title)},
                              {"answer", question.answer}});
+    }
+    const auto &found = bench.violations();
+    json violations = json::array();
+    for (size_t number = found.Added() - std::min(found.size(), kStateLatest); number < found.Added(); ++number) {
+        violations.push_back(*found.Numbered(number));
     }
     json objects = json::array();
     const Document &document = bench.document();
@@ -217,8 +233,10 @@ json StateJson(ScriptRunner &runner) {
             {"windows", WindowsJson(bench.widgets())},
             {"openDialog", bench.widgets().OpenDialog()},
             {"questions", std::move(questions)},
+            {"questionsAsked", asked.Added()},
             {"objects", std::move(objects)},
-            {"violations", bench.violations()}};
+            {"violations", std::move(violations)},
+            {"violationsFound", found.Added()}};
 }
 
 // ---- the meshes ----

@@ -84,12 +84,15 @@ export function renderStatus(state) {
 
   // The host's ledger checks every draw against what the person pinned; anything it or
   // the host's own checks found is shown in red.
+  // The state carries only the latest violations, and how many there were in all.
   const problems = [...(draw?.disagreements ?? []), ...state.violations];
+  const count = problems.length + state.violationsFound - state.violations.length;
+  if (count > problems.length) problems.push(`and ${count - problems.length} earlier, not shown`);
   const verdict = $('#verdict');
-  verdict.className = problems.length ? 'bad' : 'good';
-  verdict.dataset.verdict = problems.length ? 'bad' : 'good';
-  verdict.textContent = problems.length
-    ? `${problems.length} problem${problems.length === 1 ? '' : 's'}: the draws or the plug-in broke the rules`
+  verdict.className = count ? 'bad' : 'good';
+  verdict.dataset.verdict = count ? 'bad' : 'good';
+  verdict.textContent = count
+    ? `${count} problem${count === 1 ? '' : 's'}: the draws or the plug-in broke the rules`
     : draw ? 'every draw agrees with the pins' : 'nothing drawn yet; no problems';
   $('#violations').replaceChildren(...problems.map((text) => Object.assign(document.createElement('li'), { textContent: text })));
 }
