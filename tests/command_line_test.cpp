@@ -205,6 +205,49 @@ TEST_F(CommandLine, AnOutputFolderThatCannotBeUsedStopsTheSessionBeforeAnyWork) 
     EXPECT_TRUE(fs::exists(dir / "later" / "out" / "g.obj"));
 }
 
+TEST_F(CommandLine, AnOutputFolderWhereNoFileCanBeMadeIsFoundBeforeTheFirstStepAndNothingIsLeft) {
+    const std::string session = Put("save.session", "make grid g 2 2\nsave g.obj\n");
+    // /proc passes a look at its permission bits, but takes no folder.
+    for (const std::vector<std::string> &mode : {std::vector<std::string>{"run", session}, {"run", "-"}, {"repl"}}) {
+        std::vector<std::string> arguments{"--out", "/proc/x"};
+        arguments.insert(arguments.end(), mode.begin(), mode.end());
+        const Outcome outcome = Simhost(arguments, "make grid g 2 2\nsave g.obj\n");
+        EXPECT_EQ(outcome.status, 2) << mode.back();
+        EXPECT_EQ(outcome.err, "simhost: cannot make the output folder '/proc/x': No such file or directory\n")
+            << mode.back();
+        EXPECT_THAT(outcome.out, Not(HasSubstr("made grid")));
+    }
+    // The probe leaves nothing behind: not the folders it made, nor its file in one that was there.
+    EXPECT_EQ(Simhost({"--out", "later/deeper/out", "run", Put("nothing.session", "make grid g 2 2\n")}).status, 0);
+    EXPECT_FALSE(fs::exists(dir / "later"));
+    fs::create_directories(dir / "there");
+    EXPECT_EQ(Simhost({"--out", "there", "run", Put("nothing.session", "make grid g 2 2\n")}).status, 0);
+    EXPECT_TRUE(fs::is_empty(dir / "there"));
+}
+
+TEST_F(CommandLine, AWriteThatFailedIsNotListedAsWritten) {
+    fs::create_directories(dir / "simhost-out" / "dir.obj");
+    fs::create_directories(dir / "simhost-out" / "pic.svg");
+    const Outcome saved = Simhost({"run", Put("s.session", "make grid g 2 2\nsave dir.obj\n")});
+    EXPECT_EQ(saved.status, 2);
+    EXPECT_THAT(saved.err, HasSubstr("cannot write 'simhost-out/dir.obj': Is a directory"));
+    EXPECT_THAT(saved.out, Not(HasSubstr("written:")));
+    const Outcome typed = Simhost({"repl"}, "make grid g 2 2\npicture pic.svg\nsave g.obj\n");
+    EXPECT_THAT(typed.err, HasSubstr("cannot write 'simhost-out/pic.svg': Is a directory"));
+    EXPECT_THAT(typed.out, HasSubstr("\nwritten:\n  simhost-out/g.obj\n"));
+    EXPECT_THAT(typed.out, Not(HasSubstr("pic.svg")));
+}
+
+TEST_F(CommandLine, ASessionSavedWithAByteOrderMarkRunsFromAFileAndFromStandardInput) {
+    const std::string session = "\xEF\xBB\xBFmake grid g 2 2\r\nexpect pins X0 0\r\n";
+    const Outcome file = Simhost({"run", Put("bom.session", session)});
+    EXPECT_EQ(file.status, 0) << file.err;
+    EXPECT_EQ(file.err, "");
+    const Outcome piped = Simhost({"run", "-"}, session);
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.err, "");
+}
+
 TEST_F(CommandLine, SettingsThatCannotBeWrittenAreNamedWithTheSystemsReasonAndFailTheSession) {
     const std::string blocker = Put("blocker", "a file where the settings' folder belongs\n");
     settings = blocker + "/settings.xml";

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -16,13 +17,21 @@
 
 #if !defined(_WIN32)
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <cstring>
+#include <future>
 #endif
 
 #include "simhost/modeller/modelling_tools.h"
 #include "simhost/files/obj_mesh.h"
+#include "simhost/host/platform.h"
 #include "simhost/host/safe_write.h"
 #include "simhost/language/session_script.h"
 #include "simhost/host/settings_tree.h"
@@ -178,6 +187,56 @@ TEST_F(FileOutput, AFolderWhereAFileIsReadIsNamedAsAFolder) {
     EXPECT_TRUE(fs::is_empty(folder));
 }
 
+TEST_F(FileOutput, AFileIsListedAsWrittenOnlyOnceItIsInPlace) {
+    const fs::path out = dir / "out";
+    fs::create_directories(out / "dir.obj");
+    fs::create_directories(out / "pic.svg");
+    ScriptRunner runner(settings, output);
+    ASSERT_EQ(runner.RunLine("make grid g 2 2", "stdin:1"), StepResult::Ok) << output.str();
+    EXPECT_EQ(runner.RunLine("save dir.obj", "stdin:2"), StepResult::BadInput);
+    EXPECT_EQ(runner.RunLine("picture pic.svg", "stdin:3"), StepResult::BadInput);
+    EXPECT_EQ(runner.RunLine("report dir.obj", "stdin:4"), StepResult::BadInput);
+    EXPECT_TRUE(runner.written().empty()) << runner.written().front();
+    EXPECT_EQ(runner.RunLine("save g.obj", "stdin:5"), StepResult::Ok) << output.str();
+    EXPECT_EQ(runner.RunLine("save g.obj", "stdin:6"), StepResult::Ok) << output.str();
+    EXPECT_THAT(runner.written(), ElementsAre((out / "g.obj").string()));
+}
+
+TEST_F(FileOutput, WhatAWriteCutShortLeftIsRemovedAfterAnHourAndSaidOnce) {
+    const fs::path out = dir / "out";
+    fs::create_directories(out);
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    const auto leave = [&](const fs::path &file, bool stale) {
+        Put(file, "half a mesh");
+        if (stale) fs::last_write_time(file, old);
+    };
+    leave(out / "a.obj.0123456789abcdef.tmp", true);
+    leave(out / "a.obj.fedcba9876543210.tmp", true);
+    // Another simhost may be writing a.obj now; and these are not a.obj's, or not ours.
+    leave(out / "a.obj.00000000000000aa.tmp", false);
+    leave(out / "b.obj.0123456789abcdef.tmp", true);
+    leave(out / "a.obj.0123456789ABCDEF.tmp", true);
+    leave(out / "a.obj.0123.tmp", true);
+    leave(out / "xa.obj.0123456789abcdef.tmp", true);
+    leave(dir / "settings.xml.0123456789abcdef.tmp", true);
+    fs::create_directories(out / "a.obj.1111111111111111.tmp");
+    fs::last_write_time(out / "a.obj.1111111111111111.tmp", old);
+
+    EXPECT_EQ(Run("make grid g 2 2\nsave a.obj\nsave a.obj\ninit\n"), StepResult::Ok) << output.str();
+    EXPECT_THAT(Names(out), ElementsAre("a.obj", "a.obj.00000000000000aa.tmp", "a.obj.0123.tmp",
+                                        "a.obj.0123456789ABCDEF.tmp", "a.obj.1111111111111111.tmp",
+                                        "b.obj.0123456789abcdef.tmp", "xa.obj.0123456789abcdef.tmp"));
+    EXPECT_FALSE(fs::exists(dir / "settings.xml.0123456789abcdef.tmp"));
+    const std::string text = output.str();
+    const std::string said = "test.session:2: removed what writes of " + (out / "a.obj").string() +
+                             " cut short more than an hour ago left beside it: " +
+                             (out / "a.obj.0123456789abcdef.tmp").string() + ", " +
+                             (out / "a.obj.fedcba9876543210.tmp").string() + "\n";
+    EXPECT_THAT(text, HasSubstr(said));
+    EXPECT_EQ(text.find("removed what"), text.rfind("removed what writes of " + (out / "a.obj").string())) << text;
+    EXPECT_THAT(text, HasSubstr("removed what writes of " + (dir / "settings.xml").string()));
+}
+
 #if !defined(_WIN32)
 TEST_F(FileOutput, ASettingsFileThatNeverEndsIsRefusedNotReadForever) {
     EXPECT_EQ(ErrorOf([] { SettingsTree().Load("/dev/zero"); }),
@@ -233,6 +292,63 @@ TEST_F(FileOutput, AReplacedFileKeepsItsPermissionsAndALinkStillLeadsToIt) {
     EXPECT_THAT(Read(real), HasSubstr("<pluginsettings"));
     EXPECT_EQ(fs::status(real).permissions(), privateToOwner);
     EXPECT_THAT(Names(dir), ElementsAre("link.xml", "real.xml"));
+}
+TEST_F(FileOutput, ANamedPipeOrASocketIsRefusedUnopenedAndNeverWaitedOn) {
+    const fs::path out = dir / "out";
+    fs::create_directories(out);
+    const fs::path pipe = out / "pipe.obj";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path socketFile = out / "socket.obj";
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketFile.string().size(), sizeof address.sun_path);
+    std::strncpy(address.sun_path, socketFile.c_str(), sizeof address.sun_path - 1);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+
+    // The message of what `write` throws. A write that waits on the pipe is let go by a
+    // reader after a while, and fails the test.
+    const auto refusal = [&](const std::function<void()> &write) {
+        std::future<std::string> done = std::async(std::launch::async, [&] { return ErrorOf(write); });
+        if (done.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+            ADD_FAILURE() << "the write waited for a reader of the pipe";
+            const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+            std::string error = done.get();
+            close(reader);
+            return error;
+        }
+        return done.get();
+    };
+    for (const Writer &writer : Writers()) {
+        SCOPED_TRACE(writer.what);
+        EXPECT_EQ(refusal([&] { writer.write(pipe.string()); }),
+                  writer.cannot + pipe.string() +
+                      "': it is a named pipe, which would wait for a reader; only files and devices are written");
+        EXPECT_EQ(refusal([&] { writer.write(socketFile.string()); }),
+                  writer.cannot + socketFile.string() + "': it is a socket; only files and devices are written");
+    }
+    // A link to a pipe is the pipe.
+    fs::create_symlink(pipe, dir / "link.obj");
+    EXPECT_THAT(refusal([&] { WriteWholeFile((dir / "link.obj").string(), "v 0 0 0\n"); }),
+                HasSubstr("it is a named pipe"));
+
+    EXPECT_EQ(Run("make grid g 2 2\nsave pipe.obj\n"), StepResult::BadInput);
+    EXPECT_THAT(output.str(), HasSubstr("test.session:2: cannot write '" + pipe.string() + "': it is a named pipe"));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_socket(socketFile));
+    close(listener);
+}
+
+TEST_F(FileOutput, APipePutWhereADeviceWasFoundIsNotWrittenEvenWithAReader) {
+    const fs::path pipe = dir / "pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(platform::WriteToDevice(pipe.string(), "bytes"), std::errc::no_such_device_or_address);
+    char read[8];
+    EXPECT_EQ(::read(reader, read, sizeof read), 0) << "nothing reached the reader";
+    close(reader);
+    EXPECT_EQ(platform::WriteToDevice("/dev/null", "bytes"), std::error_code());
 }
 #endif
 

@@ -1,6 +1,7 @@
 // The session language as a person meets it: mistakes named by file and line before
 // anything runs, checks that fail the session, and the host's ledger catching a draw that
 // does not match what the user pinned.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -76,6 +77,66 @@ TEST_F(SessionScript, AFileIsWrittenOnlyAsTheKindItsExtensionNames) {
     EXPECT_EQ(runner.RunLine("make grid g 2 2", "stdin:1"), StepResult::Ok);
     EXPECT_EQ(runner.RunLine("picture p.png", "stdin:2"), StepResult::BadInput);
     EXPECT_FALSE(fs::exists(dir / "out" / "p.png"));
+}
+
+// What a line says that it cannot take, or "" when it parses.
+std::string Refusal(const std::string &line) {
+    try {
+        simhost::ParseScriptLine(line);
+    } catch (const simhost::ScriptSyntaxError &error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST_F(SessionScript, ANumberOutOfRangeIsSaidToBeAndItsRangeGiven) {
+    using ::testing::StartsWith;
+    EXPECT_THAT(Refusal("jitter 1e300 1 all"),
+                StartsWith("amplitude \"1e300\" is out of range: it must be from 0 to 1.70141e+38 (usage: jitter"));
+    EXPECT_THAT(Refusal("jitter 2e38 1"), StartsWith("amplitude \"2e38\" is out of range: it must be from 0 to"));
+    EXPECT_THAT(Refusal("jitter -0.5 1"), StartsWith("amplitude \"-0.5\" is out of range: it must be from 0 to"));
+    EXPECT_THAT(Refusal("move 1e308 0 0"),
+                StartsWith("offset x \"1e308\" is out of range: it must be from -3.40282e+38 to 3.40282e+38"));
+    EXPECT_THAT(Refusal("move 0 -1e400 0"), StartsWith("offset y \"-1e400\" is out of range: it must be from"));
+    EXPECT_THAT(Refusal("scale 1e200 1 1"), StartsWith("factor x \"1e200\" is out of range"));
+    EXPECT_THAT(Refusal("move 1e-50 0 0"),
+                StartsWith("offset x \"1e-50\" is out of range: it is too close to 0, nearer than 1.4013e-45"));
+    EXPECT_THAT(Refusal("move 0 0 1e-400"), StartsWith("offset z \"1e-400\" is out of range: it is too close to 0"));
+    EXPECT_THAT(Refusal("jitter 1 99999999999999999999"),
+                StartsWith("seed must be from 0 to 2147483647 (usage: jitter"));
+    EXPECT_THAT(Refusal("move x 0 0"), StartsWith("offset x must be a number, not \"x\""));
+    EXPECT_THAT(Refusal("move inf 0 0"), StartsWith("offset x must be a number, not \"inf\""));
+    for (const char *line : {"jitter 1.7e38 1", "jitter 0 1", "move -3.4e38 1e-40 3.4e38", "scale 0.5 1 2"}) {
+        EXPECT_EQ(Refusal(line), "") << line;
+    }
+}
+
+TEST_F(SessionScript, ANameWindowsTakesForADeviceIsRefusedWhenTheLineIsChecked) {
+    for (const char *line : {"save CON.obj", "save nul.obj", "picture aux.svg", "report prn", "report com1.txt",
+                             "save LPT9.OBJ", "report Com5.backup.json", "save \"con .obj\"", "save \"aux  .x.obj\"",
+                             "save sub/con/g.obj", "picture \"nul. /p.svg\"", "report \"lpt1..\\r.txt\""}) {
+        EXPECT_THAT(Refusal(line), ::testing::HasSubstr("names a device on Windows")) << line;
+    }
+    EXPECT_THAT(Refusal("save sub/Con/g.obj"),
+                ::testing::StartsWith("\"Con\" in \"sub/Con/g.obj\" names a device on Windows; save writes files "
+                                      "under other names, on every system (usage: save FILE.obj)"));
+    for (const char *line : {"save console.obj", "save com10.obj", "save com0.obj", "picture nullish.svg",
+                             "report lpt.txt", "report my-con.txt", "save connected/aux_1.obj"}) {
+        EXPECT_EQ(Refusal(line), "") << line;
+    }
+    EXPECT_EQ(Run("make grid g 2 2\nsave g.obj\nsave NUL.obj\n"), StepResult::BadInput);
+    EXPECT_THAT(output.str(), ::testing::HasSubstr("test.session:3: \"NUL.obj\" in \"NUL.obj\" names a device"));
+    EXPECT_FALSE(fs::exists(dir / "out" / "g.obj")) << "the session is refused before its first step";
+}
+
+TEST_F(SessionScript, ASessionFileThatBeginsWithAByteOrderMarkRuns) {
+    EXPECT_EQ(Run("\xEF\xBB\xBFmake grid g 2 2\r\nsave g.obj\r\n"), StepResult::Ok) << output.str();
+    EXPECT_FALSE(Written("g.obj").empty());
+    std::istringstream piped("\xEF\xBB\xBF# a comment first\nmake grid g 2 2\n");
+    ScriptRunner runner(settings, output);
+    EXPECT_EQ(runner.RunStream(piped, "stdin"), StepResult::Ok) << output.str();
+    // Only at the start of the file: elsewhere it is a stray character.
+    EXPECT_EQ(Run("make grid g 2 2\n\xEF\xBB\xBFsave g.obj\n"), StepResult::BadInput);
 }
 
 TEST_F(SessionScript, AFailedCheckStopsTheSessionWithItsLine) {

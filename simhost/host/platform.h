@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace simhost::platform {
@@ -26,7 +27,16 @@ std::string ConfigDirectory();
 bool StandardErrorIsTerminal();
 // Whether standard input comes from a terminal, where someone is typing.
 bool StandardInputIsTerminal();
-// Why files cannot be made in the existing `folder`, or nothing when they can.
-std::error_code CanWriteIn(const std::string &folder);
+// Makes `file`, which must not exist yet (else the reason is that it exists), holds
+// `bytes`, and returns only once the system has put them on the disk, so that a crash
+// after it cannot leave the file short.
+std::error_code WriteNewFile(const std::string &file, std::string_view bytes);
+// Puts `temporary` in the place of `file`, replacing whatever is there in one step, and
+// has the system record the change on the disk before it returns.
+std::error_code ReplaceFile(const std::string &temporary, const std::string &file);
+// Writes `bytes` to the existing device `file`. Whatever is found there once it is open
+// must still be a device: a named pipe or a socket put in its place is left unwritten,
+// and never waited on.
+std::error_code WriteToDevice(const std::string &file, std::string_view bytes);
 
 }  // namespace simhost::platform

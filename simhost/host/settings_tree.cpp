@@ -92,7 +92,7 @@ void SettingsTree::Save(const std::string &path) const {
     try {
         WriteWholeFile(path, Xml());
     } catch (const WriteError &error) {
-        throw SettingsError("cannot write settings '" + path + "': " + error.reason().message());
+        throw SettingsError("cannot write settings '" + path + "': " + error.why());
     }
 }
 

@@ -166,6 +166,7 @@ Action ParseReport(Args &a) {
         } catch (const WriteError &error) {
             throw StepBadInput(error.what());
         }
+        r.Wrote(path);
         Said(r, "report written to " + path);
     };
 }
@@ -181,6 +182,7 @@ Action ParsePicture(Args &a) {
         } catch (const std::runtime_error &error) {
             throw StepBadInput(error.what());
         }
+        r.Wrote(path);
         Said(r, "picture written to " + path);
     };
 }

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <limits>
 
 #include "simhost/language/session_script.h"
 
@@ -43,12 +45,46 @@ std::string Args::Word(const char *what) {
     return tokens_[next_++];
 }
 
-float Args::Float(const char *what) {
+namespace {
+
+// A bound as a person reads it: "3.40282e+38".
+std::string Shown(float bound) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(bound));
+    return text;
+}
+
+// Whether a number too far from 1 for a double to hold is too small rather than too
+// large: its exponent is negative, or it is written as a fraction below 1.
+bool TooCloseToZero(const std::string &word) {
+    const size_t exponent = word.find_first_of("eE");
+    if (exponent != std::string::npos) return exponent + 1 < word.size() && word[exponent + 1] == '-';
+    const size_t digits = word.find_first_not_of("+-");
+    return word.compare(digits, 2, "0.") == 0 || word.compare(digits, 1, ".") == 0;
+}
+
+}  // namespace
+
+float Args::Float(const char *what, float low, float high) {
     const std::string word = Word(what);
     float value = 0.0f;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size() || !std::isfinite(value)) {
+    const bool whole = end == word.data() + word.size();
+    if ((error != std::errc() && error != std::errc::result_out_of_range) || !whole || !std::isfinite(value)) {
         Fail(std::string(what) + " must be a number, not \"" + word + "\"");
+    }
+    const std::string range = Shown(low) + " to " + Shown(high);
+    if (error == std::errc::result_out_of_range) {
+        double wide = 0.0;
+        const auto [_, wideError] = std::from_chars(word.data(), word.data() + word.size(), wide);
+        if (wideError == std::errc() ? std::abs(wide) < 1.0 : TooCloseToZero(word)) {
+            Fail(std::string(what) + " \"" + word + "\" is out of range: it is too close to 0, nearer than " +
+                 Shown(std::numeric_limits<float>::denorm_min()) + " (write 0 for none)");
+        }
+        Fail(std::string(what) + " \"" + word + "\" is out of range: it must be from " + range);
+    }
+    if (value < low || value > high) {
+        Fail(std::string(what) + " \"" + word + "\" is out of range: it must be from " + range);
     }
     return value;
 }
@@ -65,10 +101,10 @@ int Args::Int(const char *what, long long low, long long high) {
     const std::string word = Word(what);
     long long value = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size()) {
+    if ((error != std::errc() && error != std::errc::result_out_of_range) || end != word.data() + word.size()) {
         Fail(std::string(what) + " must be a whole number, not \"" + word + "\"");
     }
-    if (value < low || value > high) {
+    if (error == std::errc::result_out_of_range || value < low || value > high) {
         Fail(std::string(what) + " must be from " + std::to_string(low) + " to " + std::to_string(high));
     }
     return static_cast<int>(value);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,7 +34,10 @@ public:
     const std::string &Peek() const { return tokens_[next_]; }
 
     std::string Word(const char *what);
-    float Float(const char *what);
+    // A number written as a person writes one, that a float holds; out of [low, high]
+    // (by default all a float holds) it is out of range, and the range is said.
+    float Float(const char *what, float low = std::numeric_limits<float>::lowest(),
+                float high = std::numeric_limits<float>::max());
     MQPoint Point(const char *what);
     int Int(const char *what, long long low, long long high);
 

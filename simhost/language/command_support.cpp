@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <ostream>
+
+#include "simhost/host/safe_write.h"
 
 namespace simhost {
 
@@ -54,6 +57,10 @@ std::string FileToWrite(Args &args, const char *command, std::initializer_list<c
     const std::string extension = ExtensionOf(file);
     if (std::none_of(extensions.begin(), extensions.end(), [&](const char *kind) { return extension == kind; })) {
         args.Fail(std::string(command) + " writes " + writes + "; \"" + file + "\" is not one");
+    }
+    if (const std::optional<std::string> device = DeviceNameIn(file)) {
+        args.Fail("\"" + *device + "\" in \"" + file + "\" names a device on Windows; " + command +
+                  " writes files under other names, on every system");
     }
     return file;
 }

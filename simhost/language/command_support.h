@@ -44,8 +44,9 @@ void Shown(ScriptRunner &runner, const std::string &what);
 std::string ExtensionOf(const std::string &file);
 // Reads the name of a file to write. Its extension, in any case, must be one of
 // `extensions` ("" standing for a name without one): the kind of a file is read from its
-// name, so a session asking for another kind is refused before anything of it runs.
-// `writes` completes the complaint "COMMAND writes ...".
+// name, so a session asking for another kind is refused before anything of it runs. A
+// name that Windows takes for a device (CON, NUL.obj, out/com1.svg) is refused the same
+// way, on every system. `writes` completes the complaint "COMMAND writes ...".
 std::string FileToWrite(Args &args, const char *command, std::initializer_list<const char *> extensions,
                         const char *writes);
 

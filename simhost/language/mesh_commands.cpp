@@ -175,6 +175,7 @@ Action ParseSave(Args &a) {
         } catch (const MeshError &error) {
             throw StepBadInput(error.what());
         }
+        r.Wrote(path);
         Said(r, "saved " + path);
     };
 }

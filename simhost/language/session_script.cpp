@@ -1,6 +1,11 @@
 // Running the session language: a whole file, checked before its first step, or a line at
 // a time; each step's outcome with what the host caught; and the modeller closing at the
 // end. The commands themselves are in simhost/language/.
+// Sections:
+//   paths            InputPath, OutputPath and the folders a session is kept to; Wrote
+//   whole scripts    RunFile, RunStream, RunLines; CheckOutputFolder's probe
+//   steps            RunLine, Run and what the host caught during a step
+//   the end          Finish and Close: what was left over, the exit event, the settings
 #include "simhost/language/session_script.h"
 
 #include <algorithm>
@@ -8,16 +13,28 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <random>
 #include <system_error>
 
 #include "simhost/language/command_support.h"
 #include "simhost/host/platform.h"
+#include "simhost/host/safe_write.h"
 #include "simhost/host/settings_tree.h"
 #include "simhost/host/widget_host.h"
 
 namespace simhost {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// Windows editors begin a UTF-8 file with the byte-order mark; it says nothing of the lines.
+std::string WithoutByteOrderMark(std::string line) {
+    if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+    return line;
+}
+
+}  // namespace
 
 ScriptRunner::ScriptRunner(const ScriptSettings &settings, std::ostream &out) : ScriptRunner(settings, out, out) {}
 
@@ -98,9 +115,21 @@ std::string ScriptRunner::OutputPath(const std::string &path) {
     std::error_code error;
     if (full.has_parent_path()) fs::create_directories(full.parent_path(), error);
     if (error) throw StepBadInput("cannot make the folder " + full.parent_path().string() + ": " + error.message());
-    const std::string normal = full.lexically_normal().string();
-    if (std::find(written_.begin(), written_.end(), normal) == written_.end()) written_.push_back(normal);
-    return normal;
+    return full.lexically_normal().string();
+}
+
+void ScriptRunner::Wrote(const std::string &path) {
+    if (std::find(written_.begin(), written_.end(), path) == written_.end()) written_.push_back(path);
+    RemoveLeftoversOf(path, where_);
+}
+
+void ScriptRunner::RemoveLeftoversOf(const std::string &path, const std::string &where) {
+    const std::vector<std::string> removed = RemoveLeftovers(path);
+    if (removed.empty()) return;
+    std::string names;
+    for (const std::string &name : removed) names += (names.empty() ? "" : ", ") + name;
+    // Files vanish from the user's folder: that is said even in a quiet session.
+    Error(where, "removed what writes of " + path + " cut short more than an hour ago left beside it: " + names);
 }
 
 StepResult ScriptRunner::RunFile(const std::string &path, AtEnd atEnd) {
@@ -133,6 +162,7 @@ StepResult ScriptRunner::RunLines(std::istream &in, const std::string &name, AtE
     while (std::getline(in, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (number == 1) line = WithoutByteOrderMark(std::move(line));
         const std::string where = name + ":" + std::to_string(number);
         try {
             if (auto command = ParseScriptLine(line)) commands.emplace_back(where, std::move(*command));
@@ -160,24 +190,35 @@ StepResult ScriptRunner::CheckOutputFolder() {
     const std::string &folder = settings_.outDir;
     std::error_code error;
     const fs::file_status status = fs::status(folder, error);
-    if (fs::exists(status)) {
-        if (!fs::is_directory(status)) {
-            Error("", "the output folder '" + folder + "' is not a folder");
-            return StepResult::BadInput;
-        }
-        if (const std::error_code denied = platform::CanWriteIn(folder)) {
-            Error("", "cannot write in the output folder '" + folder + "': " + denied.message());
-            return StepResult::BadInput;
-        }
-        return StepResult::Ok;
+    if (fs::exists(status) && !fs::is_directory(status)) {
+        Error("", "the output folder '" + folder + "' is not a folder");
+        return StepResult::BadInput;
     }
-    // It does not exist yet: the nearest folder above it that does must take a new folder.
-    fs::path above = fs::absolute(folder, error).parent_path();
-    while (!fs::exists(above, error) && above.has_relative_path()) above = above.parent_path();
-    const std::error_code reason = fs::is_directory(above, error) ? platform::CanWriteIn(above.string())
-                                                                  : std::make_error_code(std::errc::not_a_directory);
+    // Only making a file tells whether one can be made: permission bits, access lists, a
+    // file system mounted read-only or one that takes no files (/proc) all have their say.
+    fs::path absolute = fs::absolute(folder, error).lexically_normal();
+    if (!absolute.has_filename()) absolute = absolute.parent_path();
+    fs::path made = absolute;
+    for (fs::path above = absolute.parent_path(); !fs::exists(above, error) && above.has_relative_path();
+         above = above.parent_path()) {
+        made = above;
+    }
+    const bool existed = fs::exists(status);
+    std::error_code reason;
+    if (!existed) fs::create_directories(absolute, reason);
+    // Named apart from whatever another process probes or writes there at the same time.
+    const fs::path probe = absolute / (".simhost-probe-" + std::to_string(std::random_device{}()) + ".tmp");
+    if (!reason) reason = platform::WriteNewFile(probe.string(), "");
+    fs::remove(probe, error);
+    // What the probe made goes again, from the folder up: the folder stays only once
+    // something is written.
+    if (!existed) {
+        for (fs::path undo = absolute; undo.has_relative_path(); undo = undo.parent_path()) {
+            if (!fs::remove(undo, error) || undo == made) break;
+        }
+    }
     if (reason) {
-        Error("", "cannot make the output folder '" + folder + "': " + reason.message());
+        Error("", (existed ? "cannot write in the output folder '" : "cannot make the output folder '") + folder + "': " + reason.message());
         return StepResult::BadInput;
     }
     return StepResult::Ok;
@@ -196,6 +237,7 @@ StepResult ScriptRunner::RunLine(const std::string &line, const std::string &whe
 
 StepResult ScriptRunner::Run(const ScriptCommand &command, const std::string &where) {
     const size_t violationsBefore = bench_ ? bench_->violations().Added() : 0;
+    where_ = where;
     try {
         command.run(*this);
     } catch (const StepBadInput &error) {
@@ -275,6 +317,7 @@ StepResult ScriptRunner::Close(const std::string &where) {
     // No line of the session is to blame when the settings cannot be kept.
     try {
         bench_->session().SaveSettings();
+        if (!settings_.settingsFile.empty()) RemoveLeftoversOf(settings_.settingsFile, "");
     } catch (const SettingsError &error) {
         Error("", error.what());
         if (result == StepResult::Ok) result = StepResult::Failed;

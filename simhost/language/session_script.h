@@ -72,7 +72,8 @@ public:
     // are relative to the current folder.
     StepResult RunStream(std::istream &in, const std::string &name);
     // Whether the output folder is a folder that can be written, or can be made, before any
-    // work is done; it is made only when something is written.
+    // work is done: a file is made in it, and the folder when it is missing, then both are
+    // removed again, so that it is made to stay only when something is written.
     StepResult CheckOutputFolder();
     // Runs one line, as the REPL does; `where` prefixes messages ("stdin:3").
     StepResult RunLine(const std::string &line, const std::string &where);
@@ -90,11 +91,15 @@ public:
     // one for writing, relative to the output folder (made when needed).
     std::string InputPath(const std::string &path) const;
     std::string OutputPath(const std::string &path);
+    // A file from OutputPath is in place: it is listed among written(), and what earlier
+    // writes of it cut short left beside it is removed, and said.
+    void Wrote(const std::string &path);
     // From now on every path a command reads or writes must lie inside one of `folders`
     // (symbolic links followed as far as they exist), else the step is bad input: a server
     // that takes its lines from elsewhere keeps them to the folders it was started in.
     void ConfinePaths(std::vector<std::string> folders);
-    // The files the session wrote, in the order first written.
+    // The files the session wrote, in the order first written; a write that failed is not
+    // among them.
     const std::vector<std::string> &written() const { return written_; }
     bool trace = false;
     // Answers and dialog actions queued for what the plug-in shows next.
@@ -108,6 +113,8 @@ private:
     // An error, named by where it happened ("FILE:LINE"), or by nothing when no line is to
     // blame.
     void Error(const std::string &where, const std::string &message);
+    // Removes what writes of `path` cut short left beside it, and says so under `where`.
+    void RemoveLeftoversOf(const std::string &path, const std::string &where);
     StepResult Problems(const std::string &where, size_t violationsBefore);
     // The modeller closes: the plug-in's exit event if it is running, then the settings
     // are written back.
@@ -121,6 +128,7 @@ private:
     std::unique_ptr<Workbench> bench_;
     std::unique_ptr<Pending> pending_;
     std::vector<std::string> written_;
+    std::string where_;  // the step running now
     std::vector<std::string> confinedTo_;
 };
 

@@ -1,5 +1,7 @@
 // The modeller's tools on the selected (or all) vertices of the current object: move,
 // scale, jitter, smooth. "move window" is the user dragging the plug-in's window.
+#include <limits>
+
 #include "simhost/language/commands.h"
 
 namespace simhost {
@@ -22,7 +24,8 @@ Action ParseScale(Args &a) {
 }
 
 Action ParseJitter(Args &a) {
-    const float amplitude = a.Float("amplitude");
+    // Offsets are drawn from -amplitude to +amplitude: the span must be a finite float.
+    const float amplitude = a.Float("amplitude", 0.0f, std::numeric_limits<float>::max() / 2);
     const int seed = a.Int("seed", 0, 0x7FFFFFFF);
     const Scope scope = ScopeOf(a);
     a.End();

@@ -4,8 +4,11 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <optional>
 
 #include "host/text_conversion.h"
+#include "simhost/host/platform.h"
 #include "simhost/host/safe_write.h"
 #include "simhost/host/widget_host.h"
 #include "simhost/language/command_args.h"
@@ -122,22 +125,41 @@ HttpResponse StudioApi::Upload(const std::string &query, const std::string &body
     if (!PlainObjName(*name)) {
         return Problem(400, "\"" + *name + "\" is not a plain file name ending in .obj (letters, digits, . _ -)");
     }
+    if (const std::optional<std::string> device = DeviceNameIn(*name)) {
+        return Problem(400, "\"" + *name + "\" names a device on Windows; upload it under another name");
+    }
     // Uploads go to the output folder, beside what the session writes, and keep their
     // name; a different file of the same name there is kept, and this one numbered.
     const fs::path folder = fs::path(options_.script.outDir) / "uploads";
     std::error_code failed;
     fs::create_directories(folder, failed);
     if (failed) return Problem(500, "cannot make the folder '" + folder.string() + "': " + failed.message());
-    const fs::path stem = fs::path(*name).stem();
-    fs::path file = folder / *name;
-    for (int copy = 2; fs::exists(file) && FileBytes(file) != body; ++copy) {
+    // Uploads here wait for each other, so that one whose bytes match a file still being
+    // written finds it whole and shares its path. Another process writing the same folder
+    // is kept apart by the claim below.
+    static std::mutex uploading;
+    std::lock_guard lock(uploading);
+    const std::string stem = fs::path(*name).stem().string();
+    fs::path file;
+    for (int copy = 1;; ++copy) {
         if (copy > 999) return Problem(409, "too many uploads named " + *name);
-        file = folder / (stem.string() + "-" + std::to_string(copy) + ".obj");
-    }
-    try {
-        if (!fs::exists(file)) WriteWholeFile(file.string(), body);
-    } catch (const WriteError &error) {
-        return Problem(500, error.what());
+        file = folder / (copy == 1 ? *name : stem + "-" + std::to_string(copy) + ".obj");
+        // The name is claimed before its bytes are written, and only one upload can make
+        // it: no other is told this path for different bytes, whoever wins the race.
+        const std::error_code claim = platform::WriteNewFile(file.string(), "");
+        if (claim == std::errc::file_exists) {
+            // Only a plain file is read: a pipe put there would wait for a writer.
+            if (fs::is_regular_file(file, failed) && FileBytes(file) == body) break;
+            continue;
+        }
+        if (claim) return Problem(500, "cannot write '" + file.string() + "': " + claim.message());
+        try {
+            WriteWholeFile(file.string(), body);
+        } catch (const WriteError &error) {
+            fs::remove(file, failed);
+            return Problem(500, error.what());
+        }
+        break;
     }
     // As a `load` line names it: from the folder the studio started in, where its log
     // replays.
