@@ -217,7 +217,12 @@ TEST_F(CommandLine, AnOutputFolderWhereNoFileCanBeMadeIsFoundBeforeTheFirstStepA
             << mode.back();
         EXPECT_THAT(outcome.out, Not(HasSubstr("made grid")));
     }
-    // The probe leaves nothing behind: not the folders it made, nor its file in one that was there.
+    // The probe leaves nothing behind: not the folders it made, even part of the way, nor
+    // its file in one that was there.
+    const std::string tooLong = "later/made/" + std::string(300, 'x');
+    const Outcome partly = Simhost({"--out", tooLong, "run", session});
+    EXPECT_EQ(partly.err, "simhost: cannot make the output folder '" + tooLong + "': File name too long\n");
+    EXPECT_FALSE(fs::exists(dir / "later"));
     EXPECT_EQ(Simhost({"--out", "later/deeper/out", "run", Put("nothing.session", "make grid g 2 2\n")}).status, 0);
     EXPECT_FALSE(fs::exists(dir / "later"));
     fs::create_directories(dir / "there");

@@ -85,8 +85,8 @@ TEST_F(StudioUpload, TheSameBytesAtOnceShareOnePath) {
 
 TEST_F(StudioUpload, ANameWindowsTakesForADeviceIsRefusedOnEverySystem) {
     const std::string mesh = "v 0 0 0\n";
-    for (const char *name : {"CON.obj", "nul.obj", "Aux.OBJ", "prn.obj", "com1.obj", "COM9.obj", "lpt1.obj",
-                             "Lpt9.obj", "con.backup.obj", "nul..obj"}) {
+    for (const char *name : {"CON.obj", "nul.obj", "Aux.OBJ", "prn.obj", "com1.obj", "COM9.obj", "lpt1.obj", "Lpt9.obj",
+                             "con.backup.obj", "nul..obj"}) {
         const HttpResponse refused = Upload(name, mesh);
         EXPECT_EQ(refused.status, 400) << name;
         EXPECT_THAT(refused.body, HasSubstr("names a device on Windows")) << name;

@@ -33,9 +33,11 @@ std::error_code PutAllAndClose(int descriptor, std::string_view bytes, bool flus
     while (!bytes.empty() && !reason) {
         const unsigned piece = static_cast<unsigned>(std::min<size_t>(bytes.size(), 1u << 30));
         const int wrote = _write(descriptor, bytes.data(), piece);
-        if (wrote < 0) reason = Errno();
-        else if (wrote == 0) reason = std::make_error_code(std::errc::io_error);
-        else bytes.remove_prefix(static_cast<size_t>(wrote));
+        if (wrote <= 0) {
+            reason = wrote < 0 ? Errno() : std::make_error_code(std::errc::io_error);
+        } else {
+            bytes.remove_prefix(static_cast<size_t>(wrote));
+        }
     }
     if (!reason && flush && _commit(descriptor) != 0) reason = Errno();
     if (_close(descriptor) != 0 && !reason) reason = Errno();
@@ -67,8 +69,8 @@ bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 bool StandardInputIsTerminal() { return _isatty(_fileno(stdin)) != 0; }
 
 std::error_code WriteNewFile(const std::string &file, std::string_view bytes) {
-    const int descriptor = _wopen(Wide(file).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                                  _S_IREAD | _S_IWRITE);
+    const int descriptor =
+        _wopen(Wide(file).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
     if (descriptor < 0) return Errno();
     return PutAllAndClose(descriptor, bytes, true);
 }

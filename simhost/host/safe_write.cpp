@@ -47,7 +47,8 @@ fs::path TemporaryBeside(const fs::path &file) {
 // Whether `name` is what TemporaryBeside makes for a file named `file`.
 bool IsTemporaryOf(const std::string &name, const std::string &file) {
     if (name.size() != file.size() + 1 + kHexDigits + kTemporaryEnd.size() || name.compare(0, file.size(), file) != 0 ||
-        name[file.size()] != '.' || name.compare(name.size() - kTemporaryEnd.size(), kTemporaryEnd.size(), kTemporaryEnd) != 0) {
+        name[file.size()] != '.' ||
+        name.compare(name.size() - kTemporaryEnd.size(), kTemporaryEnd.size(), kTemporaryEnd) != 0) {
         return false;
     }
     const auto digits = name.begin() + static_cast<std::ptrdiff_t>(file.size() + 1);
@@ -130,9 +131,10 @@ std::optional<std::string> DeviceNameIn(std::string_view path) {
         std::string lower(base);
         std::transform(lower.begin(), lower.end(), lower.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        const bool device = std::find(kDevices.begin(), kDevices.end(), lower) != kDevices.end() ||
-                            (lower.size() == 4 && lower[3] >= '1' && lower[3] <= '9' &&
-                             std::find(kPorts.begin(), kPorts.end(), std::string_view(lower).substr(0, 3)) != kPorts.end());
+        const bool device =
+            std::find(kDevices.begin(), kDevices.end(), lower) != kDevices.end() ||
+            (lower.size() == 4 && lower[3] >= '1' && lower[3] <= '9' &&
+             std::find(kPorts.begin(), kPorts.end(), std::string_view(lower).substr(0, 3)) != kPorts.end());
         if (device) return std::string(part);
     }
     return std::nullopt;

@@ -39,8 +39,7 @@ void WriteWholeFile(const std::string &path, std::string_view bytes);
 // temporary files of WriteWholeFile's own naming for this file, last changed more than
 // `age` ago. A younger one may be another process's write of the same file in progress,
 // and is kept. Returns the paths removed.
-std::vector<std::string> RemoveLeftovers(const std::string &path,
-                                         std::chrono::seconds age = std::chrono::hours(1));
+std::vector<std::string> RemoveLeftovers(const std::string &path, std::chrono::seconds age = std::chrono::hours(1));
 
 // The name among the folders and the file of `path` that Windows takes for a device
 // (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, in any case, with any extension and

@@ -210,15 +210,16 @@ StepResult ScriptRunner::CheckOutputFolder() {
     const fs::path probe = absolute / (".simhost-probe-" + std::to_string(std::random_device{}()) + ".tmp");
     if (!reason) reason = platform::WriteNewFile(probe.string(), "");
     fs::remove(probe, error);
-    // What the probe made goes again, from the folder up: the folder stays only once
-    // something is written.
-    if (!existed) {
-        for (fs::path undo = absolute; undo.has_relative_path(); undo = undo.parent_path()) {
-            if (!fs::remove(undo, error) || undo == made) break;
-        }
+    // What the probe made goes again, from the folder up, even when it made only part of
+    // the way: the folder stays only once something is written. Only an empty folder is
+    // removed, so what another process put there meanwhile stays.
+    for (fs::path undo = absolute; !existed; undo = undo.parent_path()) {
+        if (fs::is_directory(undo, error)) fs::remove(undo, error);
+        if (undo == made || !undo.has_relative_path()) break;
     }
     if (reason) {
-        Error("", (existed ? "cannot write in the output folder '" : "cannot make the output folder '") + folder + "': " + reason.message());
+        Error("", (existed ? "cannot write in the output folder '" : "cannot make the output folder '") + folder +
+                      "': " + reason.message());
         return StepResult::BadInput;
     }
     return StepResult::Ok;
