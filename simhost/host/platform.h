@@ -33,7 +33,7 @@ bool StandardInputIsTerminal();
 std::error_code WriteNewFile(const std::string &file, std::string_view bytes);
 // Puts `temporary` in the place of `file`, replacing whatever is there in one step, and
 // has the system record the change on the disk before it returns.
-std::error_code ReplaceFile(const std::string &temporary, const std::string &file);
+std::error_code MoveIntoPlace(const std::string &temporary, const std::string &file);
 // Writes `bytes` to the existing device `file`. Whatever is found there once it is open
 // must still be a device: a named pipe or a socket put in its place is left unwritten,
 // and never waited on.

@@ -74,7 +74,7 @@ std::error_code WriteNewFile(const std::string &file, std::string_view bytes) {
     return Closed(descriptor, reason);
 }
 
-std::error_code ReplaceFile(const std::string &temporary, const std::string &file) {
+std::error_code MoveIntoPlace(const std::string &temporary, const std::string &file) {
     if (rename(temporary.c_str(), file.c_str()) != 0) return Errno();
     // The rename lives in the folder's list, which reaches the disk when the folder is
     // flushed. The file is in place whatever this says, so a folder that cannot be

@@ -77,7 +77,7 @@ std::error_code WriteNewFile(const std::string &file, std::string_view bytes) {
 
 // A folder cannot be flushed on Windows; the move itself is asked to reach the disk
 // before it returns.
-std::error_code ReplaceFile(const std::string &temporary, const std::string &file) {
+std::error_code MoveIntoPlace(const std::string &temporary, const std::string &file) {
     if (!MoveFileExW(Wide(temporary).c_str(), Wide(file).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return {static_cast<int>(GetLastError()), std::system_category()};
     }

@@ -88,7 +88,7 @@ void WriteWholeFile(const std::string &path, std::string_view bytes) {
     std::error_code reason = platform::WriteNewFile(temporary.string(), bytes);
     // The new file is kept as private as the old one was.
     if (!reason && fs::exists(status)) fs::permissions(temporary, status.permissions(), reason);
-    if (!reason) reason = platform::ReplaceFile(temporary.string(), target.string());
+    if (!reason) reason = platform::MoveIntoPlace(temporary.string(), target.string());
     if (reason) {
         fs::remove(temporary, error);
         throw WriteError(path, reason);
