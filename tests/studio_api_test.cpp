@@ -296,28 +296,18 @@ TEST(StudioEvents, AReaderThatFellBehindIsToldToFetchEverythingAgain) {
 }
 
 TEST_F(Studio, TheServerAnswersOnThisMachineAndStreamsAnEventAfterACommand) {
-    simhost::StudioServer server;
-    const int port = server.Bind("127.0.0.1", 0);
-    ASSERT_GT(port, 0);
+    Serve();
     // The port is taken now.
     simhost::StudioServer second;
     EXPECT_EQ(second.Bind("127.0.0.1", port), 0);
 
-    options.port = port;
-    Api();
-    std::thread serving([&] { server.Serve(*api); });
-
-    httplib::Client client("127.0.0.1", port);
-    client.set_default_headers({{"X-Simhost-Token", kToken}});
-    // The server may still be starting to listen.
-    for (int attempt = 0; attempt < 100 && !client.Get("/"); ++attempt) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    const httplib::Result state = client.Get("/api/state");
+    const std::unique_ptr<httplib::Client> client = Client();
+    client->set_default_headers({{"X-Simhost-Token", kToken}});
+    const httplib::Result state = client->Get("/api/state");
     ASSERT_TRUE(state);
     EXPECT_EQ(state->status, 200);
     EXPECT_EQ(json::parse(state->body)["objects"].size(), 0u);
-    const httplib::Result foreign = client.Get("/api/state", {{"Host", "attacker.example:" + std::to_string(port)}});
+    const httplib::Result foreign = client->Get("/api/state", {{"Host", "attacker.example:" + std::to_string(port)}});
     ASSERT_TRUE(foreign);
     EXPECT_EQ(foreign->status, 403);
 
@@ -326,9 +316,8 @@ TEST_F(Studio, TheServerAnswersOnThisMachineAndStreamsAnEventAfterACommand) {
     bool connected = false;
     std::mutex mutex;
     std::condition_variable arrived;
-    std::thread reader([&] {
-        httplib::Client listener("127.0.0.1", port);
-        listener.Get(std::string("/api/events?token=") + kToken, [&](const char *data, size_t size) {
+    Beside([&] {
+        Client()->Get(std::string("/api/events?token=") + kToken, [&](const char *data, size_t size) {
             std::lock_guard lock(mutex);
             streamed.append(data, size);
             connected = true;
@@ -340,57 +329,45 @@ TEST_F(Studio, TheServerAnswersOnThisMachineAndStreamsAnEventAfterACommand) {
     });
     {
         std::unique_lock lock(mutex);
-        ASSERT_TRUE(arrived.wait_for(lock, std::chrono::seconds(10), [&] { return connected; }));
+        ASSERT_TRUE(arrived.wait_for(lock, std::chrono::seconds(60), [&] { return connected; }));
     }
-    const httplib::Result posted = client.Post("/api/command", R"({"line": "make grid g 3 3"})", "application/json");
+    const httplib::Result posted = client->Post("/api/command", R"({"line": "make grid g 3 3"})", "application/json");
     ASSERT_TRUE(posted);
     EXPECT_EQ(posted->status, 200);
     EXPECT_EQ(json::parse(posted->body)["result"], "ok");
-    reader.join();
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(arrived.wait_for(lock, std::chrono::seconds(60), [&] {
+        return streamed.find("\n\n", streamed.find("event: change\ndata: ")) != std::string::npos;
+    })) << streamed;
     const size_t at = streamed.find("event: change\ndata: ");
-    ASSERT_NE(at, std::string::npos) << streamed;
     const std::string data = streamed.substr(at + 20, streamed.find('\n', at + 20) - at - 20);
     const json event = json::parse(data);
     EXPECT_EQ(event["line"], "make grid g 3 3");
     EXPECT_EQ(event["topology"], true);
     EXPECT_EQ(event["state"]["objects"][0]["vertices"], 16);
-
-    server.Stop();
-    serving.join();
 }
 
 TEST_F(Studio, TheServerCapsItsEventReadersAndStillAnswersTheRest) {
-    simhost::StudioServer server;
-    const int port = server.Bind("127.0.0.1", 0);
-    ASSERT_GT(port, 0);
-    options.port = port;
-    Api();
-    std::thread serving([&] { server.Serve(*api); });
+    Serve();
     const std::string events = std::string("/api/events?token=") + kToken;
 
     // Eight pages read the events; each holds its stream open until the server stops.
-    std::vector<std::thread> readers;
     for (int page = 0; page < 8; ++page) {
-        readers.emplace_back([&] {
-            httplib::Client reader("127.0.0.1", port);
-            reader.Get(events, [](const char *, size_t) { return true; });
-        });
+        Beside([&] { Client()->Get(events, [](const char *, size_t) { return true; }); });
     }
-    for (int look = 0; look < 500 && Api().events().Readers() < 8; ++look) {
+    for (auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+         Api().events().Readers() < 8 && std::chrono::steady_clock::now() < give_up;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     ASSERT_EQ(Api().events().Readers(), 8u);
-    httplib::Client client("127.0.0.1", port);
-    const httplib::Result ninth = client.Get(events);
+    const httplib::Result ninth = Client()->Get(events);
     ASSERT_TRUE(ninth);
     EXPECT_EQ(ninth->status, 503);
-    const httplib::Result state = client.Get("/api/state", {{"X-Simhost-Token", kToken}});
+    const httplib::Result state = Client()->Get("/api/state", {{"X-Simhost-Token", kToken}});
     ASSERT_TRUE(state);
     EXPECT_EQ(state->status, 200);
 
-    server.Stop();
-    serving.join();
-    for (std::thread &reader : readers) reader.join();
+    StopServing();
     EXPECT_EQ(Api().events().Readers(), 0u);
 }
 

@@ -1,23 +1,29 @@
 // The studio as its tests meet it: a request layer on a folder of its own, with requests
-// made as a page makes them.
+// made as a page makes them, and when a test asks, a real server on a free port of this
+// machine.
 #pragma once
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
+#include <httplib.h>
 #include <nlohmann/json.hpp>
 
 #include "simhost/language/session_script.h"
 #include "simhost/studio/studio_api.h"
+#include "simhost/studio/studio_server.h"
 
 namespace fs = std::filesystem;
 using nlohmann::json;
@@ -75,8 +81,38 @@ protected:
         options.workingFolder = (dir / "work").string();
     }
     ~Studio() override {
+        StopServing();
         api.reset();
         fs::remove_all(dir);
+    }
+
+    // Serves the studio on a free port of this machine, on a thread of its own; returns the
+    // port. The server listens once this returns: a client may connect at once.
+    int Serve(simhost::ServerLimits limits = {}) {
+        server = std::make_unique<simhost::StudioServer>(limits);
+        port = server->Bind("127.0.0.1", 0);
+        EXPECT_GT(port, 0);
+        options.port = port;
+        Api();
+        serving = std::thread([this] { server->Serve(*api); });
+        return port;
+    }
+    // Runs `work` on a thread that is joined once the server has stopped, however the test
+    // ends: a failed assertion leaves no thread running.
+    void Beside(std::function<void()> work) { besides.emplace_back(std::move(work)); }
+    void StopServing() {
+        if (server) server->Stop();
+        if (serving.joinable()) serving.join();
+        for (std::thread &thread : besides) thread.join();
+        besides.clear();
+    }
+    // A client of the server, patient enough for a slow machine.
+    std::unique_ptr<httplib::Client> Client() {
+        auto client = std::make_unique<httplib::Client>("127.0.0.1", port);
+        client->set_connection_timeout(std::chrono::seconds(60));
+        client->set_read_timeout(std::chrono::seconds(60));
+        client->set_write_timeout(std::chrono::seconds(60));
+        return client;
     }
 
     StudioApi &Api() {
@@ -119,4 +155,8 @@ protected:
     fs::path dir;
     simhost::StudioOptions options;
     std::unique_ptr<StudioApi> api;
+    std::unique_ptr<simhost::StudioServer> server;
+    int port = 0;
+    std::thread serving;
+    std::vector<std::thread> besides;
 };

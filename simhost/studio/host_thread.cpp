@@ -13,11 +13,13 @@ HostThread::~HostThread() {
     thread_.join();
 }
 
-void HostThread::Post(std::function<void()> job) {
+void HostThread::Post(std::function<void()> job, bool request) {
     {
         std::lock_guard lock(mutex_);
         if (stopping_) throw HostStopped();
-        jobs_.push_back(std::move(job));
+        if (request && waitingRequests_ >= kMostWaiting) throw HostBusy();
+        jobs_.push_back({std::move(job), request});
+        if (request) ++waitingRequests_;
     }
     queued_.notify_one();
 }
@@ -29,7 +31,8 @@ void HostThread::Loop() {
             std::unique_lock lock(mutex_);
             queued_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
             if (jobs_.empty()) return;
-            job = std::move(jobs_.front());
+            job = std::move(jobs_.front().run);
+            if (jobs_.front().request) --waitingRequests_;
             jobs_.pop_front();
         }
         job();

@@ -1,7 +1,7 @@
 // The request layer of the studio; what the person at the page does beyond sending lines
 // is in studio_person.cpp. Sections:
-//   the desk      starting and closing the modeller on the host thread
-//   guarding      Host, Origin, token
+//   the desk      starting, stopping and closing the modeller on the host thread
+//   guarding      Host, Origin, token, route, before any body is read
 //   routes        the page's files, state, mesh, log, command, events
 #include "simhost/studio/studio_api.h"
 
@@ -22,6 +22,7 @@
 #include "simhost/language/command_args.h"
 #include "simhost/language/command_support.h"
 #include "simhost/studio/studio_assets.h"
+#include "simhost/studio/net_socket.h"
 #include "simhost/studio/studio_desk.h"
 #include "simhost/studio/studio_state.h"
 
@@ -74,7 +75,95 @@ bool Redraws(const std::string &line) {
     return kChanges.count(verb) > 0;
 }
 
+struct Route {
+    const char *path;
+    const char *method;
+    size_t bodyLimit;
+};
+constexpr Route kRoutes[] = {{"/api/state", "GET", 0},
+                             {"/api/mesh", "GET", 0},
+                             {"/api/log", "GET", 0},
+                             {"/api/events", "GET", 0},
+                             {"/api/command", "POST", StudioApi::kCommandBodyLimit},
+                             {"/api/answer", "POST", StudioApi::kCommandBodyLimit},
+                             {"/api/dialog", "POST", StudioApi::kCommandBodyLimit},
+                             {"/api/upload", "POST", StudioApi::kUploadBodyLimit}};
+
+// The page's own files and this server only: no script, style or frame from elsewhere,
+// and no other site may show the page in a frame of its own.
+constexpr const char *kPagePolicy =
+    "default-src 'self'; script-src 'self'; style-src 'self'; img-src 'self' data: blob:; connect-src 'self'; "
+    "object-src 'none'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
+
+std::pair<std::string, std::string> PathAndQuery(const std::string &target) {
+    const size_t question = target.find('?');
+    return {target.substr(0, question), question == std::string::npos ? "" : target.substr(question + 1)};
+}
+
+// A path with its %XX escapes decoded, as a browser would show it.
+std::string PathDecoded(const std::string &path) {
+    std::string decoded;
+    for (size_t at = 0; at < path.size(); ++at) {
+        if (path[at] == '%' && at + 2 < path.size() && std::isxdigit(static_cast<unsigned char>(path[at + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(path[at + 2]))) {
+            decoded += static_cast<char>(std::stoi(path.substr(at + 1, 2), nullptr, 16));
+            at += 2;
+        } else {
+            decoded += path[at];
+        }
+    }
+    return decoded;
+}
+
+// The page's file at `path` ("/" is the page itself), if there is one.
+const StudioAsset *Asset(const std::string &path) {
+    const std::string file = path == "/" ? "/index.html" : path;
+    for (const StudioAsset &asset : StudioAssets()) {
+        if (asset.path == file) return &asset;
+    }
+    return nullptr;
+}
+
+bool Loopback(const std::string &address) {
+    return address == "localhost" || address == "::1" || address.rfind("127.", 0) == 0;
+}
+
 }  // namespace
+
+bool IsUtf8(const std::string &text) {
+    for (size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        // The number of bytes that follow, and the range of the first of them, which rules
+        // out the overlong forms, the surrogates and what lies past U+10FFFF.
+        size_t follow = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            follow = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            follow = 2;
+            if (lead == 0xE0) low = 0xA0;
+            if (lead == 0xED) high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            follow = 3;
+            if (lead == 0xF0) low = 0x90;
+            if (lead == 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (at + follow >= text.size()) return false;
+        for (size_t i = 1; i <= follow; ++i) {
+            const auto next = static_cast<unsigned char>(text[at + i]);
+            if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF)) return false;
+        }
+        at += follow + 1;
+    }
+    return true;
+}
 
 // ---- the desk ----
 
@@ -84,14 +173,30 @@ StudioApi::StudioApi(StudioOptions options)
     if (options_.token.empty()) options_.token = RandomToken();
     if (options_.workingFolder.empty()) options_.workingFolder = fs::current_path().string();
     const std::string port = ":" + std::to_string(options_.port);
-    const std::string address = options_.listenAddress.find(':') != std::string::npos
-                                    ? "[" + options_.listenAddress + "]"
-                                    : options_.listenAddress;
-    own_ = address + port;
+    const auto withPort = [&](const std::string &address) {
+        return (address.find(':') != std::string::npos ? "[" + address + "]" : address) + port;
+    };
+    const std::string &listened = options_.listenAddress;
+    own_ = withPort(listened);
     hosts_ = {own_};
     // This machine's own names answer too, when the server listens on it.
-    if (options_.listenAddress == "127.0.0.1" || options_.listenAddress == "localhost") {
-        hosts_ = {"127.0.0.1" + port, "localhost" + port};
+    if (listened == "127.0.0.1" || listened == "localhost") hosts_ = {"127.0.0.1" + port, "localhost" + port};
+    if (!Loopback(listened)) {
+        // Listening on every address, the server is reached by any of them; the page's
+        // address names one that another machine can use, the first IPv4 one if any.
+        if (listened.empty() || listened == "0.0.0.0" || listened == "::") {
+            hosts_ = {"localhost" + port};
+            std::string reachable;
+            for (const std::string &address : net::OwnAddresses()) {
+                hosts_.push_back(withPort(address));
+                if (Loopback(address)) continue;
+                const bool better = reachable.empty() || (reachable.find(':') != std::string::npos &&
+                                                          address.find(':') == std::string::npos);
+                if (better) reachable = address;
+            }
+            own_ = withPort(reachable.empty() ? "127.0.0.1" : reachable);
+        }
+        if (const std::string name = net::OwnHostName(); !name.empty()) hosts_.push_back(name + port);
     }
     desk_ = host_.Call([this] { return std::make_unique<Desk>(options_.script); });
 }
@@ -138,6 +243,11 @@ StudioStart StudioApi::Start(const std::string &sessionFile) {
     });
 }
 
+void StudioApi::Stopping() {
+    stopping_ = true;
+    person_.Leave();
+}
+
 StudioStart StudioApi::Close() {
     closed_ = true;
     // Whatever still waits on the person is answered as if nobody were there.
@@ -146,6 +256,9 @@ StudioStart StudioApi::Close() {
         StudioStart end;
         end.result = desk_->runner.Finish("studio");
         std::tie(end.transcript, end.errors) = desk_->TakePrinted();
+        for (const std::string &line : notRun_) {
+            end.errors += options_.script.errorPrefix + "not run (the studio stopped): " + line + "\n";
+        }
         return end;
     });
 }
@@ -154,16 +267,25 @@ StudioStart StudioApi::Close() {
 
 std::optional<HttpResponse> StudioApi::Refused(const HttpRequest &request, const std::string &path,
                                                const std::string &query) const {
+    // Bytes that are not text are refused before anything reads them, the token among.
+    if (!IsUtf8(PathDecoded(path))) return Problem(400, "the request's path is not UTF-8 text");
+    const auto hostHeaders = std::count_if(request.headers.begin(), request.headers.end(),
+                                           [](const auto &header) { return SameWord(header.first, "Host"); });
+    // Two could be read two ways, by this server and by whatever stands between.
+    if (hostHeaders > 1) return Problem(400, "the request names more than one Host");
     // A page elsewhere that has a name of its own resolve to this machine reaches the
     // server with its own name in Host; one that posts here says where it came from in
     // Origin. Either is refused, so only pages this server served drive it.
     const std::optional<std::string> host = request.Header("Host");
     if (!host) return Problem(400, "the request names no Host");
+    if (!IsUtf8(*host)) return Problem(400, "the request's Host is not UTF-8 text");
+    const std::optional<std::string> origin = request.Header("Origin");
+    if (origin && !IsUtf8(*origin)) return Problem(400, "the request's Origin is not UTF-8 text");
     const auto ours = [&](const std::string &name) {
         return std::any_of(hosts_.begin(), hosts_.end(), [&](const std::string &h) { return SameWord(h, name); });
     };
     if (!ours(*host)) return Problem(403, "Host \"" + *host + "\" is not this server's address");
-    if (const std::optional<std::string> origin = request.Header("Origin")) {
+    if (origin) {
         const std::string scheme = "http://";
         if (origin->rfind(scheme, 0) != 0 || !ours(origin->substr(scheme.size()))) {
             return Problem(403, "Origin \"" + *origin + "\" is not this server's address");
@@ -179,42 +301,47 @@ std::optional<HttpResponse> StudioApi::Refused(const HttpRequest &request, const
     return std::nullopt;
 }
 
+std::variant<HttpResponse, size_t> StudioApi::Admit(const HttpRequest &head) const {
+    const auto [path, query] = PathAndQuery(head.target);
+    if (auto refusal = Refused(head, path, query)) return *refusal;
+    const auto route =
+        std::find_if(std::begin(kRoutes), std::end(kRoutes), [&](const Route &r) { return path == r.path; });
+    const char *method = "GET";
+    size_t limit = 0;
+    if (route != std::end(kRoutes)) {
+        method = route->method;
+        limit = route->bodyLimit;
+    } else if (!Asset(path)) {
+        return Problem(404, "no such page: " + path);
+    }
+    if (head.method != method) {
+        HttpResponse refused = Problem(405, path + " takes " + method + " only");
+        refused.headers.emplace_back("Allow", method);
+        return refused;
+    }
+    return limit;
+}
+
 // ---- routes ----
 
 HttpResponse StudioApi::Handle(const HttpRequest &request) {
-    const size_t question = request.target.find('?');
-    const std::string path = request.target.substr(0, question);
-    const std::string query = question == std::string::npos ? "" : request.target.substr(question + 1);
-    if (auto refusal = Refused(request, path, query)) return *refusal;
-
-    struct Route {
-        const char *path;
-        const char *method;
-    };
-    static constexpr Route kRoutes[] = {{"/api/state", "GET"},   {"/api/mesh", "GET"},     {"/api/log", "GET"},
-                                        {"/api/events", "GET"},  {"/api/command", "POST"}, {"/api/answer", "POST"},
-                                        {"/api/dialog", "POST"}, {"/api/upload", "POST"}};
-    const auto route =
-        std::find_if(std::begin(kRoutes), std::end(kRoutes), [&](const Route &r) { return path == r.path; });
-    if (route == std::end(kRoutes)) {
-        const std::string file = path == "/" ? "/index.html" : path;
-        for (const StudioAsset &asset : StudioAssets()) {
-            if (asset.path != file) continue;
-            if (request.method != "GET") {
-                HttpResponse refused = Problem(405, path + " takes GET only");
-                refused.headers.emplace_back("Allow", "GET");
-                return refused;
-            }
-            HttpResponse page{200, std::string(asset.contentType), {}, std::string(asset.body), false};
-            page.headers.emplace_back("Cache-Control", "no-store");
-            return page;
-        }
-        return Problem(404, "no such page: " + path);
+    const std::variant<HttpResponse, size_t> admitted = Admit(request);
+    if (const auto *refused = std::get_if<HttpResponse>(&admitted)) return *refused;
+    const size_t limit = std::get<size_t>(admitted);
+    const auto [path, query] = PathAndQuery(request.target);
+    if (request.body.size() > limit) {
+        return Problem(413, limit == 0 ? path + " takes no body"
+                                       : "a request's body may be at most " + std::to_string(limit >> 10) + " KiB");
     }
-    if (request.method != route->method) {
-        HttpResponse refused = Problem(405, path + " takes " + route->method + " only");
-        refused.headers.emplace_back("Allow", route->method);
-        return refused;
+    if (const StudioAsset *asset = Asset(path)) {
+        HttpResponse page{200, std::string(asset->contentType), {}, std::string(asset->body), false};
+        page.headers.emplace_back("Cache-Control", "no-store");
+        // The page runs only its own files, talks only to this server, and shows in no
+        // other site's frame.
+        if (page.contentType.rfind("text/html", 0) == 0) {
+            page.headers.emplace_back("Content-Security-Policy", kPagePolicy);
+        }
+        return page;
     }
     try {
         if (path == "/api/command") return Command(request);
@@ -225,21 +352,30 @@ HttpResponse StudioApi::Handle(const HttpRequest &request) {
         // the events that came after it. The state is the one last published, so that a
         // page that opens while the plug-in waits on a question learns of the question.
         if (path == "/api/state") {
-            std::lock_guard lock(stateMutex_);
-            return JsonAnswer(200, state_);
+            std::shared_ptr<const std::string> state;
+            {
+                std::lock_guard lock(stateMutex_);
+                state = state_;
+            }
+            return {200, "application/json", {}, state ? *state : "null", false};
         }
         if (path == "/api/mesh") {
-            return JsonAnswer(200, host_.Call([this] {
+            return JsonAnswer(200, host_.Request([this] {
                 json mesh = MeshJson(desk_->runner.bench());
                 mesh["event"] = events_.Latest();
                 return mesh;
             }));
         }
-        HttpResponse log{200, "text/plain; charset=utf-8", {}, host_.Call([this] { return desk_->log; }), false};
+        HttpResponse log{200, "text/plain; charset=utf-8", {}, host_.Request([this] { return desk_->log; }), false};
         log.headers.emplace_back("Content-Disposition", "attachment; filename=\"studio.session\"");
         return log;
-    } catch (const HostStopped &stopped) {
-        return Problem(503, stopped.what());
+    } catch (const HostBusy &) {
+        HttpResponse busy = Problem(503, std::to_string(HostThread::kMostWaiting) +
+                                             " requests wait for the host already; send this one again in a moment");
+        busy.headers.emplace_back("Retry-After", "2");
+        return busy;
+    } catch (const HostStopped &) {
+        return Problem(503, "the studio is stopping");
     }
 }
 
@@ -262,8 +398,15 @@ HttpResponse StudioApi::Command(const HttpRequest &request) {
 }
 
 StudioApi::Outcome StudioApi::RunOnHost(const std::string &line) {
-    return host_.Call([this, line] {
+    return host_.Request([this, line] {
         Desk &desk = *desk_;
+        // The stop came while the line waited its turn: the log says it did not run, so
+        // that a replay does not take it for one that did.
+        if (stopping_) {
+            desk.log += "# not run (the studio stopped): " + line + "\n";
+            notRun_.push_back(line);
+            return Outcome{503, {{"error", "the studio stopped before this line's turn; it did not run"}}};
+        }
         Workbench &bench = desk.runner.bench();
         const MeshSnapshot before = TakeSnapshot(bench);
         const std::string where = "studio:" + std::to_string(desk.lines + 1);

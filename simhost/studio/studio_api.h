@@ -1,10 +1,12 @@
 // The studio's request layer: a request (method, target, headers, body) in, a response
 // out, with no socket in sight, so that tests drive it directly and the web server only
-// carries bytes. It guards every request (Host, Origin, token, size), runs commands of
-// the session language on the host thread, keeps the session log, and publishes an event
+// carries bytes. It guards every request (Host, Origin, token, route, size), first on its
+// head alone so that the server reads no body it would refuse, runs commands of the
+// session language on the host thread, keeps the session log, and publishes an event
 // after every command. The API is described in the README ("Studio").
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -68,7 +71,16 @@ public:
     // The modeller closes: the plug-in's exit event, the settings written; what it says.
     StudioStart Close();
 
+    // The checks a request's head must pass before its body is read: Host, Origin, the
+    // token, the route and its method. The refusal, or the most bytes its body may hold.
+    std::variant<HttpResponse, size_t> Admit(const HttpRequest &head) const;
+    // The whole request, checked again as Admit checks its head, and its body's size.
     HttpResponse Handle(const HttpRequest &request);
+
+    // The studio is stopping: the step that runs finishes, the commands that wait their
+    // turn are answered 503 and named in the log as not run, and no more are taken.
+    // Whatever waits on the person is answered as if nobody were there.
+    void Stopping();
 
     EventStream &events() { return events_; }
     const std::string &token() const { return options_.token; }
@@ -98,10 +110,12 @@ private:
     std::vector<std::string> hosts_;  // what the Host header may say
     EventStream events_;
     PageUser person_;
-    // The state as last published, with the event's number: a page asks for it while the
-    // host thread may be waiting on the person.
+    // The state as last published, with the event's number, as the JSON sent: a page asks
+    // for it while the host thread may be waiting on the person, or running a long step.
     mutable std::mutex stateMutex_;
-    nlohmann::json state_;
+    std::shared_ptr<const std::string> state_;
+    std::atomic<bool> stopping_{false};
+    std::vector<std::string> notRun_;  // on the host thread: the lines the stop dropped
     HostThread host_;
     std::unique_ptr<Desk> desk_;  // touched on the host thread only
     bool closed_ = false;

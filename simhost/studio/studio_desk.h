@@ -41,6 +41,10 @@ struct StudioApi::Desk {
     bool pressedEscape = false;
 };
 
+// Whether `text` is well-formed UTF-8: what is not is refused wherever a request could
+// carry it into an answer.
+bool IsUtf8(const std::string &text);
+
 struct StudioApi::Outcome {
     int status = 200;
     nlohmann::json body;

@@ -83,12 +83,23 @@ void StudioApi::AttendToPerson() {
 }
 
 json StudioApi::PublishState(const std::string &kind, json event) {
+    // Serialised before the lock, with bytes that are not UTF-8 shown as U+FFFD: a page
+    // asking for the state waits on no event of millions of vertices being written out.
+    const auto text = [](const json &value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); };
     json state = StateJson(desk_->runner);
     state["waiting"] = desk_->waiting;
-    event["state"] = state;
-    std::lock_guard lock(stateMutex_);
-    state_ = state;
-    state_["event"] = kind.empty() ? events_.Latest() : events_.Publish(kind, event.dump());
+    uint64_t number = events_.Latest();
+    if (!kind.empty()) {
+        event["state"] = state;
+        number = events_.Publish(kind, text(event));
+    }
+    state["event"] = number;
+    auto published = std::make_shared<const std::string>(text(state));
+    state.erase("event");
+    {
+        std::lock_guard lock(stateMutex_);
+        state_.swap(published);
+    }
     return state;
 }
 
@@ -122,6 +133,7 @@ HttpResponse StudioApi::PersonActs(const HttpRequest &request, const std::string
 HttpResponse StudioApi::Upload(const std::string &query, const std::string &body) {
     const std::optional<std::string> name = QueryValue(query, "name");
     if (!name) return Problem(400, "name the file: /api/upload?name=FILE.obj");
+    if (!IsUtf8(*name)) return Problem(400, "the file's name is not UTF-8 text");
     if (!PlainObjName(*name)) {
         return Problem(400, "\"" + *name + "\" is not a plain file name ending in .obj (letters, digits, . _ -)");
     }

@@ -6,10 +6,11 @@
 #include <cstdlib>
 #include <thread>
 
-#include <httplib.h>
-
 #ifdef _WIN32
+#include <io.h>
 #include <shellapi.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace simhost {
@@ -19,49 +20,43 @@ namespace {
 // The event stream says it is alive this often, so that a page that went away is noticed
 // soon, its thread freed, and a question it was asked answered Cancel.
 constexpr std::chrono::seconds kKeepAlive{2};
-// Pages reading events at once; each holds one of the server's threads.
-constexpr size_t kMostReaders = 8;
 
-HttpRequest FromWire(const httplib::Request &wire) {
-    HttpRequest request{wire.method, wire.target, {}, wire.body};
-    for (const auto &[name, value] : wire.headers) request.headers.emplace_back(name, value);
-    return request;
-}
-
-void Stream(EventStream &events, uint64_t after, httplib::Response &wire) {
-    if (!events.Attach(kMostReaders)) {
-        wire.status = 503;
-        wire.set_content(
-            "{\"error\":\"" + std::to_string(kMostReaders) + " pages read the events already; close one\"}",
-            "application/json");
-        return;
+void Stream(EventStream &events, const HttpResponse &answer, const std::function<bool(const std::string &)> &send) {
+    uint64_t next = answer.eventsAfter;
+    // Sent at once, so that the page knows the stream is open before any event.
+    if (send("retry: 1000\n: connected\n\n")) {
+        while (const std::optional<std::string> coming = events.Next(next, kKeepAlive)) {
+            if (!send(coming->empty() ? ": alive\n\n" : *coming)) break;
+        }
     }
-    auto next = std::make_shared<uint64_t>(after);
-    auto greeted = std::make_shared<bool>(false);
-    wire.set_chunked_content_provider(
-        "text/event-stream",
-        [&events, next, greeted](size_t, httplib::DataSink &sink) {
-            std::string text;
-            if (!*greeted) {
-                // Sent at once, so that the page knows the stream is open before any event.
-                *greeted = true;
-                text = "retry: 1000\n: connected\n\n";
-            } else {
-                const std::optional<std::string> coming = events.Next(*next, kKeepAlive);
-                if (!coming) {
-                    sink.done();
-                    return false;
-                }
-                text = coming->empty() ? ": alive\n\n" : *coming;
-            }
-            return sink.is_writable() && sink.write(text.data(), text.size());
-        },
-        [&events](bool) { events.Detach(); });
+    events.Detach();
 }
 
-std::atomic<bool> interrupted{false};
+std::atomic<int> interrupts{0};
 
-extern "C" void OnInterrupt(int) { interrupted = true; }
+// The first interrupt asks the studio to stop, as a watcher sees; a second ends the
+// program here and now, for someone who will not wait on the step that runs.
+extern "C" void OnInterrupt(int signal) {
+    // Windows puts back the default at each signal.
+    std::signal(signal, OnInterrupt);
+    if (interrupts.fetch_add(1) == 0) return;
+    static const char kSaid[] =
+        "simhost: interrupted again: stopped at once, without the plug-in's exit event or writing the settings\n";
+#ifdef _WIN32
+    _write(2, kSaid, sizeof kSaid - 1);
+#else
+    if (write(2, kSaid, sizeof kSaid - 1) < 0) std::_Exit(128 + signal);
+#endif
+    std::_Exit(128 + signal);
+}
+
+void OnInterrupts(void (*handler)(int)) {
+    std::signal(SIGINT, handler);
+    std::signal(SIGTERM, handler);
+#ifdef SIGBREAK
+    std::signal(SIGBREAK, handler);
+#endif
+}
 
 void OpenInBrowser(const std::string &address, std::ostream &errors) {
 #ifdef _WIN32
@@ -79,65 +74,45 @@ void OpenInBrowser(const std::string &address, std::ostream &errors) {
 
 int ExitCode(StepResult result) { return result == StepResult::Ok ? 0 : result == StepResult::Failed ? 1 : 2; }
 
+bool Loopback(const std::string &address) {
+    return address == "localhost" || address == "::1" || address.rfind("127.", 0) == 0;
+}
+
 }  // namespace
 
 struct StudioServer::Impl {
-    httplib::Server server;
-    EventStream *events = nullptr;
+    explicit Impl(ServerLimits limits) : http(limits) {}
+    HttpServer http;
+    std::atomic<EventStream *> events{nullptr};
 };
 
-StudioServer::StudioServer() : impl_(std::make_unique<Impl>()) {
-    // A port that another server listens on must be refused, not shared: the library's
-    // own choice on Linux, SO_REUSEPORT, would let a second studio take half the requests
-    // of the first. SO_REUSEADDR only lets a studio restart on its port at once.
-    impl_->server.set_socket_options([](socket_t sock) {
-        int yes = 1;
-#ifdef _WIN32
-        setsockopt(sock, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char *>(&yes), sizeof yes);
-#else
-        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-#endif
-    });
-    // Each page reading events holds a thread, and so does a command whose question waits
-    // on the person: threads enough for every reader and as many requests again.
-    impl_->server.new_task_queue = [] { return new httplib::ThreadPool(3 * kMostReaders); };
-    impl_->server.set_payload_max_length(StudioApi::kUploadBodyLimit);
-    // A short keep-alive lets the server stop soon after it is told to.
-    impl_->server.set_keep_alive_timeout(2);
-}
+StudioServer::StudioServer(ServerLimits limits) : impl_(std::make_unique<Impl>(limits)) {}
 
 StudioServer::~StudioServer() = default;
 
-int StudioServer::Bind(const std::string &address, int port) {
-    if (port == 0) return std::max(impl_->server.bind_to_any_port(address), 0);
-    return impl_->server.bind_to_port(address, port) ? port : 0;
-}
+int StudioServer::Bind(const std::string &address, int port) { return impl_->http.Bind(address, port); }
 
 void StudioServer::Serve(StudioApi &api) {
     impl_->events = &api.events();
-    const auto handle = [&api](const httplib::Request &wire, httplib::Response &answer) {
-        const HttpResponse response = api.Handle(FromWire(wire));
-        answer.status = response.status;
-        for (const auto &[name, value] : response.headers) answer.set_header(name, value);
-        if (response.eventStream) {
-            Stream(api.events(), response.eventsAfter, answer);
-        } else {
-            answer.set_content(response.body, response.contentType);
+    HttpHandlers handlers;
+    handlers.admit = [&api](const HttpRequest &head) { return api.Admit(head); };
+    handlers.handle = [&api](const HttpRequest &request) {
+        HttpResponse answer = api.Handle(request);
+        // Each page reading events holds a connection for as long as it reads.
+        if (answer.eventStream && !api.events().Attach(kMostReaders)) {
+            return Problem(503, std::to_string(kMostReaders) + " pages read the events already; close one");
         }
+        return answer;
     };
-    httplib::Server &server = impl_->server;
-    server.Get(".*", handle);
-    server.Post(".*", handle);
-    server.Put(".*", handle);
-    server.Patch(".*", handle);
-    server.Delete(".*", handle);
-    server.Options(".*", handle);
-    server.listen_after_bind();
+    handlers.stream = [&api](const HttpResponse &answer, const std::function<bool(const std::string &)> &send) {
+        Stream(api.events(), answer, send);
+    };
+    impl_->http.Serve(std::move(handlers));
 }
 
 void StudioServer::Stop() {
-    if (impl_->events != nullptr) impl_->events->Close();
-    impl_->server.stop();
+    if (EventStream *events = impl_->events) events->Close();
+    impl_->http.Stop();
 }
 
 int Serve(ServeOptions options, std::ostream &out, std::ostream &errors) {
@@ -166,32 +141,37 @@ int Serve(ServeOptions options, std::ostream &out, std::ostream &errors) {
         errors << end.errors;
         return ExitCode(start.result);
     }
+    if (!Loopback(address)) {
+        errors << "simhost: warning: --listen " << address << " serves the studio to other machines over plain "
+               << "HTTP; the token in its address is the only guard, and anyone who sees it can drive the studio\n";
+    }
+    // Taken from before the address is out: whoever has it may interrupt at once.
+    interrupts = 0;
+    OnInterrupts(OnInterrupt);
     out << "simhost: the studio is at " << api.PageAddress() << "\n"
         << "simhost: Ctrl-C stops it\n";
     out.flush();
     if (options.open) OpenInBrowser(api.PageAddress(), errors);
 
-    interrupted = false;
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
     std::atomic<bool> served{false};
-    // Told again until it has stopped: an interrupt may come before the server listens.
     std::thread watcher([&] {
-        while (!served) {
-            if (interrupted) server.Stop();
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
+        while (!served && interrupts == 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (served) return;
+        // What waits its turn is dropped; the step that runs finishes; then the server ends.
+        api.Stopping();
+        server.Stop();
     });
     server.Serve(api);
     served = true;
     watcher.join();
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
 
     const StudioStart end = api.Close();
     out << end.transcript;
     errors << end.errors;
     out << "simhost: the studio stopped\n";
+    out.flush();
+    // Only now: a second interrupt while the modeller closed ended the program at once.
+    OnInterrupts(SIG_DFL);
     return ExitCode(end.result);
 }
 
