@@ -62,6 +62,46 @@ TEST_F(Studio, RequestsFromElsewhereOrWithoutTheTokenAreRefused) {
     EXPECT_THAT(wrongMethod.headers, ::testing::Contains(std::pair<std::string, std::string>("Allow", "POST")));
 }
 
+TEST_F(Studio, BytesThatAreNotTextAndASecondHostAreRefusedBeforeTheToken) {
+    // No token: the 400 comes before the check that would say 403.
+    for (const char *target : {"/api/st\xe9te", "/t%E9te", "/%C0%AF", "/%ED%A0%80"}) {
+        const HttpResponse refused = Get(target);
+        EXPECT_EQ(refused.status, 400) << target;
+        EXPECT_THAT(refused.body, HasSubstr("not UTF-8")) << target;
+    }
+    EXPECT_EQ(Api().Handle({"GET", "/api/state", {{"Host", "127.0.0.1:8310\xe9"}}, ""}).status, 400);
+    EXPECT_EQ(Get("/", {{"Origin", "http://\xff"}}).status, 400);
+    EXPECT_EQ(Api().Handle({"GET", "/api/state", {{"Host", "127.0.0.1:8310"}, {"host", "attacker.example"}}, ""}).status,
+              400);
+    // Text in any script is text.
+    EXPECT_EQ(Get("/t\xc3\xaate\xe2\x82\xac\xf0\x9f\x98\x80").status, 404);
+    const HttpResponse named = Post(std::string("/api/upload?name=t%E9te.obj&token=") + kToken, "v 0 0 0\n");
+    EXPECT_EQ(named.status, 400);
+    EXPECT_THAT(named.body, HasSubstr("not UTF-8"));
+}
+
+TEST_F(Studio, AHeadIsAdmittedAsHandleWouldTakeItWithItsRoutesBodyLimit) {
+    const auto admitted = [&](const std::string &method, const std::string &target,
+                              std::vector<std::pair<std::string, std::string>> headers = {{"Host", "127.0.0.1:8310"}}) {
+        return Api().Admit({method, target, std::move(headers), ""});
+    };
+    const std::string token = std::string("?token=") + kToken;
+    EXPECT_EQ(std::get<size_t>(admitted("POST", "/api/command" + token)), StudioApi::kCommandBodyLimit);
+    EXPECT_EQ(std::get<size_t>(admitted("POST", "/api/answer" + token)), StudioApi::kCommandBodyLimit);
+    EXPECT_EQ(std::get<size_t>(admitted("POST", "/api/upload" + token)), StudioApi::kUploadBodyLimit);
+    EXPECT_EQ(std::get<size_t>(admitted("GET", "/api/state" + token)), 0u);
+    EXPECT_EQ(std::get<size_t>(admitted("GET", "/")), 0u);
+    EXPECT_EQ(std::get<HttpResponse>(admitted("POST", "/api/upload")).status, 403);
+    EXPECT_EQ(std::get<HttpResponse>(admitted("POST", "/api/upload" + token, {{"Host", "elsewhere:8310"}})).status, 403);
+    EXPECT_EQ(std::get<HttpResponse>(admitted("PUT", "/api/command" + token)).status, 405);
+    EXPECT_EQ(std::get<HttpResponse>(admitted("POST", "/nothing")).status, 404);
+    // Handle holds a body to the same limit, for whoever drives the layer directly.
+    EXPECT_EQ(Post(std::string("/api/upload?name=a.obj&token=") + kToken, std::string(StudioApi::kUploadBodyLimit + 1, 'v'))
+                  .status,
+              413);
+    EXPECT_EQ(Api().Handle({"GET", "/api/state" + token, {{"Host", "127.0.0.1:8310"}}, "body"}).status, 413);
+}
+
 TEST_F(Studio, TheAddressNamesTheListenedAddressAndTheToken) {
     options.token.clear();
     options.port = 8411;

@@ -124,12 +124,12 @@ protected:
     }
 
     HttpResponse Get(const std::string &target, std::vector<std::pair<std::string, std::string>> headers = {}) {
-        headers.emplace_back("Host", "127.0.0.1:8310");
+        headers.emplace_back("Host", "127.0.0.1:" + std::to_string(options.port));
         return Api().Handle({"GET", target, std::move(headers), ""});
     }
     HttpResponse Post(const std::string &target, const std::string &body,
                       std::vector<std::pair<std::string, std::string>> headers = {}) {
-        headers.emplace_back("Host", "127.0.0.1:8310");
+        headers.emplace_back("Host", "127.0.0.1:" + std::to_string(options.port));
         return Api().Handle({"POST", target, std::move(headers), body});
     }
     HttpResponse Command(const std::string &line) {
