@@ -19,7 +19,6 @@ if(WIN32 AND TARGET simhost)
   # The program carries these projects' code: their licences go with it. Debian's
   # copyright files hold each licence's full text.
   set(_licences
-      "cpp-httplib|${STELMARIN_HTTPLIB_DIR}/LICENSE"
       "nlohmann-json|/usr/share/doc/nlohmann-json3-dev/copyright"
       "CLI11|/usr/share/doc/libcli11-dev/copyright"
       "pugixml|${STELMARIN_PUGIXML_DIR}/LICENSE.md"

@@ -57,9 +57,10 @@ if(STELMARIN_BUILD_SIMHOST)
   add_library(third_party_headers INTERFACE)
   target_include_directories(third_party_headers SYSTEM INTERFACE ${_headers})
 
-  # The web server of `simhost serve`: cpp-httplib's single header, from Debian's sources
-  # with Debian's patches (scripts/install-deps), for every target. On Windows it needs the
-  # socket library, and the Windows 10 API that MinGW does not always assume.
+  # The HTTP client of the studio's tests and benchmark: cpp-httplib's single header, from
+  # Debian's sources with Debian's patches (scripts/install-deps), for every target. The
+  # studio serves with a server of its own (simhost/studio/http_server.h). On Windows it
+  # needs the socket library, and the Windows 10 API that MinGW does not always assume.
   set(STELMARIN_HTTPLIB_DIR "${PROJECT_SOURCE_DIR}/build/third_party/cpp-httplib" CACHE PATH
       "cpp-httplib's header, as scripts/install-deps fetches it")
   if(NOT EXISTS "${STELMARIN_HTTPLIB_DIR}/httplib.h")

@@ -23,6 +23,7 @@
 #include "simhost/language/session_script.h"
 #include "simhost/studio/event_stream.h"
 #include "simhost/studio/host_thread.h"
+#include "simhost/studio/net_socket.h"
 #include "simhost/studio/studio_api.h"
 #include "simhost/studio/studio_server.h"
 #include "studio_fixture.h"
@@ -113,6 +114,25 @@ TEST_F(Studio, TheAddressNamesTheListenedAddressAndTheToken) {
     EXPECT_TRUE(std::all_of(token.begin(), token.end(), [](char c) { return std::isxdigit(c) && !std::isupper(c); }));
     // Another run, another token.
     EXPECT_NE(StudioApi(options).token(), Api().token());
+}
+
+TEST_F(Studio, ListeningOnEveryAddressTakesTheMachinesOwnAddressesAndName) {
+    options.listenAddress = "0.0.0.0";
+    const std::string address = Api().PageAddress();
+    EXPECT_THAT(address, ::testing::Not(HasSubstr("0.0.0.0")));
+    const std::string host = address.substr(7, address.find('/', 7) - 7);
+    const std::string state = std::string("/api/state?token=") + kToken;
+    EXPECT_EQ(Api().Handle({"GET", state, {{"Host", host}}, ""}).status, 200) << host;
+    EXPECT_EQ(Api().Handle({"GET", state, {{"Host", "localhost:8310"}}, ""}).status, 200);
+    if (const std::string name = simhost::net::OwnHostName(); !name.empty()) {
+        EXPECT_EQ(Api().Handle({"GET", state, {{"Host", name + ":8310"}}, ""}).status, 200) << name;
+    }
+    for (const std::string &own : simhost::net::OwnAddresses()) {
+        const std::string named = (own.find(':') != std::string::npos ? "[" + own + "]" : own) + ":8310";
+        EXPECT_EQ(Api().Handle({"GET", state, {{"Host", named}}, ""}).status, 200) << named;
+    }
+    EXPECT_EQ(Api().Handle({"GET", state, {{"Host", "0.0.0.0:8310"}}, ""}).status, 403);
+    EXPECT_EQ(Api().Handle({"GET", state, {{"Host", "attacker.example:8310"}}, ""}).status, 403);
 }
 
 TEST_F(Studio, CommandsThatCannotRunAreRefusedAndChangeNothing) {

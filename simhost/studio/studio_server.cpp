@@ -33,13 +33,25 @@ void Stream(EventStream &events, const HttpResponse &answer, const std::function
 }
 
 std::atomic<int> interrupts{0};
+std::atomic<int64_t> firstInterrupt{0};
+
+int64_t NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 // The first interrupt asks the studio to stop, as a watcher sees; a second ends the
-// program here and now, for someone who will not wait on the step that runs.
+// program here and now, for someone who will not wait on the step that runs. One that
+// comes within a moment of the first is the same one told twice, as a tool that signals
+// both the program and its process group tells it.
 extern "C" void OnInterrupt(int signal) {
     // Windows puts back the default at each signal.
     std::signal(signal, OnInterrupt);
-    if (interrupts.fetch_add(1) == 0) return;
+    if (interrupts.fetch_add(1) == 0) {
+        firstInterrupt = NowMs();
+        return;
+    }
+    if (NowMs() - firstInterrupt < 250) return;
     static const char kSaid[] =
         "simhost: interrupted again: stopped at once, without the plug-in's exit event or writing the settings\n";
 #ifdef _WIN32
