@@ -8,6 +8,8 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
+// windows.h first: shellapi.h needs its types.
 #include <shellapi.h>
 #else
 #include <unistd.h>
