@@ -205,6 +205,10 @@ void ShutdownSending(const Socket &socket) {
 #endif
 }
 
+bool Loopback(const std::string &address) {
+    return address == "localhost" || address == "::1" || address.rfind("127.", 0) == 0;
+}
+
 std::vector<std::string> OwnAddresses() {
     StartSockets();
     std::vector<std::string> addresses;

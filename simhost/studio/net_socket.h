@@ -57,6 +57,9 @@ bool SendAll(const Socket &socket, const char *data, size_t size, std::chrono::m
 // No more is sent: the peer reads to the end of what was.
 void ShutdownSending(const Socket &socket);
 
+// Whether `address` names this machine to itself only: "localhost", 127.x.y.z or ::1.
+bool Loopback(const std::string &address);
+
 // The numeric addresses of this machine's interfaces ("192.168.1.20", "fe80::1"), and its
 // host name; empty when the system will not say.
 std::vector<std::string> OwnAddresses();

@@ -21,8 +21,8 @@
 #include "simhost/host/slot_names.h"
 #include "simhost/language/command_args.h"
 #include "simhost/language/command_support.h"
-#include "simhost/studio/studio_assets.h"
 #include "simhost/studio/net_socket.h"
+#include "simhost/studio/studio_assets.h"
 #include "simhost/studio/studio_desk.h"
 #include "simhost/studio/studio_state.h"
 
@@ -93,7 +93,7 @@ constexpr Route kRoutes[] = {{"/api/state", "GET", 0},
 // and no other site may show the page in a frame of its own.
 constexpr const char *kPagePolicy =
     "default-src 'self'; script-src 'self'; style-src 'self'; img-src 'self' data: blob:; connect-src 'self'; "
-    "object-src 'none'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
+    "object-src 'none'; base-uri 'none'; form-action 'self'; frame-ancestors 'none'";
 
 std::pair<std::string, std::string> PathAndQuery(const std::string &target) {
     const size_t question = target.find('?');
@@ -122,10 +122,6 @@ const StudioAsset *Asset(const std::string &path) {
         if (asset.path == file) return &asset;
     }
     return nullptr;
-}
-
-bool Loopback(const std::string &address) {
-    return address == "localhost" || address == "::1" || address.rfind("127.", 0) == 0;
 }
 
 }  // namespace
@@ -181,7 +177,7 @@ StudioApi::StudioApi(StudioOptions options)
     hosts_ = {own_};
     // This machine's own names answer too, when the server listens on it.
     if (listened == "127.0.0.1" || listened == "localhost") hosts_ = {"127.0.0.1" + port, "localhost" + port};
-    if (!Loopback(listened)) {
+    if (!net::Loopback(listened)) {
         // Listening on every address, the server is reached by any of them; the page's
         // address names one that another machine can use, the first IPv4 one if any.
         if (listened.empty() || listened == "0.0.0.0" || listened == "::") {
@@ -189,7 +185,7 @@ StudioApi::StudioApi(StudioOptions options)
             std::string reachable;
             for (const std::string &address : net::OwnAddresses()) {
                 hosts_.push_back(withPort(address));
-                if (Loopback(address)) continue;
+                if (net::Loopback(address)) continue;
                 const bool better = reachable.empty() || (reachable.find(':') != std::string::npos &&
                                                           address.find(':') == std::string::npos);
                 if (better) reachable = address;

@@ -15,6 +15,8 @@
 #include <unistd.h>
 #endif
 
+#include "simhost/studio/net_socket.h"
+
 namespace simhost {
 
 namespace {
@@ -88,10 +90,6 @@ void OpenInBrowser(const std::string &address, std::ostream &errors) {
 
 int ExitCode(StepResult result) { return result == StepResult::Ok ? 0 : result == StepResult::Failed ? 1 : 2; }
 
-bool Loopback(const std::string &address) {
-    return address == "localhost" || address == "::1" || address.rfind("127.", 0) == 0;
-}
-
 }  // namespace
 
 struct StudioServer::Impl {
@@ -155,7 +153,7 @@ int Serve(ServeOptions options, std::ostream &out, std::ostream &errors) {
         errors << end.errors;
         return ExitCode(start.result);
     }
-    if (!Loopback(address)) {
+    if (!net::Loopback(address)) {
         errors << "simhost: warning: --listen " << address << " serves the studio to other machines over plain "
                << "HTTP; the token in its address is the only guard, and anyone who sees it can drive the studio\n";
     }
