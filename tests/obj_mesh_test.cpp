@@ -345,6 +345,24 @@ TEST_F(ObjMeshTest, ByteOrderMarkAtTheStartIsSkipped) {
                    "face corner 4 is out of range (3 vertices so far)");
 }
 
+TEST_F(ObjMeshTest, NamesKeepTheBytesTheFileHeldThroughLoadAndSave) {
+    // As tools on Windows save them: Latin-1, not UTF-8.
+    const std::string text = "o T\xe9te\n" + kTriangle + "g c\xf4t\xe9 \xff\nf 1 2 3\no caf\xc3\xa9\nv 0 0 1\n";
+    ASSERT_EQ(LoadObj(Write("latin.obj", text), document_), (std::vector<int>{1, 2}));
+    EXPECT_EQ(document_.ObjectAt(1)->name(), "T\xe9te");
+    EXPECT_EQ(document_.ObjectAt(1)->extras().groupNames, std::vector<std::string>{"c\xf4t\xe9 \xff"});
+    EXPECT_EQ(document_.ObjectAt(2)->name(), "caf\xc3\xa9");
+    const std::string saved = (folder_ / "saved.obj").string();
+    SaveObj(saved, document_);
+    const std::string written = Read(saved);
+    EXPECT_THAT(written, HasSubstr("\no T\xe9te\n"));
+    EXPECT_THAT(written, HasSubstr("\ng c\xf4t\xe9 \xff\n"));
+    EXPECT_THAT(written, HasSubstr("\no caf\xc3\xa9\n"));
+    Document again;
+    LoadObj(saved, again);
+    EXPECT_EQ(Snapshot(again, 1), Snapshot(document_, 1));
+}
+
 // A 500 x 400 grid with every vertex defined first, then three groups: the upper half of
 // the quads, the lower half, and one polygon through every vertex on a line longer than
 // any single read. The halves share the middle row, so each takes its own copy.

@@ -19,6 +19,7 @@
 #include "simhost/modeller/mesh_shapes.h"
 #include "simhost/modeller/modelling_tools.h"
 #include "simhost/files/svg_picture.h"
+#include "simhost/files/utf8_text.h"
 #include "simhost/language/session_script.h"
 
 namespace simhost {
@@ -120,6 +121,17 @@ TEST_F(PictureTest, IsOneWellFormedSvgWithThreeViewsAndAnEscapedTitle) {
     EXPECT_EQ(Count("//path[@data-object='<grid & co>']"), 3u);
     EXPECT_EQ(Count("//g[@id='front']/path[@class='edges near'][@data-object='<grid & co>']"), 1u)
         << "the grid faces the front view";
+}
+
+TEST_F(PictureTest, NamesThatAreNotUtf8OrHoldControlCharactersStillMakeValidXml) {
+    // Names are the bytes their file held: Latin-1 here, a control character, and U+FFFF,
+    // which XML does not allow either.
+    content.title = "caf\xe9\x1b";
+    AddGrid(document, "T\xe9te\x01\xef\xbf\xbf \xe2\x82\xac", 2, 2, 0.1f);
+    Render();
+    EXPECT_EQ(ValidUtf8(text), text);
+    EXPECT_EQ(Value("/svg/title"), "caf\xef\xbf\xbd ");
+    EXPECT_EQ(Count("//path[@data-object='T\xef\xbf\xbdte \xef\xbf\xbd \xe2\x82\xac']"), 3u);
 }
 
 TEST_F(PictureTest, PinsOfASlotAreDrawnInItsOwnColourInEveryViewAndCountedInTheLegend) {

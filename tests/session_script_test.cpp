@@ -21,6 +21,7 @@
 namespace fs = std::filesystem;
 using simhost::ScriptRunner;
 using simhost::StepResult;
+using namespace std::string_literals;
 
 namespace {
 
@@ -52,6 +53,28 @@ TEST_F(SessionScript, NumbersAndWordsAreCheckedStrictly) {
     }
     EXPECT_FALSE(simhost::ParseScriptLine("   # only a comment"));
     EXPECT_TRUE(simhost::ParseScriptLine("MAKE HEAD \"a head\" 8"));
+}
+
+TEST_F(SessionScript, AControlCharacterAnywhereInALineRefusesItNamingTheCharacterAndColumn) {
+    EXPECT_EQ(Run("make grid g 2 2\nsave \"a\0b.obj\"\necho \"\x1b[2Jcleared\"\n# a comment \x7f\n"
+                  "select\t0\t1\nobject \"t\xc3\xaate\x01\"\n"s),
+              StepResult::BadInput);
+    const std::string text = output.str();
+    EXPECT_NE(text.find("test.session:2: the line holds the control character U+0000 (NUL) at column 8"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("test.session:3: the line holds the control character U+001B (ESC) at column 7"),
+              std::string::npos);
+    EXPECT_NE(text.find("test.session:4: the line holds the control character U+007F (DEL)"), std::string::npos);
+    EXPECT_EQ(text.find("test.session:5"), std::string::npos) << "tab separates words";
+    EXPECT_NE(text.find("test.session:6: the line holds the control character U+0001 (SOH) at column 13"),
+              std::string::npos)
+        << "columns count characters, not bytes";
+    EXPECT_FALSE(fs::exists(dir / "out" / "a")) << "nothing runs when a line is wrong";
+    ScriptRunner runner(settings, output);
+    EXPECT_EQ(runner.RunLine("echo \"a\rb\"", "stdin:1"), StepResult::BadInput);
+    EXPECT_NE(output.str().find("stdin:1: the line holds the control character U+000D (CR) at column 8"),
+              std::string::npos);
 }
 
 TEST_F(SessionScript, AFileIsWrittenOnlyAsTheKindItsExtensionNames) {

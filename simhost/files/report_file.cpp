@@ -64,7 +64,8 @@ std::string ReportJson(const ReportFacts &facts) {
                                    {"farthest", facts.lastDraw->farthest}};
     }
     report["centre_line"] = Json{{"largest_abs_x", facts.centreLine.largestX}, {"vertices", facts.centreLine.vertices}};
-    return report.dump(2) + "\n";
+    // A program reads the report as UTF-8, whatever text comes into it.
+    return report.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace simhost

@@ -18,6 +18,7 @@
 #include "simhost/files/picture_geometry.h"
 #include "simhost/files/picture_marks.h"
 #include "simhost/files/picture_raster.h"
+#include "simhost/files/utf8_text.h"
 #include "simhost/host/safe_write.h"
 #include "simhost/host/slot_names.h"
 
@@ -43,10 +44,14 @@ constexpr double kNearWidth = 0.6;
 constexpr int kFarGrey = 0xe4;
 constexpr double kFarWidth = 0.5;
 
+// Object names are the bytes their file held, in whatever code page it was saved: XML
+// takes UTF-8 only, so a picture shows what is not as U+FFFD.
 std::string Escape(const std::string &text) {
+    const std::string valid = ValidUtf8(text);
     std::string escaped;
-    escaped.reserve(text.size());
-    for (char c : text) {
+    escaped.reserve(valid.size());
+    for (size_t at = 0; at < valid.size(); ++at) {
+        const char c = valid[at];
         switch (c) {
             case '&':
                 escaped += "&amp;";
@@ -64,9 +69,17 @@ std::string Escape(const std::string &text) {
                 escaped += "&apos;";
                 break;
             default:
-                // Control characters are not allowed in XML even as references.
-                const bool control = static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r';
-                escaped += control ? ' ' : c;
+                // Control characters are not allowed in XML even as references; nor are
+                // U+FFFE and U+FFFF.
+                if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+                    escaped += ' ';
+                } else if (valid.compare(at, 2, "\xEF\xBF") == 0 && at + 2 < valid.size() &&
+                           (valid[at + 2] == '\xBE' || valid[at + 2] == '\xBF')) {
+                    escaped += "\xEF\xBF\xBD";
+                    at += 2;
+                } else {
+                    escaped += c;
+                }
         }
     }
     return escaped;

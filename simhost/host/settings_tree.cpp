@@ -1,5 +1,6 @@
 #include "simhost/host/settings_tree.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -53,14 +54,21 @@ void SettingsTree::Load(const std::string &path) {
     }
     // A settings file is a few kilobytes; reading stops well beyond that, so that a device
     // that never ends (or a huge file given by mistake) is refused instead of filling memory.
-    constexpr std::streamsize kLargest = 16 << 20;
-    std::string bytes(static_cast<size_t>(kLargest) + 1, '\0');
-    in.read(bytes.data(), kLargest + 1);
-    bytes.resize(static_cast<size_t>(in.gcount()));
+    // It is read in pieces: zero-filling a buffer of the whole limit took a thousand
+    // times longer than reading a file of a few kilobytes.
+    constexpr size_t kLargest = 16 << 20;
+    constexpr size_t kPiece = 64 << 10;
+    std::string bytes;
+    while (in && bytes.size() <= kLargest) {
+        const size_t had = bytes.size();
+        bytes.resize(had + std::min(kPiece, kLargest + 1 - had));
+        in.read(bytes.data() + had, static_cast<std::streamsize>(bytes.size() - had));
+        bytes.resize(had + static_cast<size_t>(in.gcount()));
+    }
     if (in.bad()) {
         throw SettingsError("cannot read the settings file '" + path + "': " + std::generic_category().message(EIO));
     }
-    if (bytes.size() > static_cast<size_t>(kLargest)) {
+    if (bytes.size() > kLargest) {
         throw SettingsError("the settings file '" + path + "' is larger than 16 MiB; it was left as it is");
     }
     pugi::xml_document loaded;

@@ -1,7 +1,9 @@
 #include "simhost/language/command_registry.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cstdio>
 #include <numeric>
 
 namespace simhost {
@@ -35,6 +37,27 @@ std::string Cell(const char *text) {
     std::string cell;
     for (const char *c = text; *c != '\0'; ++c) cell += *c == '|' ? std::string("\\|") : std::string(1, *c);
     return cell;
+}
+
+// A control character in a line would reach a file name, the studio's log or a terminal
+// as it is: a NUL cuts a path short, an escape sequence redraws the terminal that shows
+// the log. Tab alone separates words like a blank.
+void RefuseControlCharacters(const std::string &line) {
+    static constexpr std::array<const char *, 32> kNames = {
+        "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "TAB", "LF",  "VT",  "FF",  "CR",  "SO", "SI",
+        "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS", "US"};
+    size_t column = 0;
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        // Columns count characters: the bytes that continue one in UTF-8 do not.
+        if ((byte & 0xC0) != 0x80) ++column;
+        if ((byte >= 0x20 && byte != 0x7F) || c == '\t') continue;
+        char code[8];
+        std::snprintf(code, sizeof code, "U+%04X", byte);
+        throw ScriptSyntaxError("the line holds the control character " + std::string(code) + " (" +
+                                (byte == 0x7F ? "DEL" : kNames[byte]) + ") at column " + std::to_string(column) +
+                                "; only tab may stand between words");
+    }
 }
 
 }  // namespace
@@ -76,6 +99,7 @@ std::string UnknownCommand(const std::string &word) {
 }
 
 std::optional<ScriptCommand> ParseScriptLine(const std::string &line) {
+    RefuseControlCharacters(line);
     std::vector<std::string> tokens = Tokens(line);
     if (tokens.empty()) return std::nullopt;
     const CommandEntry *entry = FindCommand(tokens.front());

@@ -69,7 +69,9 @@ std::string RandomToken() {
     return token;
 }
 
-HttpResponse JsonAnswer(int status, json body) { return {status, "application/json", {}, body.dump(), false}; }
+std::string JsonText(const json &value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
+
+HttpResponse JsonAnswer(int status, json body) { return {status, "application/json", {}, JsonText(body), false}; }
 
 HttpResponse Problem(int status, const std::string &message) { return JsonAnswer(status, {{"error", message}}); }
 

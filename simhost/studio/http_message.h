@@ -48,6 +48,11 @@ bool SameSecret(const std::string &given, const std::string &secret);
 // 32 hexadecimal digits from the system's source of randomness.
 std::string RandomToken();
 
+// Every JSON text the studio sends. Object names are the bytes their file held, in
+// whatever code page it was saved; what is not UTF-8 shows as U+FFFD rather than
+// stopping the answer.
+std::string JsonText(const nlohmann::json &value);
+
 HttpResponse JsonAnswer(int status, nlohmann::json body);
 // An answer with {"error": message}.
 HttpResponse Problem(int status, const std::string &message);

@@ -10,6 +10,7 @@
 #include <span>
 
 #include "host/text_conversion.h"
+#include "simhost/files/utf8_text.h"
 #include "simhost/host/widget_host.h"
 #include "simhost/language/command_support.h"
 
@@ -208,6 +209,7 @@ json StateJson(ScriptRunner &runner) {
     for (size_t number = found.Added() - std::min(found.size(), kStateLatest); number < found.Added(); ++number) {
         violations.push_back(*found.Numbered(number));
     }
+    // Names are the bytes their file held; a page reads UTF-8 (utf8_text.h).
     json objects = json::array();
     const Document &document = bench.document();
     for (int index = 0; index < document.ObjectCount(); ++index) {
@@ -218,7 +220,7 @@ json StateJson(ScriptRunner &runner) {
         const auto selected =
             std::count_if(vertices.begin(), vertices.end(), [](const Vertex &v) { return v.selected; });
         objects.push_back({{"index", index},
-                           {"name", object->name()},
+                           {"name", ValidUtf8(object->name())},
                            {"vertices", live},
                            {"faces", object->faces().size()},
                            {"selected", selected},
@@ -259,7 +261,7 @@ json MeshJson(Workbench &bench) {
         }
         const std::span<const MQPoint> positions = object->positions();
         objects.push_back({{"index", index},
-                           {"name", object->name()},
+                           {"name", ValidUtf8(object->name())},
                            {"visible", object->visible},
                            {"vertexCount", object->VertexCount()},
                            {"positions", Base64(positions.data(), positions.size_bytes())},

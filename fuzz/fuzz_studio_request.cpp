@@ -1,0 +1,176 @@
+// The studio's request layer as a network client meets it, with no socket: any method,
+// target, headers and body, over a document loaded from OBJ text that comes from the
+// input too, so that names holding any bytes reach the state, the meshes and the answers.
+//
+// The input is the OBJ text, a NUL, then the request as its bytes would come:
+//   METHOD TARGET\n
+//   Name: value\n  ...
+//   \n
+//   body
+// A finding: an answer of 500 (kept for the server's own faults), an exception out of
+// the request layer, a body that is not valid UTF-8, or a state that no longer answers
+// after the request.
+//
+// The plug-in is loaded and the studio started once per process; each input starts on a
+// new document.
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "fuzz/fuzz_support.h"
+#include "simhost/studio/studio_api.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char *kToken = "0123456789abcdef0123456789abcdef";
+constexpr const char *kHost = "127.0.0.1:8310";
+
+struct Scene {
+    fs::path work;
+    fs::path out;
+    fs::path mesh;
+    simhost::StudioApi *api = nullptr;
+};
+
+Scene &TheScene() {
+    static Scene scene = [] {
+        Scene made;
+        made.work = fs::path(fuzzing::ScratchPath("studio")).parent_path() / "studio-work";
+        made.out = made.work / "out";
+        made.mesh = made.work / "fuzzed.obj";
+        fs::create_directories(made.work);
+        simhost::StudioOptions options;
+        options.script.pluginPath = STELMARIN_PLUGIN_FILE;
+        options.script.settingsFile = (made.work / "settings.xml").string();
+        options.script.outDir = made.out.string();
+        options.token = kToken;
+        options.workingFolder = made.work.string();
+        // Nobody is at the page: questions and dialogs end at once, as when its user left.
+        options.answerTimeout = std::chrono::milliseconds(0);
+        options.pageAbsence = std::chrono::milliseconds(0);
+        // Kept for the whole process: the plug-in is loaded once.
+        made.api = new simhost::StudioApi(options);
+        if (made.api->Start().result != simhost::StepResult::Ok) {
+            std::fprintf(stderr, "fuzz: the studio does not start with %s\n", STELMARIN_PLUGIN_FILE);
+            std::abort();
+        }
+        return made;
+    }();
+    return scene;
+}
+
+[[noreturn]] void Finding(const std::string &what, const simhost::HttpRequest &request) {
+    std::fprintf(stderr, "finding: %s\nrequest: %s %s\n", what.c_str(), request.method.c_str(),
+                 request.target.c_str());
+    std::abort();
+}
+
+// Whether the text is UTF-8 as JSON and every browser take it.
+bool ValidUtf8(std::string_view text) {
+    for (size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        size_t length = 1;
+        unsigned low = 0x80, high = 0xBF;
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0) low = 0xA0;
+            if (lead == 0xED) high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0) low = 0x90;
+            if (lead == 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (at + length > text.size()) return false;
+        for (size_t i = 1; i < length; ++i) {
+            const auto next = static_cast<unsigned char>(text[at + i]);
+            if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF)) return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
+simhost::HttpResponse Handled(simhost::StudioApi &api, const simhost::HttpRequest &request) {
+    simhost::HttpResponse response;
+    try {
+        response = api.Handle(request);
+    } catch (const std::exception &error) {
+        Finding(std::string("an exception left the request layer: ") + error.what(), request);
+    }
+    if (response.status >= 500 && response.status != 503) {
+        Finding("answered " + std::to_string(response.status) + ": " + response.body, request);
+    }
+    if (!ValidUtf8(response.body)) Finding("the body is not valid UTF-8", request);
+    return response;
+}
+
+simhost::HttpRequest Ours(const std::string &method, const std::string &target, const std::string &body = "") {
+    return {method, target, {{"Host", kHost}, {"X-Simhost-Token", kToken}}, body};
+}
+
+simhost::HttpRequest CommandRequest(const std::string &line) {
+    return Ours("POST", "/api/command", nlohmann::json{{"line", line}}.dump());
+}
+
+// The request as the rest of the input gives it.
+simhost::HttpRequest Parsed(std::string_view text) {
+    simhost::HttpRequest request;
+    const auto line = [&text] {
+        const size_t end = text.find('\n');
+        const std::string_view taken = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        return std::string(taken);
+    };
+    const std::string first = line();
+    const size_t space = first.find(' ');
+    request.method = first.substr(0, space);
+    request.target = space == std::string::npos ? "" : first.substr(space + 1);
+    for (std::string header = line(); !header.empty(); header = line()) {
+        const size_t colon = header.find(':');
+        std::string value = colon == std::string::npos ? "" : header.substr(colon + 1);
+        if (!value.empty() && value.front() == ' ') value.erase(0, 1);
+        request.headers.emplace_back(header.substr(0, colon), value);
+    }
+    request.body = std::string(text);
+    return request;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    Scene &scene = TheScene();
+    simhost::StudioApi &api = *scene.api;
+    const std::string_view input(reinterpret_cast<const char *>(data), size);
+    const size_t split = input.find('\0');
+    const std::string_view obj = input.substr(0, split);
+    const std::string_view rest = split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
+
+    // What an input wrote is gone before the next, so that the folder does not grow.
+    std::error_code ignored;
+    fs::remove_all(scene.out, ignored);
+    Handled(api, CommandRequest("new"));
+    fuzzing::WriteScratch("studio-work/fuzzed.obj", data, obj.size());
+    Handled(api, CommandRequest("load \"" + scene.mesh.string() + "\""));
+    Handled(api, Parsed(rest));
+    // Whatever the request did, the page can still learn where things stand. (The meshes
+    // cost a trip to the host thread; the input reaches them when it asks.)
+    const simhost::HttpRequest request = Ours("GET", "/api/state");
+    const simhost::HttpResponse response = Handled(api, request);
+    if (response.status != 200) Finding("answered " + std::to_string(response.status), request);
+    if (nlohmann::json::parse(response.body, nullptr, false).is_discarded()) Finding("not JSON", request);
+    return 0;
+}
