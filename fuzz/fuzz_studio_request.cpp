@@ -176,9 +176,10 @@ simhost::HttpRequest Parsed(std::string_view text) {
 
 }  // namespace
 
-// For the same reason every input ends with more allocated than it freed, and libFuzzer's
-// leak check after an input would scan the whole heap after every one, at a quarter of the
-// speed. Leaks are still looked for when the process ends.
+// Since the host keeps the documents it replaced (kInputsPerStudio), every input ends with
+// more allocated than it freed, and libFuzzer's leak check after an input would then scan
+// the whole heap after every one, at a quarter of the speed. Leaks are still looked for
+// when the process ends.
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
     static std::vector<char *> arguments(*argv, *argv + *argc);
     static char noLeakCheckPerInput[] = "-detect_leaks=0";
@@ -206,8 +207,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const simhost::HttpResponse response = Handled(api, request);
     if (response.status != 200) Finding("answered " + std::to_string(response.status), request);
     if (nlohmann::json::parse(response.body, nullptr, false).is_discarded()) Finding("not JSON", request);
-    // The document goes, and what the input wrote, before the input ends: what it made is
-    // freed within it, so that the leak check does not run the input again for nothing.
+    // The document goes, and what the input wrote: the next input starts as this one did.
     Handled(api, CommandRequest("new"));
     std::error_code ignored;
     fs::remove_all(scene.out, ignored);
