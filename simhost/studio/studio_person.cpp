@@ -85,16 +85,15 @@ void StudioApi::AttendToPerson() {
 json StudioApi::PublishState(const std::string &kind, json event) {
     // Serialised before the lock, with bytes that are not UTF-8 shown as U+FFFD: a page
     // asking for the state waits on no event of millions of vertices being written out.
-    const auto text = [](const json &value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); };
     json state = StateJson(desk_->runner);
     state["waiting"] = desk_->waiting;
     uint64_t number = events_.Latest();
     if (!kind.empty()) {
         event["state"] = state;
-        number = events_.Publish(kind, text(event));
+        number = events_.Publish(kind, JsonText(event));
     }
     state["event"] = number;
-    auto published = std::make_shared<const std::string>(text(state));
+    auto published = std::make_shared<const std::string>(JsonText(state));
     state.erase("event");
     {
         std::lock_guard lock(stateMutex_);
