@@ -27,6 +27,7 @@
 #include <nlohmann/json.hpp>
 
 #include "fuzz/fuzz_support.h"
+#include "simhost/files/utf8_text.h"
 #include "simhost/studio/studio_api.h"
 
 namespace {
@@ -97,38 +98,6 @@ Scene &TheScene() {
     std::abort();
 }
 
-// Whether the text is UTF-8 as JSON and every browser take it.
-bool ValidUtf8(std::string_view text) {
-    for (size_t at = 0; at < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        size_t length = 1;
-        unsigned low = 0x80, high = 0xBF;
-        if (lead < 0x80) {
-            ++at;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (at + length > text.size()) return false;
-        for (size_t i = 1; i < length; ++i) {
-            const auto next = static_cast<unsigned char>(text[at + i]);
-            if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF)) return false;
-        }
-        at += length;
-    }
-    return true;
-}
-
 simhost::HttpResponse Handled(simhost::StudioApi &api, const simhost::HttpRequest &request) {
     simhost::HttpResponse response;
     try {
@@ -139,7 +108,7 @@ simhost::HttpResponse Handled(simhost::StudioApi &api, const simhost::HttpReques
     if (response.status >= 500 && response.status != 503) {
         Finding("answered " + std::to_string(response.status) + ": " + response.body, request);
     }
-    if (!ValidUtf8(response.body)) Finding("the body is not valid UTF-8", request);
+    if (!simhost::IsUtf8(response.body)) Finding("the body is not valid UTF-8", request);
     return response;
 }
 

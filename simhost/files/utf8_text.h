@@ -13,4 +13,7 @@ namespace simhost {
 // that could begin a character, as browsers decode; valid UTF-8 comes back unchanged.
 std::string ValidUtf8(std::string_view text);
 
+// Whether the text is well-formed UTF-8, as JSON and every browser take it.
+bool IsUtf8(std::string_view text);
+
 }  // namespace simhost

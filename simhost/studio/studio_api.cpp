@@ -126,41 +126,6 @@ const StudioAsset *Asset(const std::string &path) {
 
 }  // namespace
 
-bool IsUtf8(const std::string &text) {
-    for (size_t at = 0; at < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        // The number of bytes that follow, and the range of the first of them, which rules
-        // out the overlong forms, the surrogates and what lies past U+10FFFF.
-        size_t follow = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead < 0x80) {
-            ++at;
-            continue;
-        }
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            follow = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            follow = 2;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            follow = 3;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (at + follow >= text.size()) return false;
-        for (size_t i = 1; i <= follow; ++i) {
-            const auto next = static_cast<unsigned char>(text[at + i]);
-            if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF)) return false;
-        }
-        at += follow + 1;
-    }
-    return true;
-}
-
 // ---- the desk ----
 
 StudioApi::StudioApi(StudioOptions options)

@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "simhost/files/utf8_text.h"
 #include "simhost/language/session_script.h"
 #include "simhost/studio/studio_api.h"
 
@@ -40,10 +41,6 @@ struct StudioApi::Desk {
     // The host pressed Escape for a person who was not there, during the running line.
     bool pressedEscape = false;
 };
-
-// Whether `text` is well-formed UTF-8: what is not is refused wherever a request could
-// carry it into an answer.
-bool IsUtf8(const std::string &text);
 
 struct StudioApi::Outcome {
     int status = 200;
