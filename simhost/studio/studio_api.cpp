@@ -265,8 +265,8 @@ std::optional<HttpResponse> StudioApi::Refused(const HttpRequest &request, const
 std::variant<HttpResponse, size_t> StudioApi::Admit(const HttpRequest &head) const {
     const auto [path, query] = PathAndQuery(head.target);
     if (auto refusal = Refused(head, path, query)) return *refusal;
-    const auto route =
-        std::find_if(std::begin(kRoutes), std::end(kRoutes), [&](const Route &r) { return path == r.path; });
+    const auto route = std::find_if(std::begin(kRoutes), std::end(kRoutes),
+                                    [&target = path](const Route &r) { return target == r.path; });
     const char *method = "GET";
     size_t limit = 0;
     if (route != std::end(kRoutes)) {
