@@ -61,7 +61,7 @@ TEST_F(StudioText, ALatin1NameLoadsAndEveryAnswerAfterShowsItAsAReplacement) {
         const HttpResponse step = Command(line);
         EXPECT_EQ(step.status, 200) << line << ": " << step.body;
     }
-    EXPECT_NO_THROW(json::parse(FileText(dir / "work" / "out" / "r.json")));
+    EXPECT_TRUE(json::accept(FileText(dir / "work" / "out" / "r.json")));
     const std::string picture = FileText(dir / "work" / "out" / "p.svg");
     EXPECT_EQ(simhost::ValidUtf8(picture), picture);
     pugi::xml_document svg;
