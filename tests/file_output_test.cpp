@@ -220,7 +220,10 @@ TEST_F(FileOutput, WhatAWriteCutShortLeftIsRemovedAfterAnHourAndSaidOnce) {
     leave(out / "xa.obj.0123456789abcdef.tmp", true);
     leave(dir / "settings.xml.0123456789abcdef.tmp", true);
     fs::create_directories(out / "a.obj.1111111111111111.tmp");
-    fs::last_write_time(out / "a.obj.1111111111111111.tmp", old);
+    // Windows' C runtime cannot set a folder's time; there the folder stays young, and it
+    // must stay whatever its age.
+    std::error_code ignored;
+    fs::last_write_time(out / "a.obj.1111111111111111.tmp", old, ignored);
 
     EXPECT_EQ(Run("make grid g 2 2\nsave a.obj\nsave a.obj\ninit\n"), StepResult::Ok) << output.str();
     EXPECT_THAT(Names(out), ElementsAre("a.obj", "a.obj.00000000000000aa.tmp", "a.obj.0123.tmp",
