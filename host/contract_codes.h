@@ -29,148 +29,110 @@ constexpr const char *NameOf(const CodeName (&names)[N], int code) {
     return nullptr;
 }
 
+// Each coded set below is one list, X(enumerator, code, name), from which its enum and its
+// name table are both made (further down, together), so that no code can lack its name
+// or carry another's. Every entry ends in a backslash, the last one too, and a blank line
+// ends the list: an entry is added or moved without touching its neighbours.
+#define STELMARIN_ENUMERATOR(enumerator, code, name) enumerator = code,
+#define STELMARIN_CODE_NAME(enumerator, code, name) {enumerator, name},
+#define STELMARIN_CODED_SET(Enum, LIST, names, Name)                \
+    enum Enum : int { LIST(STELMARIN_ENUMERATOR) };                  \
+    inline constexpr CodeName names[] = {LIST(STELMARIN_CODE_NAME)}; \
+    constexpr const char *Name(int code) { return NameOf(names, code); }
+
 // ---------------------------------------------------------------------------------------
 // Events (MQOnEvent). Codes whose meaning the hosts have not settled are named after the
 // operation of the plug-in class that receives them.
 
-enum EventCode : int {
-    kEventInitialize = 1,
-    kEventExit = 2,
-    kEvent3 = 3,
-    kEvent4 = 4,
-    kEventActivate = 100,  // the option pointer is one 32-bit flag, not an array
-    kEventQueryActivated = 101,
-    kEvent102 = 102,  // the option pointer is one 32-bit flag, not an array
-    kEventPlugInMessage = 103,
-    kEvent104 = 104,
-    kEventDrawView = 110,
-    // A command plug-in's mouse events: one operation per code from the first to the last.
-    kEventMouseFirst = 120,
-    kEventMouseLast = 130,
-    // A command plug-in's two key events.
-    kEvent140 = 140,
-    kEvent141 = 141,
-    kEventDocumentLoad = 200,
-    kEventDocumentNew = 201,
-    kEventDocumentSave = 202,
-    kEvent210 = 210,
-    kEvent211 = 211,
-    kEvent212 = 212,
-    kEvent220 = 220,
-    kEvent221 = 221,
-    kEvent222 = 222,
-    kEvent230 = 230,
-    kEvent231 = 231,
-    kEvent240 = 240,
-    kEvent250 = 250,
-    // An import plug-in's events.
-    kEvent300 = 300,
-    kEventImportArguments = 301,
-};
+// clang-format off
+#define STELMARIN_EVENT_CODES(X) \
+    X(kEventInitialize, 1, "Initialize") \
+    X(kEventExit, 2, "Exit") \
+    X(kEvent3, 3, "Event3") \
+    X(kEvent4, 4, "Event4") \
+    X(kEventActivate, 100, "Activate") /* the option pointer is one 32-bit flag, not an array */ \
+    X(kEventQueryActivated, 101, "QueryActivated") \
+    X(kEvent102, 102, "Event102") /* the option pointer is one 32-bit flag, not an array */ \
+    X(kEventPlugInMessage, 103, "PlugInMessage") \
+    X(kEvent104, 104, "Event104") \
+    X(kEventDrawView, 110, "DrawView") \
+    /* A command plug-in's mouse events: one operation per code from the first to the last. */ \
+    X(kEventMouseFirst, 120, "Event120") \
+    X(kEvent121, 121, "Event121") \
+    X(kEvent122, 122, "Event122") \
+    X(kEvent123, 123, "Event123") \
+    X(kEvent124, 124, "Event124") \
+    X(kEvent125, 125, "Event125") \
+    X(kEvent126, 126, "Event126") \
+    X(kEvent127, 127, "Event127") \
+    X(kEvent128, 128, "Event128") \
+    X(kEvent129, 129, "Event129") \
+    X(kEventMouseLast, 130, "Event130") \
+    /* A command plug-in's two key events. */ \
+    X(kEvent140, 140, "Event140") \
+    X(kEvent141, 141, "Event141") \
+    X(kEventDocumentLoad, 200, "DocumentLoad") \
+    X(kEventDocumentNew, 201, "DocumentNew") \
+    X(kEventDocumentSave, 202, "DocumentSave") \
+    X(kEvent210, 210, "Event210") \
+    X(kEvent211, 211, "Event211") \
+    X(kEvent212, 212, "Event212") \
+    X(kEvent220, 220, "Event220") \
+    X(kEvent221, 221, "Event221") \
+    X(kEvent222, 222, "Event222") \
+    X(kEvent230, 230, "Event230") \
+    X(kEvent231, 231, "Event231") \
+    X(kEvent240, 240, "Event240") \
+    X(kEvent250, 250, "Event250") \
+    /* An import plug-in's events. */ \
+    X(kEvent300, 300, "Event300") \
+    X(kEventImportArguments, 301, "ImportArguments") \
 
-inline constexpr CodeName kEventNames[] = {
-    {kEventInitialize, "Initialize"},
-    {kEventExit, "Exit"},
-    {kEvent3, "Event3"},
-    {kEvent4, "Event4"},
-    {kEventActivate, "Activate"},
-    {kEventQueryActivated, "QueryActivated"},
-    {kEvent102, "Event102"},
-    {kEventPlugInMessage, "PlugInMessage"},
-    {kEvent104, "Event104"},
-    {kEventDrawView, "DrawView"},
-    {kEventMouseFirst, "Event120"},
-    {kEventMouseFirst + 1, "Event121"},
-    {kEventMouseFirst + 2, "Event122"},
-    {kEventMouseFirst + 3, "Event123"},
-    {kEventMouseFirst + 4, "Event124"},
-    {kEventMouseFirst + 5, "Event125"},
-    {kEventMouseFirst + 6, "Event126"},
-    {kEventMouseFirst + 7, "Event127"},
-    {kEventMouseFirst + 8, "Event128"},
-    {kEventMouseFirst + 9, "Event129"},
-    {kEventMouseLast, "Event130"},
-    {kEvent140, "Event140"},
-    {kEvent141, "Event141"},
-    {kEventDocumentLoad, "DocumentLoad"},
-    {kEventDocumentNew, "DocumentNew"},
-    {kEventDocumentSave, "DocumentSave"},
-    {kEvent210, "Event210"},
-    {kEvent211, "Event211"},
-    {kEvent212, "Event212"},
-    {kEvent220, "Event220"},
-    {kEvent221, "Event221"},
-    {kEvent222, "Event222"},
-    {kEvent230, "Event230"},
-    {kEvent231, "Event231"},
-    {kEvent240, "Event240"},
-    {kEvent250, "Event250"},
-    {kEvent300, "Event300"},
-    {kEventImportArguments, "ImportArguments"},
-};
-constexpr const char *EventName(int code) { return NameOf(kEventNames, code); }
+// clang-format on
 
 // The trigger kinds that event 250 passes on, from its "trigger" text.
-enum TriggerKind : int {
-    kTriggerNone = 0,
-    kTriggerScreen = 1,
-    kTriggerWorld = 2,
-    kTriggerLocal = 3,
-};
+enum TriggerKind : int { kTriggerNone = 0, kTriggerScreen = 1, kTriggerWorld = 2, kTriggerLocal = 3 };
 
 // ---------------------------------------------------------------------------------------
 // Messages of MQ_SendMessage.
 
-enum HostMessageCode : int {
-    kMessageDeactivated = 100,
-    kMessageSettingsElements = 505,
-};
+// clang-format off
+#define STELMARIN_HOST_MESSAGES(X) \
+    X(kMessageDeactivated, 100, "deactivated") \
+    X(kMessageSettingsElements, 505, "settings elements") \
 
-inline constexpr CodeName kHostMessageNames[] = {
-    {kMessageDeactivated, "deactivated"},
-    {kMessageSettingsElements, "settings elements"},
-};
-constexpr const char *HostMessageName(int code) { return NameOf(kHostMessageNames, code); }
+// clang-format on
 
 // ---------------------------------------------------------------------------------------
 // Messages of the XML element channel (MQXmlElem_Value); the record of each is in
 // host/host_abi.h.
 
-enum XmlMessage : int {
-    kXmlAddChild = 0x101,
-    kXmlRemoveChild = 0x102,
-    kXmlFindChild = 0x201,
-    kXmlGetText = 0x302,
-    kXmlSetText = 0x402,
-};
+// clang-format off
+#define STELMARIN_XML_MESSAGES(X) \
+    X(kXmlAddChild, 0x101, "add child") \
+    X(kXmlRemoveChild, 0x102, "remove child") \
+    X(kXmlFindChild, 0x201, "find child") \
+    X(kXmlGetText, 0x302, "get text") \
+    X(kXmlSetText, 0x402, "set text") \
 
-inline constexpr CodeName kXmlMessageNames[] = {
-    {kXmlAddChild, "add child"}, {kXmlRemoveChild, "remove child"}, {kXmlFindChild, "find child"},
-    {kXmlGetText, "get text"},   {kXmlSetText, "set text"},
-};
-constexpr const char *XmlMessageName(int code) { return NameOf(kXmlMessageNames, code); }
+// clang-format on
 
 // ---------------------------------------------------------------------------------------
 // Messages of MQWidget_Value.
 
-enum WidgetMessage : int {
-    kWidgetCommand = 1,  // the first pair's "type" names the command
-    kWidgetSystemQuery = 0x100,
-    kWidgetCreate = 0x101,
-    kWidgetDestroy = 0x102,
-    kWidgetAddChild = 0x201,
-    kWidgetAttachWindow = 0x203,
-    kWidgetGetValue = 0x301,
-    kWidgetSetValue = 0x302,
-    kWidgetAddEventHandler = 0x304,
-};
+// clang-format off
+#define STELMARIN_WIDGET_MESSAGES(X) \
+    X(kWidgetCommand, 1, "command") /* the first pair's "type" names the command */ \
+    X(kWidgetSystemQuery, 0x100, "query") \
+    X(kWidgetCreate, 0x101, "create") \
+    X(kWidgetDestroy, 0x102, "destroy") \
+    X(kWidgetAddChild, 0x201, "add child") \
+    X(kWidgetAttachWindow, 0x203, "attach") \
+    X(kWidgetGetValue, 0x301, "get") \
+    X(kWidgetSetValue, 0x302, "set") \
+    X(kWidgetAddEventHandler, 0x304, "add handler") \
 
-inline constexpr CodeName kWidgetMessageNames[] = {
-    {kWidgetCommand, "command"}, {kWidgetSystemQuery, "query"},  {kWidgetCreate, "create"},
-    {kWidgetDestroy, "destroy"}, {kWidgetAddChild, "add child"}, {kWidgetAttachWindow, "attach"},
-    {kWidgetGetValue, "get"},    {kWidgetSetValue, "set"},       {kWidgetAddEventHandler, "add handler"},
-};
-constexpr const char *WidgetMessageName(int code) { return NameOf(kWidgetMessageNames, code); }
+// clang-format on
 
 // The commands of message kWidgetCommand, by their "type".
 inline constexpr char kCommandClose[] = "close";
@@ -216,8 +178,9 @@ inline constexpr char kOptionRootElement[] = "root";
 inline constexpr char kOptionPluginSettings[] = "pluginsettings";
 
 // Options of widget messages. "result" and "message" are above.
-inline constexpr char kOptionType[] = "type";  // also the event name of a widget event
-inline constexpr char kOptionID[] = "id";      // also of a draw-item widget event
+// "type" is also the event name of a widget event, and "id" an option of a draw-item one.
+inline constexpr char kOptionType[] = "type";
+inline constexpr char kOptionID[] = "id";
 inline constexpr char kOptionSystem[] = "system";
 inline constexpr char kOptionChild[] = "child";
 inline constexpr char kOptionCode[] = "code";
@@ -320,29 +283,40 @@ enum ButtonState : int32_t {
     kAltKey = 0x20,
 };
 
+// Sets the six held flags of a mouse or key record from a "button_state" value; bits it
+// does not know are ignored.
+template <class Record>
+constexpr void DecodeButtonState(int32_t state, Record &record) {
+    record.left_button = (state & kLeftButton) != 0;
+    record.middle_button = (state & kMiddleButton) != 0;
+    record.right_button = (state & kRightButton) != 0;
+    record.shift_key = (state & kShiftKey) != 0;
+    record.ctrl_key = (state & kCtrlKey) != 0;
+    record.alt_key = (state & kAltKey) != 0;
+}
+
 // ---------------------------------------------------------------------------------------
 // Virtual-key codes of "key" that the plug-in tells apart.
 
-enum KeyCode : int32_t {
-    kKeyEscape = 27,
-    kKeyX = 88,
-    kKeyY = 89,
-    kKeyZ = 90,
-};
+enum KeyCode : int32_t { kKeyEscape = 27, kKeyX = 88, kKeyY = 89, kKeyZ = 90 };
 
 // ---------------------------------------------------------------------------------------
 // Integer values of an object (MQObj_GetIntValue).
 
-enum ObjectValue : int {
-    kObjectExempt = 259,    // non-zero: the plug-in leaves the object alone
-    kObjectUniqueID = 260,  // the object's unique ID
-};
+// clang-format off
+#define STELMARIN_OBJECT_VALUES(X) \
+    X(kObjectExempt, 259, "exempt") /* non-zero: the plug-in leaves the object alone */ \
+    X(kObjectUniqueID, 260, "unique ID") /* the object's unique ID */
+// clang-format on
 
-inline constexpr CodeName kObjectValueNames[] = {
-    {kObjectExempt, "exempt"},
-    {kObjectUniqueID, "unique ID"},
-};
-constexpr const char *ObjectValueName(int code) { return NameOf(kObjectValueNames, code); }
+// ---------------------------------------------------------------------------------------
+// The coded sets' enums and name tables, each made from its list above.
+
+STELMARIN_CODED_SET(EventCode, STELMARIN_EVENT_CODES, kEventNames, EventName)
+STELMARIN_CODED_SET(HostMessageCode, STELMARIN_HOST_MESSAGES, kHostMessageNames, HostMessageName)
+STELMARIN_CODED_SET(XmlMessage, STELMARIN_XML_MESSAGES, kXmlMessageNames, XmlMessageName)
+STELMARIN_CODED_SET(WidgetMessage, STELMARIN_WIDGET_MESSAGES, kWidgetMessageNames, WidgetMessageName)
+STELMARIN_CODED_SET(ObjectValue, STELMARIN_OBJECT_VALUES, kObjectValueNames, ObjectValueName)
 
 // ---------------------------------------------------------------------------------------
 // The plug-in's side of the handshake.
@@ -379,5 +353,8 @@ inline constexpr uint32_t kPluginInterfaceVersion = 0x440;
 #define STELMARIN_EXPORT_NAME(ret, name, params) #name,
 inline constexpr const char *kPluginExports[] = {STELMARIN_PLUGIN_EXPORTS(STELMARIN_EXPORT_NAME)};
 #undef STELMARIN_EXPORT_NAME
+#undef STELMARIN_ENUMERATOR
+#undef STELMARIN_CODE_NAME
+#undef STELMARIN_CODED_SET
 
 }  // namespace stelmarin

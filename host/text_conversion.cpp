@@ -9,7 +9,9 @@ int32_t ReadDecimal(const std::u16string &text) {
     while (at < text.size() && (text[at] == u' ' || (text[at] >= u'\t' && text[at] <= u'\r'))) ++at;
     bool negative = false;
     if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) negative = text[at++] == u'-';
-    // Accumulated as a negative number, whose range holds the smallest 32-bit value.
+    // The magnitude grows in 64 bits and is held just past 2^31, beyond that of any 32-bit
+    // value, so that no run of digits overflows it; the clamps below then give the nearest
+    // value that fits.
     constexpr int64_t kLimit = -int64_t{std::numeric_limits<int32_t>::min()};
     int64_t magnitude = 0;
     for (; at < text.size() && text[at] >= u'0' && text[at] <= u'9'; ++at) {

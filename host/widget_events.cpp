@@ -24,17 +24,6 @@ bool IsMouseEvent(const char *type) {
     return false;
 }
 
-template <class Record>
-void ReadButtons(const MQOption *options, Record &record) {
-    const int32_t state = OptionInt(options, kOptionButtonState, 0);
-    record.left_button = (state & kLeftButton) != 0;
-    record.middle_button = (state & kMiddleButton) != 0;
-    record.right_button = (state & kRightButton) != 0;
-    record.shift_key = (state & kShiftKey) != 0;
-    record.ctrl_key = (state & kCtrlKey) != 0;
-    record.alt_key = (state & kAltKey) != 0;
-}
-
 MouseEventRecord MouseRecord(const MQOption *options) {
     MouseEventRecord record;
     record.client_x = OptionInt(options, kOptionClientX, 0);
@@ -47,7 +36,7 @@ MouseEventRecord MouseRecord(const MQOption *options) {
     record.last_y = OptionInt(options, kOptionLastY, 0);
     record.wheel_delta = OptionInt(options, kOptionWheelDelta, 0);
     record.pressure = OptionFloat(options, kOptionPressure, 0.0f);
-    ReadButtons(options, record);
+    DecodeButtonState(OptionInt(options, kOptionButtonState, 0), record);
     return record;
 }
 
@@ -55,7 +44,7 @@ KeyEventRecord KeyRecord(const MQOption *options) {
     KeyEventRecord record;
     record.key = OptionInt(options, kOptionKey, 0);
     record.auto_repeat = OptionInt(options, kOptionAutoRepeat, 0) != 0;
-    ReadButtons(options, record);
+    DecodeButtonState(OptionInt(options, kOptionButtonState, 0), record);
     return record;
 }
 

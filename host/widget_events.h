@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <type_traits>
 
 #include "host/contract_codes.h"
 #include "host/host_abi.h"
@@ -11,7 +12,17 @@
 
 namespace stelmarin {
 
-struct MouseEventRecord {
+// The mouse buttons and modifier keys held during a mouse or key event.
+struct HeldButtons {
+    bool left_button = false;
+    bool middle_button = false;
+    bool right_button = false;
+    bool shift_key = false;
+    bool ctrl_key = false;
+    bool alt_key = false;
+};
+
+struct MouseEventRecord : HeldButtons {
     int32_t client_x = 0;
     int32_t client_y = 0;
     int32_t screen_x = 0;
@@ -21,25 +32,13 @@ struct MouseEventRecord {
     int32_t last_x = 0;
     int32_t last_y = 0;
     int32_t wheel_delta = 0;
-    bool left_button = false;
-    bool middle_button = false;
-    bool right_button = false;
-    bool shift_key = false;
-    bool ctrl_key = false;
-    bool alt_key = false;
     float pressure = 0.0f;
     bool finished = false;
 };
 
-struct KeyEventRecord {
+struct KeyEventRecord : HeldButtons {
     int32_t key = 0;
     bool auto_repeat = false;
-    bool left_button = false;
-    bool middle_button = false;
-    bool right_button = false;
-    bool shift_key = false;
-    bool ctrl_key = false;
-    bool alt_key = false;
     bool finished = false;
 };
 
@@ -66,11 +65,11 @@ struct TreeListDrawItemRecord {
     int32_t height = 0;
 };
 
-// A registered handler. Destroyed through the shared owner made for its concrete class,
-// so it needs no virtual destructor.
 // The kinds of record an event brings.
 enum class EventRecordKind { None, Mouse, Key, Paint, ListDrawItem, TreeListDrawItem };
 
+// A registered handler. Destroyed through the shared owner made for its concrete class,
+// so it needs no virtual destructor.
 class MQWidgetEventClosureBase {
 public:
     // Runs the handler unless its owner widget is gone; `record` is null for plain events.
@@ -87,15 +86,41 @@ protected:
     ~MQWidgetEventClosureBase() = default;
 };
 
-// The shared part of the three closure kinds: the owner, its widget ID when the closure
-// was made, and the member function.
-template <class Owner, class Method>
-class MQWidgetClosureOf : public MQWidgetEventClosureBase {
-public:
-    MQWidgetClosureOf(Owner *owner_, Method method_) : owner(owner_), ownerId(owner_->widgetID), method(method_) {}
+// The kind of a handler's record type; void for a handler that reads none.
+template <class Record>
+constexpr EventRecordKind RecordKindOf() {
+    if constexpr (std::is_void_v<Record>) {
+        return EventRecordKind::None;
+    } else if constexpr (std::is_same_v<Record, MouseEventRecord>) {
+        return EventRecordKind::Mouse;
+    } else {
+        static_assert(std::is_same_v<Record, KeyEventRecord>, "handlers read mouse or key records only");
+        return EventRecordKind::Key;
+    }
+}
 
+// An owner, its widget ID when the closure was made, and the member function to call with
+// a record of type `Record`, or with none when `Record` is void.
+template <class Owner, class Record>
+class MQWidgetClosure final : public MQWidgetEventClosureBase {
+public:
+    using Method = std::conditional_t<std::is_void_v<Record>, int (Owner::*)(MQWidgetBase *, MQDocument),
+                                      int (Owner::*)(MQWidgetBase *, MQDocument, Record *)>;
+
+    MQWidgetClosure(Owner *owner_, Method method_) : owner(owner_), ownerId(owner_->widgetID), method(method_) {}
+
+    int Invoke(MQWidgetBase *sender, MQDocument doc, void *record) override {
+        Owner *live = LiveOwner();
+        if (live == nullptr) return 0;
+        if constexpr (std::is_void_v<Record>) {
+            return (live->*method)(sender, doc);
+        } else {
+            return (live->*method)(sender, doc, static_cast<Record *>(record));
+        }
+    }
+    EventRecordKind Reads() const override { return RecordKindOf<Record>(); }
     bool IsSame(const MQWidgetEventClosureBase &other) const override {
-        const auto *same = dynamic_cast<const MQWidgetClosureOf *>(&other);
+        const auto *same = dynamic_cast<const MQWidgetClosure *>(&other);
         return same != nullptr && same->owner == owner && same->method == method;
     }
     void *GetOwner() const override { return owner; }
@@ -104,8 +129,7 @@ public:
     int32_t ownerId;
     Method method;
 
-protected:
-    ~MQWidgetClosureOf() = default;
+private:
     // The owner, while its widget still exists; a closure outliving it is inert. The
     // registry entry must be the owner itself: the host may have given a dead widget's ID
     // to a new one.
@@ -116,39 +140,11 @@ protected:
 };
 
 template <class Owner>
-class MQWidgetEventClosure final : public MQWidgetClosureOf<Owner, int (Owner::*)(MQWidgetBase *, MQDocument)> {
-public:
-    using MQWidgetClosureOf<Owner, int (Owner::*)(MQWidgetBase *, MQDocument)>::MQWidgetClosureOf;
-    int Invoke(MQWidgetBase *sender, MQDocument doc, void *) override {
-        Owner *live = this->LiveOwner();
-        return live != nullptr ? (live->*this->method)(sender, doc) : 0;
-    }
-    EventRecordKind Reads() const override { return EventRecordKind::None; }
-};
-
+using MQWidgetEventClosure = MQWidgetClosure<Owner, void>;
 template <class Owner>
-class MQWidgetMouseEventClosure final
-    : public MQWidgetClosureOf<Owner, int (Owner::*)(MQWidgetBase *, MQDocument, MouseEventRecord *)> {
-public:
-    using MQWidgetClosureOf<Owner, int (Owner::*)(MQWidgetBase *, MQDocument, MouseEventRecord *)>::MQWidgetClosureOf;
-    int Invoke(MQWidgetBase *sender, MQDocument doc, void *record) override {
-        Owner *live = this->LiveOwner();
-        return live != nullptr ? (live->*this->method)(sender, doc, static_cast<MouseEventRecord *>(record)) : 0;
-    }
-    EventRecordKind Reads() const override { return EventRecordKind::Mouse; }
-};
-
+using MQWidgetMouseEventClosure = MQWidgetClosure<Owner, MouseEventRecord>;
 template <class Owner>
-class MQWidgetKeyEventClosure final
-    : public MQWidgetClosureOf<Owner, int (Owner::*)(MQWidgetBase *, MQDocument, KeyEventRecord *)> {
-public:
-    using MQWidgetClosureOf<Owner, int (Owner::*)(MQWidgetBase *, MQDocument, KeyEventRecord *)>::MQWidgetClosureOf;
-    int Invoke(MQWidgetBase *sender, MQDocument doc, void *record) override {
-        Owner *live = this->LiveOwner();
-        return live != nullptr ? (live->*this->method)(sender, doc, static_cast<KeyEventRecord *>(record)) : 0;
-    }
-    EventRecordKind Reads() const override { return EventRecordKind::Key; }
-};
+using MQWidgetKeyEventClosure = MQWidgetClosure<Owner, KeyEventRecord>;
 
 // The host's callback for every widget event. `options` is the host's for the call;
 // `closure` is the address registered as "pointer", and is only compared, never trusted,

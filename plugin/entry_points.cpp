@@ -28,12 +28,7 @@ int TriggerKindOf(const char *trigger) {
 
 CommandMouseState StateFromButtons(int32_t buttons) {
     CommandMouseState state;
-    state.left_button = (buttons & kLeftButton) != 0;
-    state.middle_button = (buttons & kMiddleButton) != 0;
-    state.right_button = (buttons & kRightButton) != 0;
-    state.shift_key = (buttons & kShiftKey) != 0;
-    state.ctrl_key = (buttons & kCtrlKey) != 0;
-    state.alt_key = (buttons & kAltKey) != 0;
+    DecodeButtonState(buttons, state);
     return state;
 }
 
