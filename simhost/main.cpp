@@ -18,6 +18,7 @@
 #include "simhost/language/line_input.h"
 #include "simhost/language/session_script.h"
 #include "simhost/studio/studio_server.h"
+#include "stelmarin_version.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ int main(int argc, char **argv) {
         "simhost: a stand-in modelling host that loads the Stelmarin plug-in as the modeller does and "
         "runs modelling sessions with it.",
         "simhost"};
-    app.set_version_flag("--version", "simhost 1.2.0");
+    app.set_version_flag("--version", std::string("simhost ") + stelmarin::kVersion);
     // What the command line cannot place is named below, with what was meant; the options
     // before the command may also come after it.
     app.require_subcommand(0, 1);
