@@ -33,6 +33,8 @@ using obj::LineCheck;
 using obj::PendingObject;
 using obj::SectionKind;
 
+// ---- progress ----
+
 // Tells someone watching a terminal how far a long load has come: nothing in the first
 // second, then "loading head.obj: 45%" rewritten in place, and the line cleared at the end,
 // also when the file is refused. Where standard error is a file or a pipe nothing is shown.
@@ -66,6 +68,8 @@ private:
 
 // The share of a load's time that goes to reading the file; the rest is making objects.
 constexpr double kReadingShare = 0.7;
+
+// ---- the reader ----
 
 // Statements of the format that the document has no place for, each warned about by name.
 constexpr std::array<std::string_view, 31> kNotKept = {
@@ -199,6 +203,8 @@ void Reader::Ignore(std::string_view one, std::string_view many, std::string_vie
     ++kind->count;
 }
 
+// ---- the file ----
+
 // Line ends as files have them: LF, CRLF or a lone CR.
 bool EndsLine(char c) { return c == '\n' || c == '\r'; }
 
@@ -275,6 +281,8 @@ Contents ReadContents(const std::string &path, Progress &progress) {
     }
     return std::move(reader.contents());
 }
+
+// ---- loading ----
 
 // One line per kind of statement read but not kept, in the order of their first lines.
 std::vector<std::string> Warnings(const std::string &path, std::vector<Ignored> &ignored) {
