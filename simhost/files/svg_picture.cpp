@@ -3,8 +3,7 @@
 // legend.
 //
 // Sections:
-//   constants      colours of the slots, the legend's rows, and when edges give way to
-//                  the raster
+//   constants      the legend's rows, and when edges give way to the raster
 //   text           escaping for XML
 //   Writer         gathering what is drawn; the page, the caption under its title and
 //                  its panels; axes and edges; the seam; the legend
@@ -18,6 +17,7 @@
 #include "simhost/files/picture_geometry.h"
 #include "simhost/files/picture_marks.h"
 #include "simhost/files/picture_raster.h"
+#include "simhost/files/slot_colours.h"
 #include "simhost/files/utf8_text.h"
 #include "simhost/host/safe_write.h"
 #include "simhost/host/slot_names.h"
@@ -28,7 +28,7 @@ namespace {
 
 using namespace picture;
 
-constexpr std::array<const char *, 4> kSlotColours = {"#d62728", "#1f5fbf", "#2ca02c", "#ff8c00"};
+// ---- constants ----
 
 constexpr double kLegendTop = kPanelTop + kPanel + 30.0;
 constexpr double kLegendRow = 22.0;
@@ -43,6 +43,8 @@ constexpr int kNearGrey = 0x8a;
 constexpr double kNearWidth = 0.6;
 constexpr int kFarGrey = 0xe4;
 constexpr double kFarWidth = 0.5;
+
+// ---- text ----
 
 // Object names are the bytes their file held, in whatever code page it was saved: XML
 // takes UTF-8 only, so a picture shows what is not as U+FFFD.
@@ -84,6 +86,8 @@ std::string Escape(const std::string &text) {
     }
     return escaped;
 }
+
+// ---- Writer ----
 
 class Writer {
 public:
@@ -419,6 +423,8 @@ private:
 };
 
 }  // namespace
+
+// ---- entry points ----
 
 std::string RenderSvg(const PictureContent &content) { return Writer(content).Render(); }
 

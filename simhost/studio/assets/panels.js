@@ -1,6 +1,6 @@
 // The panels beside the view: the objects, the slots and the last draw, what the last
 // command said, and the session log. Each is drawn whole from the state it is given.
-import { SLOT_COLOURS } from './view.js';
+import { SLOT_COLOURS } from './slot-colours.js';
 
 const $ = (selector) => document.querySelector(selector);
 

@@ -1,17 +1,29 @@
 // The 3D view: the document's objects shaded with faint edges, the selected vertices as
 // small white dots, each slot's pins as points in its colour, and rings round the
-// vertices the last draw moved back. Everything lives
-// in typed arrays shared between the faces, the edges and the points, so that a mesh of a
-// million vertices stays interactive and a change is copied in place.
+// vertices the last draw moved back. Everything lives in typed arrays shared between the
+// faces, the edges and the points, so that a mesh of a million vertices stays interactive
+// and a change is copied in place.
+//
+// Sections:
+//   constants      the view's colours, the marks' sizes, the limits on edges and uploads
+//   shapes         the marks' textures; faces and edges from the server's lists
+//   the view       renderer, camera, light and materials; frames; the mode of the mouse
+//   objects        the document afresh, each object built and disposed of
+//   marks          pins, selected vertices and those moved back; armed slots; visibility
+//   changes        moved vertices copied in place
+//   camera         framing every shown object
+//   picking        the vertex under a point, the vertices in a rectangle
 import {
   BufferAttribute, BufferGeometry, CanvasTexture, Color, DirectionalLight, DoubleSide, Group,
   HemisphereLight, LineBasicMaterial, LineSegments, MOUSE, Mesh, MeshStandardMaterial,
   OrbitControls, PerspectiveCamera, Points, PointsMaterial, Raycaster, Scene, Vector2, Vector3,
   WebGLRenderer,
-} from './three.bundle.js';
+} from './vendor-generated/three.bundle.js';
 import { decodeArray } from './api.js';
+import { SLOT_COLOURS } from './slot-colours.js';
 
-export const SLOT_COLOURS = ['#e53935', '#1e88e5', '#43a047', '#fb8c00'];
+// ---- constants ----
+
 const BACKGROUND = '#1d2127';
 const MOVED_COLOUR = '#ffe066';
 const PIN_SIZE = 9;
@@ -23,6 +35,8 @@ const SELECTED_SIZE = 5;
 const MOST_EDGES = 600000;
 // Beyond this many runs one upload of the span they cover costs less than one call each.
 const MAX_UPDATE_RANGES = 64;
+
+// ---- shapes ----
 
 // Round marks drawn once: a filled disc for an armed slot's pins, a ring for a disarmed
 // slot's and for the vertices moved back.
@@ -91,6 +105,8 @@ function buildTopology(faceStarts, corners, vertexCount, name) {
   return { triangles, edges };
 }
 
+// ---- the view ----
+
 export class View {
   constructor(canvas) {
     this.canvas = canvas;
@@ -157,6 +173,8 @@ export class View {
       : { LEFT: MOUSE.ROTATE, MIDDLE: MOUSE.DOLLY, RIGHT: MOUSE.PAN };
   }
 
+  // ---- objects ----
+
   // The whole document afresh from GET /api/mesh.
   setMesh(mesh) {
     const built = mesh.objects.map((object) => this.buildObject(object));
@@ -206,7 +224,9 @@ export class View {
     this.scene.add(group);
     return {
       index: object.index, name, vertexCount, positions, position, deleted, group, faceMesh,
-      pinPoints: [null, null, null, null], movedPoints: null, selectedPoints: null,
+      // The points that mark some of its vertices, by kind: a slot's pins, the selected
+      // vertices, those moved back.
+      marks: {},
     };
   }
 
@@ -214,6 +234,8 @@ export class View {
     this.scene.remove(object.group);
     object.group.traverse((part) => part.geometry?.dispose());
   }
+
+  // ---- marks ----
 
   // Points that share the object's positions and pick out some of its vertices.
   markPoints(object, indices, material, order, what) {
@@ -238,60 +260,43 @@ export class View {
     points.geometry.dispose();
   }
 
-  // Per slot, per object: {object, count, indices}.
-  setPins(pins) {
+  // Replaces every object's marks of one kind with the vertices that each entry,
+  // {object, count, indices}, names in its object. Answers how many it marked.
+  remark(kind, entries, material, order, what) {
     for (const object of this.objects) {
       if (!object) continue;
-      object.pinPoints.forEach((points) => this.dropPoints(object, points));
-      object.pinPoints = [null, null, null, null];
-    }
-    pins.forEach((slotPins, slot) => {
-      for (const entry of slotPins) {
-        const object = this.objects[entry.object];
-        if (!object) continue;
-        const indices = decodeArray(entry.indices, Int32Array, `slot ${slot} pins`);
-        object.pinPoints[slot] = this.markPoints(object, indices, this.pinMaterials[slot], 3 + slot, `slot ${slot}'s pins`);
-      }
-    });
-    this.redraw();
-  }
-
-  // Per object with any selected vertex: {object, count, indices}. Drawn under the pins,
-  // so that a pinned vertex shows its slot whether or not it is selected.
-  setSelected(selected) {
-    for (const object of this.objects) {
-      if (!object) continue;
-      this.dropPoints(object, object.selectedPoints);
-      object.selectedPoints = null;
+      this.dropPoints(object, object.marks[kind]);
+      delete object.marks[kind];
     }
     let shown = 0;
-    for (const entry of selected) {
+    for (const entry of entries) {
       const object = this.objects[entry.object];
-      if (object) {
-        const indices = decodeArray(entry.indices, Int32Array, 'selected');
-        object.selectedPoints = this.markPoints(object, indices, this.selectedMaterial, 1, 'the selected vertices');
-        shown += indices.length;
-      }
+      if (!object) continue;
+      const indices = decodeArray(entry.indices, Int32Array, what);
+      object.marks[kind] = this.markPoints(object, indices, material, order, what);
+      shown += indices.length;
     }
+    this.redraw();
+    return shown;
+  }
+
+  // Per slot, the entries of its pins.
+  setPins(pins) {
+    this.pinMaterials.forEach((material, slot) => {
+      this.remark(`slot ${slot}`, pins[slot] ?? [], material, 3 + slot, `slot ${slot}'s pins`);
+    });
+  }
+
+  // Drawn under the pins, so that a pinned vertex shows its slot whether or not it is
+  // selected.
+  setSelected(selected) {
+    const shown = this.remark('selected', selected, this.selectedMaterial, 1, 'the selected vertices');
     // What the view shows, for whoever checks it without reading pixels.
     this.canvas.dataset.selected = String(shown);
-    this.redraw();
   }
 
   setMovedBack(moved) {
-    for (const object of this.objects) {
-      if (!object) continue;
-      this.dropPoints(object, object.movedPoints);
-      object.movedPoints = null;
-    }
-    for (const entry of moved) {
-      const object = this.objects[entry.object];
-      if (object) {
-        const indices = decodeArray(entry.indices, Int32Array, 'moved back');
-        object.movedPoints = this.markPoints(object, indices, this.movedMaterial, 2, 'the vertices moved back');
-      }
-    }
-    this.redraw();
+    this.remark('moved', moved, this.movedMaterial, 2, 'the vertices moved back');
   }
 
   // A disarmed slot's pins are hollow, as in the pictures.
@@ -313,6 +318,8 @@ export class View {
     }
     this.redraw();
   }
+
+  // ---- changes ----
 
   // A change event's `changed`: per object, runs of [first, count] and their positions in
   // the same order. Returns false, having changed none of that object, when they do not
@@ -349,6 +356,8 @@ export class View {
     return true;
   }
 
+  // ---- camera ----
+
   // Turns the camera to take in every shown object, from a little right of the front.
   frameAll() {
     const low = new Vector3(Infinity, Infinity, Infinity);
@@ -376,6 +385,8 @@ export class View {
     this.controls.update();
     this.redraw();
   }
+
+  // ---- picking ----
 
   // Where each vertex of an object falls on the canvas, in CSS pixels from its top left;
   // visit(index, x, y) is called for every vertex in use in front of the camera.
