@@ -212,4 +212,17 @@ TEST_F(StudioPerson, ThePagesFilesAreServedAsTheirKindWithNoTokenAndOnlyToGet) {
     EXPECT_EQ(Get("/../CMakeLists.txt").status, 404);
 }
 
+TEST_F(StudioPerson, ThePageTakesTheSlotColoursOfThePictures) {
+    const HttpResponse module = Get("/slot-colours.js");
+    EXPECT_EQ(module.status, 200);
+    EXPECT_EQ(module.contentType, "text/javascript; charset=utf-8");
+    EXPECT_NE(module.body.find("export const SLOT_COLOURS = ['#d62728', '#1f5fbf', '#2ca02c', '#ff8c00'];"),
+              std::string::npos)
+        << module.body;
+    const HttpResponse sheet = Get("/slot-colours.css");
+    EXPECT_EQ(sheet.contentType, "text/css; charset=utf-8");
+    EXPECT_NE(sheet.body.find(".slot-0 { --colour: #d62728; }"), std::string::npos) << sheet.body;
+    EXPECT_NE(sheet.body.find(".slot-3 { --colour: #ff8c00; }"), std::string::npos) << sheet.body;
+}
+
 }  // namespace
