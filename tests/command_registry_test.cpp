@@ -7,6 +7,8 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "simhost/language/command_registry.h"
 #include "simhost/language/session_script.h"
@@ -100,6 +102,61 @@ TEST(CommandRegistry, EveryUsageAndExampleInTheRegistryIsOneOfItsCommand) {
             EXPECT_NO_THROW(ParseScriptLine(form.example)) << form.example;
         }
     }
+}
+
+TEST(CommandRegistry, EachFormSaysWhetherItChangesTheDocumentOrDraws) {
+    using simhost::DocumentEffect;
+    const std::vector<std::pair<std::string, DocumentEffect>> forms = {
+        {"move window 400 300", DocumentEffect::None},
+        {"MOVE Window 1 2", DocumentEffect::None},
+        {"move 0.1 0 0", DocumentEffect::Changes},
+        {"move 0.1 0 0 all", DocumentEffect::Changes},
+        {"scale 1 2 1", DocumentEffect::Changes},
+        {"jitter 0.1 3", DocumentEffect::Changes},
+        {"smooth 1 all", DocumentEffect::Changes},
+        {"select all", DocumentEffect::Changes},
+        {"select plane x 0", DocumentEffect::Changes},
+        {"select 1 2-4", DocumentEffect::Changes},
+        {"hide \"g\"", DocumentEffect::Changes},
+        {"show \"g\"", DocumentEffect::Changes},
+        {"exempt \"g\" on", DocumentEffect::Changes},
+        {"delete vertex 3", DocumentEffect::Changes},
+        {"delete object \"g\"", DocumentEffect::Changes},
+        {"compact", DocumentEffect::Changes},
+        {"load head.obj", DocumentEffect::Changes},
+        {"make grid g 2 2", DocumentEffect::Changes},
+        {"make head h", DocumentEffect::Changes},
+        {"new", DocumentEffect::Changes},
+        {"draw", DocumentEffect::Draws},
+        {"nest draw inside MQObj_SetVertex", DocumentEffect::None},
+        {"object \"g\"", DocumentEffect::None},
+        {"save out.obj", DocumentEffect::None},
+        {"click X0", DocumentEffect::None},
+        {"rightclick 1", DocumentEffect::None},
+        {"dialog click Z", DocumentEffect::None},
+        {"init", DocumentEffect::None},
+        {"expect moved 0", DocumentEffect::None},
+        {"report", DocumentEffect::None}};
+    for (const auto &[line, effect] : forms) {
+        const std::optional<simhost::ScriptCommand> command = ParseScriptLine(line);
+        ASSERT_TRUE(command) << line;
+        EXPECT_EQ(command->effect, effect) << line;
+    }
+}
+
+TEST(CommandRegistry, ADialogActionIsReadAsTheDialogCommandReadsIt) {
+    const simhost::DialogAction click = simhost::ParseDialogAction("click z");
+    EXPECT_EQ(click.kind, simhost::DialogAction::Kind::Click);
+    EXPECT_EQ(click.axis, 'Z');
+    EXPECT_EQ(simhost::ParseDialogAction("KEY esc").kind, simhost::DialogAction::Kind::Key);
+    EXPECT_EQ(simhost::ParseDialogAction("rightclick").kind, simhost::DialogAction::Kind::RightClick);
+    EXPECT_EQ(
+        Complaint([] { simhost::ParseDialogAction("click W"); }),
+        "toggle must be one of x, y, z, not \"w\" (usage: " + std::string(simhost::FindCommand("dialog")->usage) + ")");
+    EXPECT_NE(Complaint([] { simhost::ParseDialogAction("rightclick twice"); }).find("unexpected \"twice\""),
+              std::string::npos);
+    EXPECT_NE(Complaint([] { simhost::ParseDialogAction(""); }).find("missing action"), std::string::npos);
+    EXPECT_NE(Complaint([] { simhost::ParseDialogAction("key \x1b"); }).find("ESC"), std::string::npos);
 }
 
 // The table under "The session language" in the README, from its header row to the

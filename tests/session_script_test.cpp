@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "host/contract_codes.h"
 #include "simhost/host/call_trace.h"
@@ -44,6 +45,22 @@ TEST_F(SessionScript, MistakesAreNamedByFileAndLineBeforeAnythingRuns) {
     EXPECT_NE(text.find("test.session:5: the range 5-2 runs backwards"), std::string::npos);
     EXPECT_NE(text.find("test.session:6: missing button"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "out" / "first.obj")) << "nothing runs when a line is wrong";
+}
+
+TEST_F(SessionScript, AFileHandsBackTheCommandsItParsedAsWritten) {
+    const fs::path file = dir / "given.session";
+    std::ofstream(file, std::ios::binary)
+        << "# a grid\r\n  make grid g 2 2   \r\n\nselect all # every vertex\nsmooth 1\n";
+    ScriptRunner runner(settings, output);
+    std::vector<std::string> commands;
+    EXPECT_EQ(runner.RunFile(file.string(), ScriptRunner::AtEnd::Close, &commands), StepResult::Ok) << output.str();
+    EXPECT_EQ(commands, (std::vector<std::string>{"make grid g 2 2", "select all # every vertex", "smooth 1"}));
+
+    std::ofstream(file, std::ios::binary) << "make grid g 2 2\nsmoth 1\n";
+    commands.clear();
+    EXPECT_EQ(ScriptRunner(settings, output).RunFile(file.string(), ScriptRunner::AtEnd::Close, &commands),
+              StepResult::BadInput);
+    EXPECT_TRUE(commands.empty()) << "a file with a mistake hands back nothing";
 }
 
 TEST_F(SessionScript, NumbersAndWordsAreCheckedStrictly) {

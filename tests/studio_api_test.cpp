@@ -182,8 +182,11 @@ TEST_F(Studio, BodiesOverTheLimitAreRefusedUnread) {
 TEST_F(Studio, AToolIsFollowedByADrawAndAnEventWithThePositionsItChanged) {
     // A new object is drawn as any change to the document is; the plug-in's own life and
     // its window are not.
-    for (const auto &[line, draws] : std::vector<std::pair<std::string, bool>>{
-             {"init", false}, {"activate", false}, {"make grid g 4 2", true}, {"click X0", false}}) {
+    for (const auto &[line, draws] : std::vector<std::pair<std::string, bool>>{{"init", false},
+                                                                               {"activate", false},
+                                                                               {"make grid g 4 2", true},
+                                                                               {"move window 400 300", false},
+                                                                               {"click X0", false}}) {
         const json answer = json::parse(Command(line).body);
         ASSERT_EQ(answer["result"], "ok") << line << ": " << answer.dump();
         EXPECT_EQ(answer["drew"], draws) << line;
@@ -245,6 +248,69 @@ TEST_F(Studio, AToolIsFollowedByADrawAndAnEventWithThePositionsItChanged) {
         ++at;
     }
     for (int32_t pin : pins) EXPECT_EQ(all[static_cast<size_t>(pin) * 3], 0.0f);
+}
+
+std::string HeaderOf(const HttpResponse &response, const std::string &name) {
+    for (const auto &[key, value] : response.headers) {
+        if (key == name) return value;
+    }
+    return "";
+}
+
+// The data of the event numbered `number`, while the stream still keeps it.
+json EventData(simhost::EventStream &events, uint64_t number) {
+    uint64_t after = number - 1;
+    const std::optional<std::string> wire = events.Next(after, std::chrono::milliseconds(0));
+    if (!wire || wire->rfind("id: " + std::to_string(number) + "\n", 0) != 0) return nullptr;
+    const std::string data = wire->substr(wire->find("data: ") + 6);
+    return json::parse(data.substr(0, data.find('\n')));
+}
+
+TEST_F(Studio, AnAnswerNamesItsEventWhichCarriesTheLinesItAddedToTheLog) {
+    ASSERT_EQ(Command("make grid g 3 3").status, 200);
+    const HttpResponse log = Get(std::string("/api/log?token=") + kToken);
+    EXPECT_EQ(HeaderOf(log, "X-Simhost-Event"), std::to_string(Api().events().Latest()));
+
+    const json selected = json::parse(Command("select 1 2").body);
+    ASSERT_EQ(selected["result"], "ok");
+    const uint64_t number = selected["event"];
+    EXPECT_EQ(number, Api().events().Latest());
+    json state = State();
+    state.erase("event");
+    EXPECT_EQ(selected["state"], state);
+    const json event = EventData(Api().events(), number);
+    EXPECT_EQ(event["line"], "select 1 2");
+    EXPECT_EQ(event["log"], json::array({"select 1 2", "draw"}));
+    EXPECT_THAT(Log(), ::testing::EndsWith("select 1 2\ndraw\n"));
+    EXPECT_EQ(HeaderOf(Get(std::string("/api/log?token=") + kToken), "X-Simhost-Event"), std::to_string(number));
+
+    // A line that does not draw adds itself alone; one that failed, its mark too.
+    const json window = json::parse(Command("move window 10 20").body);
+    EXPECT_EQ(EventData(Api().events(), window["event"])["log"], json::array({"move window 10 20"}));
+    const json failed = json::parse(Command("expect pins X0 5").body);
+    EXPECT_EQ(failed["result"], "failed");
+    EXPECT_EQ(EventData(Api().events(), failed["event"])["log"],
+              json::array({"# the next line failed in the studio; a replay stops there", "expect pins X0 5"}));
+    // A refused line did not run, and names no event.
+    const HttpResponse refused = Command("load missing.obj");
+    EXPECT_EQ(refused.status, 400);
+    EXPECT_FALSE(json::parse(refused.body).contains("event"));
+    EXPECT_EQ(Api().events().Latest(), failed["event"].get<uint64_t>());
+}
+
+TEST_F(Studio, TwoPagesSendingTheSameLineEachGetTheEventOfTheirOwn) {
+    ASSERT_EQ(Command("make grid g 3 3").status, 200);
+    std::vector<json> answers(8);
+    std::vector<std::thread> pages;
+    for (json &answer : answers) pages.emplace_back([&] { answer = json::parse(Command("select all").body); });
+    for (std::thread &page : pages) page.join();
+    std::set<uint64_t> numbers;
+    for (const json &answer : answers) {
+        ASSERT_EQ(answer["result"], "ok") << answer.dump();
+        numbers.insert(answer["event"].get<uint64_t>());
+        EXPECT_EQ(EventData(Api().events(), answer["event"])["line"], "select all");
+    }
+    EXPECT_EQ(numbers.size(), answers.size()) << "each line has an event of its own";
 }
 
 TEST_F(Studio, TheLogReplaysToTheSameDocumentAndReport) {

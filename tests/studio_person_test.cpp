@@ -7,6 +7,7 @@
 #include <sstream>
 #include <thread>
 
+#include "simhost/language/command_registry.h"
 #include "simhost/language/session_script.h"
 #include "simhost/studio/page_user.h"
 #include "simhost/studio/studio_assets.h"
@@ -134,18 +135,28 @@ TEST_F(StudioPerson, NobodyAtThePageIsAnsweredCancelAndTheDialogEscaped) {
 }
 
 TEST(StudioPageUser, ActionsWaitTheirTurnWhileTheDialogIsOpenAndThoseLeftAreCounted) {
+    const auto given = [](const std::string &words) {
+        return simhost::GivenAction{simhost::ParseDialogAction(words), "dialog " + words};
+    };
+    const auto line = [](const std::optional<simhost::GivenAction> &action) {
+        return action ? action->line : "nothing";
+    };
     simhost::PageUser person([] { return size_t{1}; }, 10s);
-    EXPECT_FALSE(person.GiveDialogAction("click X")) << "no dialog is open";
+    EXPECT_FALSE(person.GiveDialogAction(given("click X"))) << "no dialog is open";
     EXPECT_FALSE(person.GiveAnswer(true)) << "nothing is asked";
-    std::future<std::optional<std::string>> first =
+    std::future<std::optional<simhost::GivenAction>> first =
         std::async(std::launch::async, [&] { return person.AwaitDialogAction(); });
-    while (!person.GiveDialogAction("click Z")) std::this_thread::sleep_for(1ms);
-    EXPECT_TRUE(person.GiveDialogAction("key x"));
-    EXPECT_TRUE(person.GiveDialogAction("click Y"));
-    EXPECT_EQ(first.get(), "click Z");
-    EXPECT_EQ(person.AwaitDialogAction(), "key x");
+    while (!person.GiveDialogAction(given("click Z"))) std::this_thread::sleep_for(1ms);
+    EXPECT_TRUE(person.GiveDialogAction(given("key x")));
+    EXPECT_TRUE(person.GiveDialogAction(given("click Y")));
+    const std::optional<simhost::GivenAction> clicked = first.get();
+    EXPECT_EQ(line(clicked), "dialog click Z");
+    ASSERT_TRUE(clicked);
+    EXPECT_EQ(clicked->action.kind, simhost::DialogAction::Kind::Click);
+    EXPECT_EQ(clicked->action.axis, 'Z');
+    EXPECT_EQ(line(person.AwaitDialogAction()), "dialog key x");
     EXPECT_EQ(person.Over(), 1u) << "click Y came after the dialog's last action";
-    EXPECT_FALSE(person.GiveDialogAction("click X")) << "the dialog is over";
+    EXPECT_FALSE(person.GiveDialogAction(given("click X"))) << "the dialog is over";
 
     // A question takes one answer; nobody there, none.
     std::future<std::optional<bool>> answer = std::async(std::launch::async, [&] { return person.AwaitAnswer(); });

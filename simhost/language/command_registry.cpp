@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <numeric>
 
+#include "simhost/language/commands.h"
+
 namespace simhost {
 
 namespace {
@@ -107,7 +109,15 @@ std::optional<ScriptCommand> ParseScriptLine(const std::string &line) {
     Args args(std::vector<std::string>(tokens.begin() + 1, tokens.end()), entry->usage);
     std::string text = line;
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
-    return ScriptCommand{text.substr(text.find_first_not_of(" \t")), entry->parse(args), entry->quiet};
+    Action action = entry->parse(args);
+    return ScriptCommand{text.substr(text.find_first_not_of(" \t")), std::move(action.run), entry->quiet,
+                         action.effect};
+}
+
+DialogAction ParseDialogAction(const std::string &words) {
+    RefuseControlCharacters(words);
+    Args args(Tokens(words), FindCommand("dialog")->usage);
+    return ReadDialogAction(args);
 }
 
 std::string ScriptHelp(const std::string &words) {

@@ -43,6 +43,11 @@ std::optional<std::string> NearestVerb(std::string_view word);
 // What is said of a word that is no command, with the nearest verb if there is one.
 std::string UnknownCommand(const std::string &word);
 
+// One thing the user does in the fix-mode dialog, written as after the verb of `dialog`
+// ("click X", "key esc", "rightclick"): checked as that command checks it, a mistake a
+// ScriptSyntaxError.
+DialogAction ParseDialogAction(const std::string &words);
+
 // What `help` prints for the words after it: every command, or just the one named. A word
 // that is no command is a ScriptSyntaxError.
 std::string ScriptHelp(const std::string &words = "");

@@ -6,6 +6,8 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "simhost/language/command_args.h"
@@ -15,10 +17,23 @@
 
 namespace simhost {
 
-// A step, ready to run; and what makes one from a command's arguments (or says what is
-// wrong with them).
-using Action = std::function<void(ScriptRunner &)>;
+// A step, ready to run, with what it does to the document; and what makes one from a
+// command's arguments (or says what is wrong with them). A step is None unless its form
+// says otherwise.
+struct Action {
+    template <class Run, class = std::enable_if_t<std::is_invocable_v<Run &, ScriptRunner &>>>
+    Action(Run step, DocumentEffect what = DocumentEffect::None) : run(std::move(step)), effect(what) {}
+
+    std::function<void(ScriptRunner &)> run;
+    DocumentEffect effect;
+};
 using ParseFunction = Action (*)(Args &);
+
+// A step that does `effect` to the document.
+inline Action Affecting(DocumentEffect effect, Action step) {
+    step.effect = effect;
+    return step;
+}
 
 struct ScriptRunner::Pending {
     std::vector<DialogAction> dialog;

@@ -32,6 +32,8 @@ Action ParseDraw(Args &args);
 Action ParseClick(Args &args);
 Action ParseRightClick(Args &args);
 Action ParseDialog(Args &args);
+// The words after "dialog", to their end: what the user does in the fix-mode dialog.
+DialogAction ReadDialogAction(Args &args);
 Action ParseAnswer(Args &args);
 Action ParseClose(Args &args);
 Action ParseMoveWindow(Args &args);  // "move window X Y", after the word "window"

@@ -19,20 +19,20 @@ Action MakeGrid(Args &a) {
     const int rows = a.Int("rows", 1, 1000);
     const float spacing = a.AtEnd() ? 1.0f : a.Float("spacing");
     a.End();
-    return [=](ScriptRunner &r) {
+    return Affecting(DocumentEffect::Changes, [=](ScriptRunner &r) {
         const Object &grid = AddGrid(r.bench().document(), name, columns, rows, spacing);
         Said(r, "made grid \"" + name + "\" of " + std::to_string(grid.VertexCount()) + " vertices");
-    };
+    });
 }
 
 Action MakeHead(Args &a) {
     const std::string name = a.Word("name");
     const int detail = a.AtEnd() ? 24 : a.Int("detail", 4, 200);
     a.End();
-    return [=](ScriptRunner &r) {
+    return Affecting(DocumentEffect::Changes, [=](ScriptRunner &r) {
         const Object &head = AddHead(r.bench().document(), name, detail);
         Said(r, "made head \"" + name + "\" of " + std::to_string(head.VertexCount()) + " vertices");
-    };
+    });
 }
 
 // Selects the vertices for which `keep` holds, and no others.
@@ -49,10 +49,10 @@ int SelectWhere(Object &object, Keep keep) {
 
 Action SelectEveryOrNone(Args &a, bool every) {
     a.End();
-    return [every](ScriptRunner &r) {
+    return Affecting(DocumentEffect::Changes, [every](ScriptRunner &r) {
         const int count = SelectWhere(Current(r), [every](MQPoint) { return every; });
         Said(r, std::to_string(count) + " selected");
-    };
+    });
 }
 
 Action SelectAll(Args &a) { return SelectEveryOrNone(a, true); }
@@ -62,7 +62,7 @@ Action SelectBox(Args &a) {
     const MQPoint low = a.Point("corner");
     const MQPoint high = a.Point("opposite corner");
     a.End();
-    return [=](ScriptRunner &r) {
+    return Affecting(DocumentEffect::Changes, [=](ScriptRunner &r) {
         const int count = SelectWhere(Current(r), [&](MQPoint p) {
             for (size_t axis = 0; axis < 3; ++axis) {
                 const float lo = std::min(Axis(low, axis), Axis(high, axis));
@@ -72,7 +72,7 @@ Action SelectBox(Args &a) {
             return true;
         });
         Said(r, std::to_string(count) + " selected");
-    };
+    });
 }
 
 Action SelectPlane(Args &a) {
@@ -80,11 +80,11 @@ Action SelectPlane(Args &a) {
     const float value = a.Float("value");
     const float tolerance = a.AtEnd() ? 0.001f : a.Float("tolerance");
     a.End();
-    return [=](ScriptRunner &r) {
+    return Affecting(DocumentEffect::Changes, [=](ScriptRunner &r) {
         const int count =
             SelectWhere(Current(r), [&](MQPoint p) { return std::fabs(Axis(p, axis) - value) <= tolerance; });
         Said(r, std::to_string(count) + " selected");
-    };
+    });
 }
 
 // Index lists: "3", "10-20", in any number.
@@ -102,7 +102,7 @@ Action SelectIndices(Args &a) {
         ranges.emplace_back(first, last);
     }
     if (ranges.empty()) a.Fail("missing vertex index");
-    return [ranges](ScriptRunner &r) {
+    return Affecting(DocumentEffect::Changes, [ranges](ScriptRunner &r) {
         Object &object = Current(r);
         for (const auto &[from, to] : ranges) {
             for (int i = from; i <= to; ++i) CheckIndex(object, i);
@@ -114,32 +114,32 @@ Action SelectIndices(Args &a) {
         }
         Select(object, indices);
         Said(r, std::to_string(SelectedIndices(object).size()) + " selected");
-    };
+    });
 }
 
 Action DeleteVertex(Args &a) {
     const int index = a.Int("vertex index", 0, 1 << 30);
     a.End();
-    return [index](ScriptRunner &r) {
+    return Affecting(DocumentEffect::Changes, [index](ScriptRunner &r) {
         Object &object = Current(r);
         CheckIndex(object, index);
         object.DeleteVertex(index);
-    };
+    });
 }
 
 Action DeleteObject(Args &a) {
     const std::string name = a.Word("name");
     a.End();
-    return [name](ScriptRunner &r) {
+    return Affecting(DocumentEffect::Changes, [name](ScriptRunner &r) {
         Document &document = r.bench().document();
         document.DeleteObject(document.IndexOf(&Named(r, name)));
-    };
+    });
 }
 
 Action SetVisible(Args &a, bool visible) {
     const std::string name = a.Word("name");
     a.End();
-    return [name, visible](ScriptRunner &r) { Named(r, name).visible = visible; };
+    return Affecting(DocumentEffect::Changes, [name, visible](ScriptRunner &r) { Named(r, name).visible = visible; });
 }
 
 }  // namespace
@@ -147,7 +147,7 @@ Action SetVisible(Args &a, bool visible) {
 Action ParseLoad(Args &a) {
     const std::string file = a.Word("file");
     a.End();
-    return [file](ScriptRunner &r) {
+    return Affecting(DocumentEffect::Changes, [file](ScriptRunner &r) {
         const std::string path = r.InputPath(file);
         std::vector<int> added;
         std::vector<std::string> warnings;
@@ -162,7 +162,7 @@ Action ParseLoad(Args &a) {
                     " vertices from " + path);
         for (const std::string &line : warnings) Said(r, line);
         for (const std::string &line : LoadHints(path, r.bench().document(), added)) Said(r, line);
-    };
+    });
 }
 
 Action ParseSave(Args &a) {
@@ -214,14 +214,15 @@ Action ParseExempt(Args &a) {
     const std::string name = a.Word("name");
     const bool on = a.OneOf<bool>("state", {{"on", true}, {"off", false}});
     a.End();
-    return [=](ScriptRunner &r) { Named(r, name).exempt = on; };
+    return Affecting(DocumentEffect::Changes, [=](ScriptRunner &r) { Named(r, name).exempt = on; });
 }
 
 Action ParseCompact(Args &a) {
     std::optional<std::string> name;
     if (!a.AtEnd()) name = a.Word("name");
     a.End();
-    return [name](ScriptRunner &r) { (name ? Named(r, *name) : Current(r)).Compact(); };
+    return Affecting(DocumentEffect::Changes,
+                     [name](ScriptRunner &r) { (name ? Named(r, *name) : Current(r)).Compact(); });
 }
 
 }  // namespace simhost

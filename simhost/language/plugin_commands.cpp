@@ -36,7 +36,7 @@ Action ParseExit(Args &a) {
 
 Action ParseNew(Args &a) {
     a.End();
-    return [](ScriptRunner &r) { r.bench().NewDocument(); };
+    return Affecting(DocumentEffect::Changes, [](ScriptRunner &r) { r.bench().NewDocument(); });
 }
 
 Action ParseNest(Args &a) {
@@ -72,11 +72,11 @@ Action ParseNest(Args &a) {
 
 Action ParseDraw(Args &a) {
     a.End();
-    return [](ScriptRunner &r) {
+    return Affecting(DocumentEffect::Draws, [](ScriptRunner &r) {
         const DrawOutcome outcome = r.bench().Draw();
         Said(r, std::to_string(outcome.written) + " vertices written, " + std::to_string(outcome.movedBack) +
                     " moved back, farthest by " + Format(outcome.largestMove));
-    };
+    });
 }
 
 }  // namespace simhost

@@ -2,6 +2,7 @@
 // a time; each step's outcome with what the host caught; and the modeller closing at the
 // end. The commands themselves are in simhost/language/.
 // Sections:
+//   the runner       made with its streams; errors; the workbench, made when first used
 //   paths            InputPath, OutputPath and the folders a session is kept to; Wrote
 //   whole scripts    RunFile, RunStream, RunLines; CheckOutputFolder's probe
 //   steps            RunLine, Run and what the host caught during a step
@@ -36,6 +37,8 @@ std::string WithoutByteOrderMark(std::string line) {
 
 }  // namespace
 
+// ---- the runner ----
+
 ScriptRunner::ScriptRunner(const ScriptSettings &settings, std::ostream &out) : ScriptRunner(settings, out, out) {}
 
 ScriptRunner::ScriptRunner(const ScriptSettings &settings, std::ostream &out, std::ostream &errors)
@@ -66,6 +69,8 @@ Workbench &ScriptRunner::bench() {
     }
     return *bench_;
 }
+
+// ---- paths ----
 
 std::string ScriptRunner::InputPath(const std::string &path) const {
     const fs::path given(path);
@@ -132,7 +137,9 @@ void ScriptRunner::RemoveLeftoversOf(const std::string &path, const std::string 
     Error(where, "removed what writes of " + path + " cut short more than an hour ago left beside it: " + names);
 }
 
-StepResult ScriptRunner::RunFile(const std::string &path, AtEnd atEnd) {
+// ---- whole scripts ----
+
+StepResult ScriptRunner::RunFile(const std::string &path, AtEnd atEnd, std::vector<std::string> *commands) {
     std::error_code ignored;
     if (fs::is_directory(path, ignored)) {
         Error("", "the session file '" + path + "' is a folder");
@@ -146,7 +153,7 @@ StepResult ScriptRunner::RunFile(const std::string &path, AtEnd atEnd) {
         return StepResult::BadInput;
     }
     scriptDir_ = fs::path(path).has_parent_path() ? fs::path(path).parent_path().string() : ".";
-    return RunLines(file, path, atEnd);
+    return RunLines(file, path, atEnd, commands);
 }
 
 StepResult ScriptRunner::RunStream(std::istream &in, const std::string &name) {
@@ -154,7 +161,8 @@ StepResult ScriptRunner::RunStream(std::istream &in, const std::string &name) {
     return RunLines(in, name, AtEnd::Close);
 }
 
-StepResult ScriptRunner::RunLines(std::istream &in, const std::string &name, AtEnd atEnd) {
+StepResult ScriptRunner::RunLines(std::istream &in, const std::string &name, AtEnd atEnd,
+                                  std::vector<std::string> *texts) {
     std::vector<std::pair<std::string, ScriptCommand>> commands;
     std::string line;
     int number = 0;
@@ -172,6 +180,9 @@ StepResult ScriptRunner::RunLines(std::istream &in, const std::string &name, AtE
         }
     }
     if (bad) return StepResult::BadInput;
+    if (texts) {
+        for (const auto &[where, command] : commands) texts->push_back(command.text);
+    }
     if (const StepResult folder = CheckOutputFolder(); folder != StepResult::Ok) return folder;
     for (const auto &[where, command] : commands) {
         if (!command.quiet) out() << "> " << command.text << "\n";
@@ -224,6 +235,8 @@ StepResult ScriptRunner::CheckOutputFolder() {
     }
     return StepResult::Ok;
 }
+
+// ---- steps ----
 
 StepResult ScriptRunner::RunLine(const std::string &line, const std::string &where) {
     std::optional<ScriptCommand> command;
@@ -282,6 +295,8 @@ StepResult ScriptRunner::Problems(const std::string &where, size_t violationsBef
     }
     return result;
 }
+
+// ---- the end ----
 
 StepResult ScriptRunner::Finish(const std::string &where) {
     if (!bench_) return StepResult::Ok;

@@ -24,11 +24,23 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What a command does to the document. The modeller draws its views after every change
+// to it (a stroke of a tool, a selection, an object loaded, hidden, shown, exempted or
+// deleted, a new document), so a host that plays the modeller draws after a command that
+// Changes it. It is a matter of the form, not the verb: `move window X Y` leaves the
+// document alone, `move DX DY DZ` changes it.
+enum class DocumentEffect {
+    None,
+    Changes,
+    Draws,  // the command is itself a draw
+};
+
 // A command, parsed and checked, ready to run.
 struct ScriptCommand {
     std::string text;  // the line as written, for messages
     std::function<void(ScriptRunner &)> run;
     bool quiet = false;  // not repeated in the transcript: it prints its own text
+    DocumentEffect effect = DocumentEffect::None;
 };
 
 // Parses one line. Blank lines and comments ("# ...") give no command. The commands and
@@ -66,8 +78,11 @@ public:
     enum class AtEnd { Close, StayOpen };
     // Runs a whole script file: every line is parsed before the first runs, so that a
     // mistake on line 40 costs nothing, and the output folder is checked. Stops at the
-    // first step that does not end Ok. Messages name the file and line.
-    StepResult RunFile(const std::string &path, AtEnd atEnd = AtEnd::Close);
+    // first step that does not end Ok. Messages name the file and line. `commands`, when
+    // given, gets the text of every command the file holds once all are parsed: a studio
+    // that starts from the file logs them without reading it again.
+    StepResult RunFile(const std::string &path, AtEnd atEnd = AtEnd::Close,
+                       std::vector<std::string> *commands = nullptr);
     // The same for a script read from `in`: messages call it `name`, and the paths it reads
     // are relative to the current folder.
     StepResult RunStream(std::istream &in, const std::string &name);
@@ -77,6 +92,8 @@ public:
     StepResult CheckOutputFolder();
     // Runs one line, as the REPL does; `where` prefixes messages ("stdin:3").
     StepResult RunLine(const std::string &line, const std::string &where);
+    // Runs a command parsed already, the same way.
+    StepResult Run(const ScriptCommand &command, const std::string &where);
     // Checks what the session leaves behind at its end: dialog actions or answers the
     // plug-in never asked for.
     StepResult Finish(const std::string &where);
@@ -107,8 +124,8 @@ public:
     Pending &pending();
 
 private:
-    StepResult Run(const ScriptCommand &command, const std::string &where);
-    StepResult RunLines(std::istream &in, const std::string &name, AtEnd atEnd);
+    StepResult RunLines(std::istream &in, const std::string &name, AtEnd atEnd,
+                        std::vector<std::string> *commands = nullptr);
     void CheckConfined(const std::string &path) const;
     // An error, named by where it happened ("FILE:LINE"), or by nothing when no line is to
     // blame.

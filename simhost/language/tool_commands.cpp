@@ -11,7 +11,7 @@ Action ParseMove(Args &a) {
     const MQPoint delta = a.Point("offset");
     const Scope scope = ScopeOf(a);
     a.End();
-    return [=](ScriptRunner &r) { Move(Current(r), delta, scope); };
+    return Affecting(DocumentEffect::Changes, [=](ScriptRunner &r) { Move(Current(r), delta, scope); });
 }
 
 Action ParseScale(Args &a) {
@@ -20,7 +20,7 @@ Action ParseScale(Args &a) {
     if (a.Optional("about")) centre = a.Point("centre");
     const Scope scope = ScopeOf(a);
     a.End();
-    return [=](ScriptRunner &r) { Scale(Current(r), factor, centre, scope); };
+    return Affecting(DocumentEffect::Changes, [=](ScriptRunner &r) { Scale(Current(r), factor, centre, scope); });
 }
 
 Action ParseJitter(Args &a) {
@@ -29,14 +29,15 @@ Action ParseJitter(Args &a) {
     const int seed = a.Int("seed", 0, 0x7FFFFFFF);
     const Scope scope = ScopeOf(a);
     a.End();
-    return [=](ScriptRunner &r) { Jitter(Current(r), amplitude, static_cast<uint32_t>(seed), scope); };
+    return Affecting(DocumentEffect::Changes,
+                     [=](ScriptRunner &r) { Jitter(Current(r), amplitude, static_cast<uint32_t>(seed), scope); });
 }
 
 Action ParseSmooth(Args &a) {
     const int iterations = a.Int("iterations", 1, 10000);
     const Scope scope = ScopeOf(a);
     a.End();
-    return [=](ScriptRunner &r) { Smooth(Current(r), iterations, scope); };
+    return Affecting(DocumentEffect::Changes, [=](ScriptRunner &r) { Smooth(Current(r), iterations, scope); });
 }
 
 }  // namespace simhost

@@ -11,28 +11,30 @@ namespace simhost {
 
 namespace {
 
-// What the user will do in the next fix-mode dialog, queued until a right click opens it.
-Action QueueForDialog(Args &a, DialogAction action) {
-    a.End();
-    return [action](ScriptRunner &r) { r.pending().dialog.push_back(action); };
-}
-
-Action DialogClick(Args &a) {
+DialogAction DialogClick(Args &a) {
     DialogAction action{DialogAction::Kind::Click};
     action.axis = a.OneOf<char>("toggle", {{"x", 'X'}, {"y", 'Y'}, {"z", 'Z'}});
-    return QueueForDialog(a, action);
+    return action;
 }
 
-Action DialogKey(Args &a) {
+DialogAction DialogKey(Args &a) {
     DialogAction action{DialogAction::Kind::Key};
     action.key = a.OneOf<int32_t>(
         "key", {{"x", stelmarin::kKeyX}, {"y", stelmarin::kKeyY}, {"z", stelmarin::kKeyZ}, {"esc", stelmarin::kKeyEscape}});
-    return QueueForDialog(a, action);
+    return action;
 }
 
-Action DialogRightClick(Args &a) { return QueueForDialog(a, DialogAction{DialogAction::Kind::RightClick}); }
+DialogAction DialogRightClick(Args &) { return DialogAction{DialogAction::Kind::RightClick}; }
 
 }  // namespace
+
+DialogAction ReadDialogAction(Args &a) {
+    using Read = DialogAction (*)(Args &);
+    const DialogAction action =
+        a.OneOf<Read>("action", {{"click", DialogClick}, {"key", DialogKey}, {"rightclick", DialogRightClick}})(a);
+    a.End();
+    return action;
+}
 
 Action ParseClick(Args &a) {
     const std::string label = a.Word("button");
@@ -79,9 +81,10 @@ Action ParseRightClick(Args &a) {
     };
 }
 
+// What the user will do in the next fix-mode dialog, queued until a right click opens it.
 Action ParseDialog(Args &a) {
-    return a.OneOf<ParseFunction>("action",
-                                  {{"click", DialogClick}, {"key", DialogKey}, {"rightclick", DialogRightClick}})(a);
+    const DialogAction action = ReadDialogAction(a);
+    return [action](ScriptRunner &r) { r.pending().dialog.push_back(action); };
 }
 
 Action ParseAnswer(Args &a) {

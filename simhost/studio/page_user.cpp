@@ -18,14 +18,13 @@ std::optional<bool> PageUser::AwaitAnswer() {
     std::unique_lock lock(mutex_);
     asking_ = true;
     answers_.clear();
-    const std::optional<std::string> answer = Await(answers_, lock);
+    const std::optional<bool> answer = Await(answers_, lock);
     asking_ = false;
     answers_.clear();
-    if (!answer) return std::nullopt;
-    return *answer == "ok";
+    return answer;
 }
 
-std::optional<std::string> PageUser::AwaitDialogAction() {
+std::optional<GivenAction> PageUser::AwaitDialogAction() {
     std::unique_lock lock(mutex_);
     dialogOpen_ = true;
     return Await(actions_, lock);
@@ -43,17 +42,17 @@ bool PageUser::GiveAnswer(bool ok) {
     {
         std::lock_guard lock(mutex_);
         if (!asking_ || !answers_.empty()) return false;
-        answers_.push_back(ok ? "ok" : "cancel");
+        answers_.push_back(ok);
     }
     arrived_.notify_all();
     return true;
 }
 
-bool PageUser::GiveDialogAction(const std::string &action) {
+bool PageUser::GiveDialogAction(GivenAction action) {
     {
         std::lock_guard lock(mutex_);
         if (!dialogOpen_) return false;
-        actions_.push_back(action);
+        actions_.push_back(std::move(action));
     }
     arrived_.notify_all();
     return true;
@@ -67,7 +66,8 @@ void PageUser::Leave() {
     arrived_.notify_all();
 }
 
-std::optional<std::string> PageUser::Await(std::deque<std::string> &given, std::unique_lock<std::mutex> &lock) {
+template <class Given>
+std::optional<Given> PageUser::Await(std::deque<Given> &given, std::unique_lock<std::mutex> &lock) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
     Clock::time_point lastSeen = start;
@@ -82,7 +82,7 @@ std::optional<std::string> PageUser::Await(std::deque<std::string> &given, std::
         arrived_.wait_for(lock, kLook);
     }
     if (given.empty()) return std::nullopt;
-    std::string first = std::move(given.front());
+    Given first = std::move(given.front());
     given.pop_front();
     return first;
 }

@@ -13,7 +13,16 @@
 #include <optional>
 #include <string>
 
+#include "simhost/modeller/workbench.h"
+
 namespace simhost {
+
+// What the person does in the fix-mode dialog: the action the host takes, and the line of
+// the session language that queues it, for the log.
+struct GivenAction {
+    DialogAction action;
+    std::string line;
+};
 
 class PageUser {
 public:
@@ -25,11 +34,10 @@ public:
     // On the host thread: waits for the person's answer, true for OK; nullopt when
     // nobody gave one.
     std::optional<bool> AwaitAnswer();
-    // On the host thread: waits for the person's next action in the open dialog, one of
-    // the words of the session language's `dialog` command ("click X", "key esc", ...);
-    // nullopt when nobody gave one. From the first wait on, the dialog counts as open,
-    // and actions given while the host carries out the one before wait their turn.
-    std::optional<std::string> AwaitDialogAction();
+    // On the host thread: waits for the person's next action in the open dialog; nullopt
+    // when nobody gave one. From the first wait on, the dialog counts as open, and actions
+    // given while the host carries out the one before wait their turn.
+    std::optional<GivenAction> AwaitDialogAction();
     // On the host thread: what the person was asked is over (the dialog closed). Returns
     // how many actions given for it came too late and were dropped.
     size_t Over();
@@ -37,7 +45,7 @@ public:
     // From the page: false when nothing of the kind is asked (a question already
     // answered, a dialog that is not open).
     bool GiveAnswer(bool ok);
-    bool GiveDialogAction(const std::string &action);
+    bool GiveDialogAction(GivenAction action);
 
     // Ends every wait from now on: the studio is stopping.
     void Leave();
@@ -45,7 +53,8 @@ public:
 private:
     // Waits until `given` holds something, the person is gone or out of time; the first
     // thing given, or nullopt.
-    std::optional<std::string> Await(std::deque<std::string> &given, std::unique_lock<std::mutex> &lock);
+    template <class Given>
+    std::optional<Given> Await(std::deque<Given> &given, std::unique_lock<std::mutex> &lock);
 
     std::function<size_t()> pagesOpen_;
     std::chrono::milliseconds patience_;
@@ -56,9 +65,9 @@ private:
     // wait for an action in it until Over. Each has its own queue, since a question may
     // come while a dialog is open.
     bool asking_ = false;
-    std::deque<std::string> answers_;
+    std::deque<bool> answers_;  // true for OK
     bool dialogOpen_ = false;
-    std::deque<std::string> actions_;
+    std::deque<GivenAction> actions_;
     bool left_ = false;
 };
 

@@ -8,9 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <set>
 #include <sstream>
 #include <variant>
 
@@ -19,7 +17,6 @@
 #include "host/text_conversion.h"
 #include "simhost/host/safe_write.h"
 #include "simhost/host/slot_names.h"
-#include "simhost/language/command_args.h"
 #include "simhost/language/command_support.h"
 #include "simhost/studio/net_socket.h"
 #include "simhost/studio/studio_assets.h"
@@ -60,19 +57,6 @@ std::string Joined(const std::vector<std::string> &lines) {
     std::string text;
     for (const std::string &line : lines) text += (text.empty() ? "" : "\n") + line;
     return text;
-}
-
-// A change to the document: a stroke of a tool, a selection, an object hidden, shown,
-// exempted or deleted, a mesh loaded, a new document. The modeller draws its views after
-// every one of them.
-bool Redraws(const std::string &line) {
-    const std::vector<std::string> words = Tokens(line);
-    if (words.empty()) return false;
-    const std::string verb = Lower(words.front());
-    if (verb == "move") return words.size() < 2 || Lower(words[1]) != "window";
-    static const std::set<std::string> kChanges = {"scale",  "jitter", "smooth",  "select", "hide", "show",
-                                                   "exempt", "delete", "compact", "load",   "make", "new"};
-    return kChanges.count(verb) > 0;
 }
 
 struct Route {
@@ -183,15 +167,12 @@ StudioStart StudioApi::Start(const std::string &sessionFile) {
         }
         if (start.result == StepResult::Ok) start.result = runner.CheckOutputFolder();
         if (start.result == StepResult::Ok && !sessionFile.empty()) {
-            start.result = runner.RunFile(sessionFile, ScriptRunner::AtEnd::StayOpen);
+            std::vector<std::string> commands;
+            start.result = runner.RunFile(sessionFile, ScriptRunner::AtEnd::StayOpen, &commands);
             if (start.result == StepResult::Ok) {
                 // The session's commands open the log, so that it replays from the start.
-                std::ifstream file(sessionFile, std::ios::binary);
                 desk_->log += "# from " + sessionFile + "\n";
-                for (std::string line; std::getline(file, line);) {
-                    if (!line.empty() && line.back() == '\r') line.pop_back();
-                    if (auto command = ParseScriptLine(line)) desk_->log += command->text + "\n";
-                }
+                for (const std::string &command : commands) desk_->log += command + "\n";
             }
         }
         // The session file answers its own questions, as under `run`; from here on the
@@ -327,8 +308,12 @@ HttpResponse StudioApi::Handle(const HttpRequest &request) {
                 return mesh;
             }));
         }
-        HttpResponse log{200, "text/plain; charset=utf-8", {}, host_.Request([this] { return desk_->log; }), false};
+        // Read on the host thread, which publishes every event: the log holds the lines of
+        // the events up to the number given with it, and none of those after.
+        auto [text, event] = host_.Request([this] { return std::make_pair(desk_->log, events_.Latest()); });
+        HttpResponse log{200, "text/plain; charset=utf-8", {}, std::move(text), false};
         log.headers.emplace_back("Content-Disposition", "attachment; filename=\"studio.session\"");
+        log.headers.emplace_back("X-Simhost-Event", std::to_string(event));
         return log;
     } catch (const HostBusy &) {
         HttpResponse busy = Problem(503, std::to_string(HostThread::kMostWaiting) +
@@ -348,18 +333,21 @@ HttpResponse StudioApi::Command(const HttpRequest &request) {
     if (!given) return Problem(400, "the body must be " + shape);
     const std::string &line = *given;
     if (line.find_first_of("\r\n") != std::string::npos) return Problem(400, "one command a request: no line breaks");
-    // The registry refuses a line that is no command before anything runs.
+    // The registry refuses a line that is no command before anything runs; what it
+    // parsed is what runs.
+    std::optional<ScriptCommand> command;
     try {
-        if (!ParseScriptLine(line)) return Problem(400, "the line holds no command");
+        command = ParseScriptLine(line);
     } catch (const ScriptSyntaxError &error) {
         return Problem(400, error.what());
     }
-    Outcome outcome = RunOnHost(line);
+    if (!command) return Problem(400, "the line holds no command");
+    Outcome outcome = RunOnHost(line, std::move(*command));
     return JsonAnswer(outcome.status, std::move(outcome.body));
 }
 
-StudioApi::Outcome StudioApi::RunOnHost(const std::string &line) {
-    return host_.Request([this, line] {
+StudioApi::Outcome StudioApi::RunOnHost(const std::string &line, ScriptCommand command) {
+    return host_.Request([this, line, command = std::move(command)] {
         Desk &desk = *desk_;
         // The stop came while the line waited its turn: the log says it did not run, so
         // that a replay does not take it for one that did.
@@ -373,7 +361,7 @@ StudioApi::Outcome StudioApi::RunOnHost(const std::string &line) {
         const std::string where = "studio:" + std::to_string(desk.lines + 1);
         desk.personLines.clear();
         desk.pressedEscape = false;
-        const StepResult result = desk.runner.RunLine(line, where);
+        const StepResult result = desk.runner.Run(command, where);
         auto [transcript, errors] = desk.TakePrinted();
         // Actions the page sent to a dialog that had closed before their turn: said, not
         // lost without a word.
@@ -387,33 +375,36 @@ StudioApi::Outcome StudioApi::RunOnHost(const std::string &line) {
         if (result == StepResult::BadInput && desk.personLines.empty()) {
             return Outcome{400, {{"error", Joined(Lines(errors, named))}}};
         }
-        for (const std::string &given : desk.personLines) {
-            desk.log += given + "\n";
-            ++desk.lines;
-        }
-        ++desk.lines;
-        if (result != StepResult::Ok) desk.log += "# the next line failed in the studio; a replay stops there\n";
-        desk.log += line + "\n";
+        // What this line adds to the log: what the person answered and did while it ran,
+        // the line, and the draw after it. The event carries them, so that a page keeps
+        // its copy of the log without fetching it again.
+        std::vector<std::string> logged = desk.personLines;
+        if (result != StepResult::Ok) logged.emplace_back("# the next line failed in the studio; a replay stops there");
+        logged.push_back(line);
+        desk.lines += static_cast<int>(desk.personLines.size()) + 1;
         // The modeller draws after every change to the document; the draw is a line of the
         // log like any other, so that the log replays to the same document.
-        bool drew = Lower(Tokens(line).front()) == "draw";
+        bool drew = command.effect == DocumentEffect::Draws;
         StepResult drawn = StepResult::Ok;
-        if (result == StepResult::Ok && Redraws(line)) {
-            drawn = desk.runner.RunLine("draw", where);
+        if (result == StepResult::Ok && command.effect == DocumentEffect::Changes) {
+            static const ScriptCommand kDraw = *ParseScriptLine("draw");
+            drawn = desk.runner.Run(kDraw, where);
             ++desk.lines;
-            desk.log += "draw\n";
+            logged.push_back(kDraw.text);
             drew = true;
             auto [drawTranscript, drawErrors] = desk.TakePrinted();
             transcript += drawTranscript;
             errors += drawErrors;
         }
+        for (const std::string &added : logged) desk.log += added + "\n";
         const StepResult overall = result != StepResult::Ok ? result : drawn;
-        json event = {{"line", line}, {"result", ResultName(overall)}, {"drew", drew}};
+        json event = {{"line", line}, {"result", ResultName(overall)}, {"drew", drew}, {"log", std::move(logged)}};
         event.update(ChangesSince(before, bench, drew));
-        json state = PublishState("change", std::move(event));
+        auto [state, number] = PublishState("change", std::move(event));
         return Outcome{200,
                        {{"result", ResultName(overall)},
                         {"line", line},
+                        {"event", number},
                         {"drew", drew},
                         {"transcript", Lines(transcript)},
                         {"errors", Lines(errors, named)},

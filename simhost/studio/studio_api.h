@@ -3,7 +3,8 @@
 // carries bytes. It guards every request (Host, Origin, token, route, size), first on its
 // head alone so that the server reads no body it would refuse, runs commands of the
 // session language on the host thread, keeps the session log, and publishes an event
-// after every command. The API is described in the README ("Studio").
+// after every command that runs, whose number the command's answer carries; a line
+// refused before it runs publishes none. The API is described in the README ("Studio").
 #pragma once
 
 #include <atomic>
@@ -97,13 +98,16 @@ private:
     HttpResponse Events(const HttpRequest &request);
     HttpResponse PersonActs(const HttpRequest &request, const std::string &path);
     HttpResponse Upload(const std::string &query, const std::string &body);
-    // Runs a line on the host thread: the step, the draw after a tool, the log, the event.
-    Outcome RunOnHost(const std::string &line);
+    // Runs a parsed line on the host thread: the step, the draw after a change to the
+    // document, the log, the event.
+    Outcome RunOnHost(const std::string &line, ScriptCommand command);
     // On the host thread: the plug-in's questions and dialogs wait on the person at the
     // page, for whatever the log did not queue.
     void AttendToPerson();
-    // On the host thread: the state now, kept for /api/state, and an event of `kind`.
-    nlohmann::json PublishState(const std::string &kind, nlohmann::json event = nlohmann::json::object());
+    // On the host thread: the state now, kept for /api/state, and an event of `kind`
+    // (none for ""). The state, and the number of the latest event.
+    std::pair<nlohmann::json, uint64_t> PublishState(const std::string &kind,
+                                                     nlohmann::json event = nlohmann::json::object());
 
     StudioOptions options_;
     std::string own_;                 // the address listened on, with the port

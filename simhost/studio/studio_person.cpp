@@ -7,11 +7,13 @@
 #include <mutex>
 #include <optional>
 
+#include "host/contract_codes.h"
 #include "host/text_conversion.h"
 #include "simhost/host/platform.h"
 #include "simhost/host/safe_write.h"
 #include "simhost/host/widget_host.h"
 #include "simhost/language/command_args.h"
+#include "simhost/language/command_registry.h"
 #include "simhost/language/command_support.h"
 #include "simhost/modeller/workbench.h"
 #include "simhost/studio/studio_api.h"
@@ -61,28 +63,22 @@ void StudioApi::AttendToPerson() {
         Desk &desk = *desk_;
         desk.waiting = {{"kind", "dialog"}, {"dialog", desk.runner.bench().widgets().OpenDialog()}};
         PublishState("waiting");
-        std::optional<std::string> action = person_.AwaitDialogAction();
+        std::optional<GivenAction> given = person_.AwaitDialogAction();
         desk.waiting = nullptr;
-        if (!action) {
+        if (!given) {
             // Nobody is there: Escape, which closes the dialog as its user would. Only once:
             // a dialog still open after that is closed by the host.
             if (desk.pressedEscape) return std::nullopt;
             desk.pressedEscape = true;
-            action = "key esc";
+            given = GivenAction{{DialogAction::Kind::Key, 0, stelmarin::kKeyEscape}, "dialog key esc"};
         }
-        // The action queues as the line would in a session file, and is taken at once. It
-        // was checked when the page gave it.
-        const std::string line = "dialog " + *action;
-        ParseScriptLine(line)->run(desk.runner);
-        std::vector<DialogAction> &queued = desk.runner.pending().dialog;
-        const DialogAction taken = queued.back();
-        queued.pop_back();
-        desk.personLines.push_back(line);
-        return taken;
+        // The log holds the line that queues the action, so that a replay does the same.
+        desk.personLines.push_back(given->line);
+        return given->action;
     };
 }
 
-json StudioApi::PublishState(const std::string &kind, json event) {
+std::pair<json, uint64_t> StudioApi::PublishState(const std::string &kind, json event) {
     // Serialised before the lock, with bytes that are not UTF-8 shown as U+FFFD: a page
     // asking for the state waits on no event of millions of vertices being written out.
     json state = StateJson(desk_->runner);
@@ -99,7 +95,7 @@ json StudioApi::PublishState(const std::string &kind, json event) {
         std::lock_guard lock(stateMutex_);
         state_.swap(published);
     }
-    return state;
+    return {std::move(state), number};
 }
 
 HttpResponse StudioApi::PersonActs(const HttpRequest &request, const std::string &path) {
@@ -120,12 +116,13 @@ HttpResponse StudioApi::PersonActs(const HttpRequest &request, const std::string
     if (action->find_first_of("\r\n#") != std::string::npos)
         return Problem(400, "one action a request, and no comment");
     // The registry says what a dialog takes, as it does for a session file.
+    GivenAction given;
     try {
-        if (!ParseScriptLine("dialog " + *action)) return Problem(400, "the action is empty");
+        given = {ParseDialogAction(*action), "dialog " + *action};
     } catch (const ScriptSyntaxError &error) {
         return Problem(400, error.what());
     }
-    if (!person_.GiveDialogAction(*action)) return Problem(409, "no dialog is open");
+    if (!person_.GiveDialogAction(std::move(given))) return Problem(409, "no dialog is open");
     return JsonAnswer(200, {{"action", *action}});
 }
 

@@ -193,6 +193,48 @@ test('questions are answered at the page: OK overwrites, Cancel and Escape keep,
   assert.deepEqual(problems, []);
 });
 
+test('two pages that send the same line each wait for the event of their own, and keep the log from the events', async (t) => {
+  const { studio, page, problems } = await session(t);
+  // This page holds back its fetches of the mesh, so that it is still applying the other
+  // page's event for the line when the answer to its own comes.
+  const held = [];
+  let holding = true;
+  let logFetches = 0;
+  await page.setRequestInterception(true);
+  page.on('request', (request) => {
+    if (new URL(request.url()).pathname === '/api/log') ++logFetches;
+    if (holding && request.url().includes('/api/mesh')) held.push(request);
+    else request.continue();
+  });
+  const line = 'make grid g 2 2';
+  const other = await api(studio, 'POST', '/api/command', { body: JSON.stringify({ line }) });
+  assert.equal(other.status, 200, other.text);
+  const theirs = other.json.event;
+  for (let tries = 0; held.length === 0 && tries < 200; ++tries) await new Promise((r) => setTimeout(r, 50));
+  assert.equal(held.length, 1, 'the event of the other page\'s line asks for the mesh');
+
+  await page.$eval('#command-line', (input, text) => {
+    input.value = text;
+    input.form.requestSubmit();
+  }, line);
+  await waitFor(page, () => document.querySelector('#transcript').textContent !== 'running...');
+  const ours = (await api(studio, 'GET', '/api/state')).json.event;
+  assert.ok(ours > theirs);
+  held.shift().continue();
+  await waitFor(page, (n) => window.studio.applied >= n, theirs);
+  assert.equal(await page.evaluate(() => window.studio.pending), 1, 'the other page\'s event does not finish this page\'s line');
+
+  holding = false;
+  for (const request of held.splice(0)) request.continue();
+  await settled(page, theirs);
+  assert.ok(await page.evaluate(() => window.studio.applied) >= ours);
+  // The log the page holds was kept from the events, not fetched again: it is the server's.
+  assert.equal(logFetches, 0);
+  assert.equal(await page.$eval('#log', (e) => e.textContent), (await api(studio, 'GET', '/api/log')).text);
+  assert.match(await page.$eval('#log', (e) => e.textContent), /make grid g 2 2\ndraw\nmake grid g 2 2\ndraw\n$/);
+  assert.deepEqual(problems, []);
+});
+
 test('the fix-mode dialog is worked at the page: a toggle clicked, a key pressed, Escape, a right click', async (t) => {
   const { page, problems } = await session(t);
   await startPlugin(page);

@@ -33,16 +33,18 @@ async function request(method, path, body, contentType) {
 export const getState = () => request('GET', '/api/state');
 export const getMesh = () => request('GET', '/api/mesh');
 
+// The log as it stood after the event numbered `event`.
 export async function getLog() {
   const response = await fetch('/api/log', { headers: { 'X-Simhost-Token': token }, cache: 'no-store' });
   if (!response.ok) throw new ApiError(response.status, `the session log could not be read (${response.status})`);
-  return response.text();
+  return { text: await response.text(), event: Number(response.headers.get('X-Simhost-Event')) };
 }
 
 export const logDownloadUrl = () => withToken('/api/log');
 
-// Answers only once the line has run, which for a click that asks a question or opens the
-// fix-mode dialog is after the person has dealt with it: callers must not wait on it.
+// The answer names the event the line caused. It comes only once the line has run, which
+// for a click that asks a question or opens the fix-mode dialog is after the person has
+// dealt with it: callers must not wait on it.
 export const runCommand = (line) => request('POST', '/api/command', JSON.stringify({ line }), 'application/json');
 export const answerQuestion = (answer) => request('POST', '/api/answer', JSON.stringify({ answer }), 'application/json');
 export const dialogAction = (action) => request('POST', '/api/dialog', JSON.stringify({ action }), 'application/json');

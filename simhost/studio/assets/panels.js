@@ -104,9 +104,13 @@ export function renderOutcome(line, { transcript = [], errors = [] }) {
   $('#command-errors').replaceChildren(...errors.map((text) => Object.assign(document.createElement('li'), { textContent: text })));
 }
 
-export function renderLog(text) {
+// The session log: whole, or the lines an event added. A reader at its end stays there.
+function writeLog(write) {
   const log = $('#log');
   const atEnd = log.scrollTop + log.clientHeight >= log.scrollHeight - 4;
-  log.textContent = text;
+  write(log);
   if (atEnd) log.scrollTop = log.scrollHeight;
 }
+
+export const renderLog = (text) => writeLog((log) => { log.textContent = text; });
+export const appendLog = (lines) => writeLog((log) => { if (lines.length) log.append(lines.map((line) => `${line}\n`).join('')); });

@@ -1,10 +1,15 @@
-// The studio page: the state and mesh fetched once, then kept up to date from the event
-// stream; what the person does sent as lines of the session language. Only the server
-// changes the document: the page draws what the events say happened.
+// The studio page: the state, the mesh and the log fetched once, then kept up to date
+// from the event stream; what the person does sent as lines of the session language.
+// Only the server changes the document: the page draws what the events say happened.
+// Sections:
+//   sending: a line to the server, done once its answer and its event have come
+//   the state, the mesh and the events: fetched at the start, then applied one by one
+//   selecting in the view: a click or a box in the 3D view as a `select` line
+//   the tools and the rest of the controls: forms, buttons, uploads, the command line
 import * as api from './api.js';
 import { View } from './view.js';
 import { FixDialog, PluginWindows, QuestionBox } from './plugin.js';
-import { quoted, renderLog, renderObjects, renderOutcome, renderStatus } from './panels.js';
+import { appendLog, quoted, renderLog, renderObjects, renderOutcome, renderStatus } from './panels.js';
 
 const $ = (selector) => document.querySelector(selector);
 
@@ -14,7 +19,7 @@ const progress = {
   ready: false,
   applied: 0, // the number of the latest event applied
   events: 0, // how many events were applied, numbered or not
-  pending: 0, // commands sent and not yet answered
+  pending: 0, // commands sent and not yet done: answered, and their event applied
   meshFetches: 0, // how often the whole mesh was fetched
 };
 window.studio = progress;
@@ -35,33 +40,19 @@ function report(message) {
 
 // ---- sending ----
 
-// A line that ran is done once its answer came and the page applied the event it caused;
-// the two come by different roads and either may be first. Counted per line text, since
-// the event names the line it was for.
-const answeredAhead = new Map(); // answered, its event not yet applied
-const eventsAhead = new Map(); // its event applied, not yet answered
-const sent = new Map(); // sent, not yet answered
+// The events of the lines this page sent and had answered, not yet applied: a line is
+// done once its answer came and the page applied the event the answer names. The two
+// come by different roads and either may be first.
+const awaited = [];
 
-function count(map, line, by) {
-  const left = (map.get(line) ?? 0) + by;
-  if (left > 0) map.set(line, left);
-  else map.delete(line);
-}
-
-function done() {
-  --progress.pending;
-  publish();
-}
-
-// Called for every change event applied: the end of a line this page sent, or of one
-// from elsewhere, which nothing waits on.
-function eventApplied(line) {
-  if (answeredAhead.has(line)) {
-    count(answeredAhead, line, -1);
-    done();
-  } else if (sent.has(line)) {
-    count(eventsAhead, line, 1);
+function settle() {
+  for (let i = awaited.length - 1; i >= 0; --i) {
+    if (awaited[i] <= progress.applied) {
+      awaited.splice(i, 1);
+      --progress.pending;
+    }
   }
+  publish();
 }
 
 // Runs a line without waiting on its answer: a click that asks a question answers only
@@ -77,25 +68,12 @@ function send(make) {
   }
   ++progress.pending;
   publish();
-  count(sent, line, 1);
   renderOutcome(line, { transcript: ['running...'] });
   api.runCommand(line)
-    .then((answer) => {
-      renderOutcome(line, answer);
-      count(sent, line, -1);
-      if (eventsAhead.has(line)) {
-        count(eventsAhead, line, -1);
-        done();
-      } else {
-        count(answeredAhead, line, 1);
-      }
-    })
-    .catch((error) => {
+    .then((answer) => { renderOutcome(line, answer); return answer.event; },
       // Refused: nothing ran, and no event comes.
-      count(sent, line, -1);
-      renderOutcome(line, { errors: [error.message] });
-      done();
-    });
+      (error) => { renderOutcome(line, { errors: [error.message] }); return 0; })
+    .then((event) => { awaited.push(event); settle(); });
 }
 
 // ---- the state, the mesh and the events ----
@@ -109,6 +87,7 @@ const fixDialog = new FixDialog({ element: $('#fix-dialog'), act: api.dialogActi
 let state = null;
 let meshEvent = -1; // the event the mesh the page holds was fetched at
 let stateEvent = -1;
+let logEvent = -1;
 
 function showState(next) {
   state = next;
@@ -138,11 +117,13 @@ async function fetchAll() {
   await fetchMesh();
 }
 
-// The log is part of what an event changed: it is fetched before the event counts as
-// applied, so that what the page shows agrees with itself.
-async function refreshLog() {
+// The whole log, once at the start and after a resync; every event after it brings the
+// lines it added.
+async function fetchLog() {
   try {
-    renderLog(await api.getLog());
+    const { text, event } = await api.getLog();
+    renderLog(text);
+    logEvent = event;
   } catch (error) {
     report(error.message);
   }
@@ -164,8 +145,10 @@ async function applyChange(id, change) {
     stateEvent = id;
     showState(change.state);
   }
-  await refreshLog();
-  eventApplied(change.line);
+  if (id > logEvent) {
+    appendLog(change.log ?? []);
+    logEvent = id;
+  }
 }
 
 // Events are applied one after the other, a mesh fetch among them, in the order they came.
@@ -180,7 +163,7 @@ function enqueue(event, apply) {
     }
     progress.applied = Math.max(progress.applied, id);
     ++progress.events;
-    publish();
+    settle();
   });
 }
 
@@ -195,7 +178,7 @@ function listen() {
     started = true;
     // The stream is open before the fetch, so that nothing that happens between the two
     // is missed; what both hold is skipped by number.
-    applying = applying.then(fetchAll).then(refreshLog).then(() => {
+    applying = applying.then(fetchAll).then(fetchLog).then(() => {
       progress.ready = true;
       window.studioReady = true;
       document.body.dataset.ready = '1';
@@ -214,9 +197,10 @@ function listen() {
     stateEvent = Math.max(stateEvent, id);
     showState(data.state);
   }));
+  // Events the server no longer keeps were missed, and the lines they added with them.
   events.addEventListener('resync', (event) => enqueue(event, async () => {
     await fetchAll();
-    await refreshLog();
+    await fetchLog();
   }));
 }
 
