@@ -285,8 +285,8 @@ TEST_F(Studio, AnAnswerNamesItsEventWhichCarriesTheLinesItAddedToTheLog) {
     EXPECT_EQ(HeaderOf(Get(std::string("/api/log?token=") + kToken), "X-Simhost-Event"), std::to_string(number));
 
     // A line that does not draw adds itself alone; one that failed, its mark too.
-    const json window = json::parse(Command("move window 10 20").body);
-    EXPECT_EQ(EventData(Api().events(), window["event"])["log"], json::array({"move window 10 20"}));
+    const json report = json::parse(Command("report").body);
+    EXPECT_EQ(EventData(Api().events(), report["event"])["log"], json::array({"report"}));
     const json failed = json::parse(Command("expect pins X0 5").body);
     EXPECT_EQ(failed["result"], "failed");
     EXPECT_EQ(EventData(Api().events(), failed["event"])["log"],
