@@ -195,24 +195,37 @@ test('questions are answered at the page: OK overwrites, Cancel and Escape keep,
 
 test('two pages that send the same line each wait for the event of their own, and keep the log from the events', async (t) => {
   const { studio, page, problems } = await session(t);
-  // This page holds back its fetches of the mesh, so that it is still applying the other
-  // page's event for the line when the answer to its own comes.
+  // This page's fetches of the mesh are answered by the server at once but reach the page
+  // only when the test lets them: the page is still applying the other page's event for
+  // the line when the answer to its own comes, and its own event waits on a fetch too.
   const held = [];
-  let holding = true;
   let logFetches = 0;
   await page.setRequestInterception(true);
   page.on('request', (request) => {
-    if (new URL(request.url()).pathname === '/api/log') ++logFetches;
-    if (holding && request.url().includes('/api/mesh')) held.push(request);
-    else request.continue();
+    const { pathname } = new URL(request.url());
+    if (pathname === '/api/log') ++logFetches;
+    if (pathname !== '/api/mesh') {
+      request.continue();
+      return;
+    }
+    held.push(fetch(request.url(), { headers: request.headers() }).then(async (response) => ({
+      request, status: response.status, body: await response.text(),
+    })));
   });
+  const release = async () => {
+    const { request, status, body } = await held.shift();
+    await request.respond({ status, contentType: 'application/json', body });
+  };
+  const waitForHeld = async (count) => {
+    for (let tries = 0; held.length < count && tries < 200; ++tries) await new Promise((r) => setTimeout(r, 50));
+    assert.equal(held.length, count, 'a new object makes the page fetch the mesh');
+  };
+
   const line = 'make grid g 2 2';
   const other = await api(studio, 'POST', '/api/command', { body: JSON.stringify({ line }) });
   assert.equal(other.status, 200, other.text);
   const theirs = other.json.event;
-  for (let tries = 0; held.length === 0 && tries < 200; ++tries) await new Promise((r) => setTimeout(r, 50));
-  assert.equal(held.length, 1, 'the event of the other page\'s line asks for the mesh');
-
+  await waitForHeld(1);
   await page.$eval('#command-line', (input, text) => {
     input.value = text;
     input.form.requestSubmit();
@@ -220,14 +233,15 @@ test('two pages that send the same line each wait for the event of their own, an
   await waitFor(page, () => document.querySelector('#transcript').textContent !== 'running...');
   const ours = (await api(studio, 'GET', '/api/state')).json.event;
   assert.ok(ours > theirs);
-  held.shift().continue();
+  await release();
   await waitFor(page, (n) => window.studio.applied >= n, theirs);
+  await waitForHeld(1);
+  assert.equal(await page.evaluate(() => window.studio.applied), theirs);
   assert.equal(await page.evaluate(() => window.studio.pending), 1, 'the other page\'s event does not finish this page\'s line');
 
-  holding = false;
-  for (const request of held.splice(0)) request.continue();
+  await release();
   await settled(page, theirs);
-  assert.ok(await page.evaluate(() => window.studio.applied) >= ours);
+  assert.equal(await page.evaluate(() => window.studio.applied), ours);
   // The log the page holds was kept from the events, not fetched again: it is the server's.
   assert.equal(logFetches, 0);
   assert.equal(await page.$eval('#log', (e) => e.textContent), (await api(studio, 'GET', '/api/log')).text);
