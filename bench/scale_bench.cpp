@@ -156,7 +156,7 @@ void ScaleCheckedDraw(benchmark::State &state) {
     stage.PinAll();
     stage.bench.Draw();
     for (auto _ : state) benchmark::DoNotOptimize(stage.bench.Draw());
-    if (!stage.bench.violations().empty()) state.SkipWithError(stage.bench.violations().front().c_str());
+    if (!stage.bench.violations().empty()) state.SkipWithError(stage.bench.violations().front().Line().c_str());
     state.counters["pins"] = static_cast<double>(stage.bench.ledger().slots[1].PinCount());
     stage.Report(state);
 }
@@ -171,7 +171,7 @@ void ScaleCheckedDrawAfterMove(benchmark::State &state) {
         state.ResumeTiming();
         benchmark::DoNotOptimize(stage.bench.Draw());
     }
-    if (!stage.bench.violations().empty()) state.SkipWithError(stage.bench.violations().front().c_str());
+    if (!stage.bench.violations().empty()) state.SkipWithError(stage.bench.violations().front().Line().c_str());
     if (stage.bench.lastDraw()->movedBack != stage.sheet->VertexCount()) state.SkipWithError("not every pin moved");
     stage.Report(state);
 }
@@ -205,7 +205,7 @@ void ScaleHostCallsFloor(benchmark::State &state) {
             if (index >= 0) table.MQObj_SetVertex(object, index, &pin.position);
         }
     }
-    if (!host.violations.empty()) state.SkipWithError(host.violations.front().c_str());
+    if (!host.violations.empty()) state.SkipWithError(host.violations.front().Line().c_str());
     stage.Report(state);
 }
 
@@ -248,7 +248,7 @@ void ScaleWorkflow(benchmark::State &state) {
         state.counters["peak_MiB"] = highest / kMiB;
         state.counters["bytes_per_vertex"] =
             static_cast<double>(sheet->MemoryBytes()) / static_cast<double>(sheet->VertexCount());
-        if (!bench.violations().empty()) state.SkipWithError(bench.violations().front().c_str());
+        if (!bench.violations().empty()) state.SkipWithError(bench.violations().front().Line().c_str());
     }
     std::filesystem::remove_all(folder);
     if (!RestartPeak())

@@ -62,7 +62,7 @@ inline std::string ScratchPath(const std::string &name) { return WriteScratch(na
 // A finding: the host saw something no host accepts.
 inline void RequireClean(const simhost::Host &host) {
     if (host.violations.empty()) return;
-    for (const std::string &violation : host.violations) std::fprintf(stderr, "violation: %s\n", violation.c_str());
+    for (const auto &violation : host.violations) std::fprintf(stderr, "violation: %s\n", violation.Line().c_str());
     std::abort();
 }
 

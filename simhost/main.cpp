@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "simhost/host/host_checks.h"
 #include "simhost/host/platform.h"
 #include "simhost/host/settings_tree.h"
 #include "simhost/language/command_registry.h"
@@ -223,6 +224,11 @@ int main(int argc, char **argv) {
     help->group("");
     auto *helpMarkdown = help->add_flag("--markdown", markdown, "Print the README's table of the session commands");
     help->add_option("COMMAND", helpCommand, "The session command to describe")->excludes(helpMarkdown);
+    bool checksMarkdown = false;
+    auto *checks =
+        app.add_subcommand("checks", "List every check the host makes of the plug-in: ID, name, what it holds");
+    // The README's table of the checks is this output (`simhost checks --markdown`).
+    checks->add_flag("--markdown", checksMarkdown, "Print the README's table of the checks");
     app.footer(
         "Output: the session's transcript on standard output; errors on standard error, as\n"
         "\"simhost: FILE:LINE: message\" (\"stdin:LINE\" for standard input).\n"
@@ -257,6 +263,10 @@ int main(int argc, char **argv) {
             return simhost::Serve(serveOptions, std::cout, std::cerr);
         }
         if (*help) return Help(helpCommand, markdown);
+        if (*checks) {
+            std::cout << (checksMarkdown ? simhost::ChecksMarkdown() : simhost::ChecksText());
+            return kSuccess;
+        }
     } catch (const std::exception &error) {
         std::cerr << kSpeaker << error.what() << "\n";
         return kStepFailed;

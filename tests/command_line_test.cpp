@@ -111,6 +111,19 @@ TEST_F(CommandLine, ErrorsGoToStandardErrorUnderTheProgramsNameAndTheTranscriptT
     EXPECT_EQ(missing.err, "simhost: cannot open the session file 'absent.session': No such file or directory\n");
 }
 
+TEST_F(CommandLine, ChecksListsEveryCheckOfTheHostAndItsReadmeTable) {
+    const Outcome list = Simhost({"checks"});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_THAT(list.out, ::testing::StartsWith("H001  call-outside-plugin-call  "));
+    EXPECT_THAT(list.out, HasSubstr("\nW002  message-to-destroyed-widget  "));
+    EXPECT_THAT(list.out, HasSubstr("\nD001  pinned-vertex-not-restored  "));
+    const Outcome table = Simhost({"checks", "--markdown"});
+    EXPECT_EQ(table.status, 0);
+    EXPECT_THAT(table.out, ::testing::StartsWith("| ID | Name | What the plug-in did |\n"));
+    EXPECT_THAT(table.out, HasSubstr("\n| W002 | `message-to-destroyed-widget` | "));
+    EXPECT_EQ(Simhost({"checks", "W002"}).status, 2);
+}
+
 TEST_F(CommandLine, QuietKeepsOnlyErrorsAndWhatReportShows) {
     const Outcome quiet =
         Simhost({"--quiet", "run",

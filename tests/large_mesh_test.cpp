@@ -11,10 +11,13 @@
 
 #include "simhost/modeller/modelling_tools.h"
 #include "simhost/modeller/workbench.h"
+#include "tests/violation_ids.h"
 
 namespace {
 
+using ::testing::Each;
 using ::testing::ElementsAre;
+using ::testing::Eq;
 using ::testing::IsEmpty;
 using ::testing::SizeIs;
 using ::testing::StartsWith;
@@ -124,8 +127,9 @@ TEST_F(LargeMesh, ADrawThatLeavesThePinsWhereTheToolPutThemIsCaught) {
     // What the host finds after a plug-in that skipped its work.
     const simhost::DrawOutcome outcome = simhost::CheckDraw(user.document(), {}, user.ledger(), true);
     ASSERT_THAT(outcome.disagreements, SizeIs(6));
-    EXPECT_EQ(outcome.disagreements[0], "vertex 0 of \"sheet\" is at (-2.5, 0, 1), the slots say (-2.5, 0, 0)");
-    EXPECT_EQ(outcome.disagreements[5], "and " + std::to_string(kVertices - 5) + " more vertices");
+    EXPECT_THAT(testing_support::IdsOf(outcome.disagreements), Each(Eq("D001"))) << "every pin was left off";
+    EXPECT_EQ(outcome.disagreements[0].text, "vertex 0 of \"sheet\" is at (-2.5, 0, 1), the slots say (-2.5, 0, 0)");
+    EXPECT_EQ(outcome.disagreements[5].text, "and " + std::to_string(kVertices - 5) + " more vertices");
     EXPECT_EQ(outcome.movedBack, 0) << "nothing was written";
 }
 
@@ -155,7 +159,9 @@ TEST_F(EveryVertexInOneSlot, AVertexOffItsPinIsFoundWhereverItStandsInAStretch) 
     ASSERT_THAT(Check().disagreements, IsEmpty());
     for (int index : {0, 1, 63, 64, 65, 1023, 1024, 1025, 100'000, kVertices - 2, kVertices - 1}) {
         sheet->position(index) = {7.0f, 8.0f, 9.0f};
-        EXPECT_THAT(Check().disagreements, ElementsAre(StartsWith(LeftAtSevenEightNine(index)))) << index;
+        EXPECT_THAT(testing_support::TextsOf(Check().disagreements),
+                    ElementsAre(StartsWith(LeftAtSevenEightNine(index))))
+            << index;
         sheet->position(index) = made[static_cast<size_t>(index)];
     }
     sheet->position(5000).z = std::nextafter(0.0f, 1.0f);
@@ -175,17 +181,17 @@ TEST_F(EveryVertexInOneSlot, NegativeZeroStandsOnAPinAtPositiveZero) {
     const int last = kVertices - 1 - kColumns / 2;
     ASSERT_EQ(made[static_cast<size_t>(last)].x, 0.0f);
     sheet->position(last) = {7.0f, 8.0f, 9.0f};
-    EXPECT_THAT(Check().disagreements, ElementsAre(StartsWith(LeftAtSevenEightNine(last))));
+    EXPECT_THAT(testing_support::TextsOf(Check().disagreements), ElementsAre(StartsWith(LeftAtSevenEightNine(last))));
 }
 
 TEST_F(EveryVertexInOneSlot, ADeletedVertexBreaksTheStretchAndIsNoOnesConcern) {
     sheet->DeleteVertex(5000);
     sheet->position(4999) = {7.0f, 8.0f, 9.0f};
     sheet->position(5001) = {7.0f, 8.0f, 9.0f};
-    EXPECT_THAT(Check().disagreements,
+    EXPECT_THAT(testing_support::TextsOf(Check().disagreements),
                 ElementsAre(StartsWith(LeftAtSevenEightNine(4999)), StartsWith(LeftAtSevenEightNine(5001))));
     sheet->Compact();
-    EXPECT_THAT(Check().disagreements,
+    EXPECT_THAT(testing_support::TextsOf(Check().disagreements),
                 ElementsAre(StartsWith(LeftAtSevenEightNine(4999)), StartsWith(LeftAtSevenEightNine(5000))))
         << "the vertex after the gap is found at its new index";
     sheet->position(4999) = made[4999];
@@ -200,8 +206,9 @@ TEST_F(EveryVertexInOneSlot, PinsWrittenBackByTheirIndicesFromBeforeCompactingAr
     for (int i = 5000; i < sheet->VertexCount(); ++i) sheet->position(i) = made[static_cast<size_t>(i)];
     const simhost::DrawOutcome outcome = Check();
     ASSERT_THAT(outcome.disagreements, SizeIs(6));
-    EXPECT_THAT(outcome.disagreements[0], StartsWith("vertex 5000 of \"sheet\""));
-    EXPECT_EQ(outcome.disagreements[5], "and " + std::to_string(sheet->VertexCount() - 5000 - 5) + " more vertices");
+    EXPECT_THAT(outcome.disagreements[0].text, StartsWith("vertex 5000 of \"sheet\""));
+    EXPECT_EQ(outcome.disagreements[5].text,
+              "and " + std::to_string(sheet->VertexCount() - 5000 - 5) + " more vertices");
 }
 
 TEST_F(EveryVertexInOneSlot, ASlotThatFixesXAloneLetsTheOtherAxesGo) {
@@ -213,7 +220,7 @@ TEST_F(EveryVertexInOneSlot, ASlotThatFixesXAloneLetsTheOtherAxesGo) {
     sheet->position(30).x += 1.0f;
     const simhost::DrawOutcome outcome = Check(ledger);
     ASSERT_THAT(outcome.disagreements, SizeIs(1));
-    EXPECT_THAT(outcome.disagreements[0], StartsWith("vertex 30 of \"sheet\""));
+    EXPECT_THAT(outcome.disagreements[0].text, StartsWith("vertex 30 of \"sheet\""));
 }
 
 TEST_F(EveryVertexInOneSlot, ANaNIsOnItsPinOnlyWithTheSameBits) {
@@ -245,7 +252,7 @@ TEST_F(EveryVertexInOneSlot, WritesOnRecordAreJudgedFromWhereTheVertexWasAndTheS
     sheet->position(601) = {7.0f, 8.0f, 9.0f};
     const simhost::DrawOutcome outcome = Check();
     EXPECT_EQ(outcome.movedBack, 2) << "vertices 500 and 600";
-    EXPECT_THAT(outcome.disagreements,
+    EXPECT_THAT(testing_support::TextsOf(outcome.disagreements),
                 ElementsAre(StartsWith(LeftAtSevenEightNine(599)), StartsWith(LeftAtSevenEightNine(600)),
                             StartsWith(LeftAtSevenEightNine(601))));
     sheet->ClearWrites();

@@ -9,9 +9,10 @@
 
 #include "host/contract_codes.h"
 #include "simhost/host/host_exports.h"
-#include "simhost/modeller/modelling_tools.h"
 #include "simhost/host/option_list.h"
+#include "simhost/modeller/modelling_tools.h"
 #include "simhost/modeller/workbench.h"
+#include "tests/violation_ids.h"
 
 namespace {
 
@@ -78,10 +79,9 @@ TEST_F(LongRun, AMessageToAWidgetDestroyedLongAgoIsStillReportedAsSuch) {
     ASSERT_TRUE(widgets().WasDestroyed(firstWindow));
     ShowWidget(firstWindow);
     ShowWidget(1 << 30);
-    EXPECT_THAT(
-        user.violations(),
-        ElementsAre("MQWidget_Value: set to widget " + std::to_string(firstWindow) + ", which was destroyed",
-                    "MQWidget_Value: set to widget " + std::to_string(1 << 30) + ", which this host never created"));
+    EXPECT_THAT(testing_support::IdsOf(user.violations()), ElementsAre("W002", "W001"));
+    EXPECT_EQ(user.violations().front().text,
+              "MQWidget_Value: set to widget " + std::to_string(firstWindow) + ", which was destroyed");
 }
 
 TEST_F(LongRun, TheLogsKeepTheLatestMessagesAndCountTheForgotten) {

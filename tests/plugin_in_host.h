@@ -30,7 +30,7 @@ protected:
     }
     void TearDown() override {
         AsHost([&] { plugin.OnExit(); });
-        EXPECT_TRUE(host.violations.empty()) << host.violations.front();
+        EXPECT_TRUE(host.violations.empty()) << host.violations.front().Line();
         EXPECT_TRUE(host.widgets.scriptErrors.empty()) << host.widgets.scriptErrors.front();
         simhost::SetActiveHost(nullptr);
     }

@@ -80,7 +80,7 @@ public:
             if (error.rfind("nested click on ", 0) == 0) continue;
             return "script: " + error;
         }
-        if (bench_.violations().size() > reported_) return bench_.violations()[reported_];
+        if (bench_.violations().size() > reported_) return bench_.violations()[reported_].Line();
         auto &widgets = bench_.widgets();
         if (widgets.PluginWindow() != 0) {
             for (int slot = 0; slot < 4; ++slot) {

@@ -1,5 +1,6 @@
 // The report as a person and a program read it: the same facts in plain text and in JSON,
-// per slot, of the last draw and of the centre line, whichever kind the file's name asks for.
+// per slot, of the last draw and of the centre line, whichever kind the file's name asks for;
+// the JSON also lists the violations, by check.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -83,11 +84,27 @@ TEST_F(Report, AJsonReportHoldsTheSameFactsAndParsesBack) {
             {"label": "3", "armed": false, "axes": ["X", "Y", "Z"], "objects": 0, "pins": 0}
         ],
         "last_draw": {"written": 7, "moved_back": 6, "farthest": 0.5},
-        "centre_line": {"largest_abs_x": 0.25, "vertices": 4}
+        "centre_line": {"largest_abs_x": 0.25, "vertices": 4},
+        "violations": [],
+        "violations_found": 0
     })"))
         << late.dump(2);
     // A person reading the transcript still sees the text.
     EXPECT_NE(output.str().find("> report late.json\n  slot X0  armed     fixes X"), std::string::npos) << output.str();
+}
+
+TEST_F(Report, AJsonReportListsWhatThePlugInDidWrongByTheCheckItFailed) {
+    settings.pluginPath = BROKEN_PLUGIN_FILE;
+    ScriptRunner runner(settings, output);
+    ASSERT_EQ(runner.RunLine("make grid g 2 2", "stdin:1"), StepResult::Ok);
+    ASSERT_EQ(runner.RunLine("draw", "stdin:2"), StepResult::Failed);
+    ASSERT_EQ(runner.RunLine("report r.json", "stdin:3"), StepResult::Ok) << output.str();
+    const json report = json::parse(Written("r.json"));
+    ASSERT_EQ(report["violations"].size(), 3u) << report.dump(2);
+    EXPECT_EQ(report["violations"][0],
+              json::parse(R"({"id": "H014", "text": "MQ_RefreshView: a plug-in must never call this function"})"));
+    EXPECT_EQ(report["violations"][2]["id"], "H006");
+    EXPECT_EQ(report["violations_found"], 3);
 }
 
 TEST(ReportFile, TheJsonKeepsItsFieldsInTheDocumentedOrderAndNumbersExactly) {
@@ -96,16 +113,22 @@ TEST(ReportFile, TheJsonKeepsItsFieldsInTheDocumentedOrderAndNumbersExactly) {
     facts.slots.push_back({"X0", true, 0, 2, 3000000000});
     facts.lastDraw = simhost::ReportFacts::Draw{1, 1, 0.1};
     facts.centreLine = {1e-7, 3000000000};
+    facts.violations = {{simhost::Check::MessageToDestroyedWidget, "MQWidget_Value: set to widget 1003"}};
+    facts.violationsFound = 300;
     const std::string text = simhost::ReportJson(facts);
     EXPECT_LT(text.find("\"active\""), text.find("\"slots\""));
     EXPECT_LT(text.find("\"slots\""), text.find("\"last_draw\""));
     EXPECT_LT(text.find("\"last_draw\""), text.find("\"centre_line\""));
+    EXPECT_LT(text.find("\"centre_line\""), text.find("\"violations\""));
+    EXPECT_LT(text.find("\"violations\""), text.find("\"violations_found\""));
     EXPECT_EQ(text.back(), '\n');
     const json back = json::parse(text);
     EXPECT_EQ(back["slots"][0]["axes"], json::array()) << "no axis fixed is an empty list";
     EXPECT_EQ(back["slots"][0]["pins"].get<long long>(), 3000000000);
     EXPECT_EQ(back["last_draw"]["farthest"].get<double>(), 0.1);
     EXPECT_EQ(back["centre_line"]["largest_abs_x"].get<double>(), 1e-7);
+    EXPECT_EQ(back["violations"], json::parse(R"([{"id": "W002", "text": "MQWidget_Value: set to widget 1003"}])"));
+    EXPECT_EQ(back["violations_found"], 300);
     EXPECT_NE(simhost::ReportText(facts).find("slot X0  armed     fixes none  2 objects"), std::string::npos);
 }
 

@@ -64,6 +64,12 @@ std::string ReportJson(const ReportFacts &facts) {
                                    {"farthest", facts.lastDraw->farthest}};
     }
     report["centre_line"] = Json{{"largest_abs_x", facts.centreLine.largestX}, {"vertices", facts.centreLine.vertices}};
+    Json violations = Json::array();
+    for (const Violation &violation : facts.violations) {
+        violations.push_back(Json{{"id", violation.id()}, {"text", violation.text}});
+    }
+    report["violations"] = violations;
+    report["violations_found"] = facts.violationsFound;
     // A program reads the report as UTF-8, whatever text comes into it.
     return report.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -1,6 +1,7 @@
 // The report of the host's ledger: what each slot holds, what the last draw did and how
 // far the centre line has drifted, as facts; and those facts as plain text for a person,
-// or as JSON for a program (its shape is in the README, under "Reports").
+// or as JSON for a program, which also lists what the plug-in did wrong (its shape is in
+// the README, under "Reports").
 #pragma once
 
 #include <cstddef>
@@ -8,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "simhost/host/host_checks.h"
 
 namespace simhost {
 
@@ -33,11 +36,14 @@ struct ReportFacts {
     std::vector<Slot> slots;
     std::optional<Draw> lastDraw;  // none before the first draw
     CentreLine centreLine;
+    // The latest violations the host keeps, oldest first, and how many there were in all.
+    std::vector<Violation> violations;
+    size_t violationsFound = 0;
 };
 
 // A line per slot, then the last draw and the centre line; each line ends in "\n".
 std::string ReportText(const ReportFacts &facts);
-// One JSON object, indented by two, ending in "\n".
+// One JSON object, indented by two, ending in "\n"; the only form that lists violations.
 std::string ReportJson(const ReportFacts &facts);
 
 }  // namespace simhost

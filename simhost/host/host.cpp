@@ -4,7 +4,7 @@
 //
 // Sections:
 //   documents and records     NewDocument, the write record, events nested in calls
-//   handle checks             OpenDocument, OpenObject, CheckDocument, Violation
+//   handle checks             OpenDocument, OpenObject, CheckDocument, Violate
 //   document functions        MQDoc_*
 //   object functions          MQObj_*, MQObj_SetVertex recording each move
 //   messages                  MQ_SendMessage, MQXmlElem_Value, MQWidget_Value and its modal waits
@@ -78,7 +78,8 @@ void Host::NestInside(std::string function, long long call, std::function<void()
 }
 
 void Host::EnterRarely(const char *function) {
-    if (pluginCallDepth_ == 0) Violation(function, "called while the host was not inside a call to the plug-in");
+    if (pluginCallDepth_ == 0)
+        Violate(Check::CallOutsidePluginCall, function, "called while the host was not inside a call to the plug-in");
     if (nests_.empty()) return;
     // The plug-in is inside this call: what is delivered now is nested in it.
     for (auto &deliver : DueNests(function)) deliver();
@@ -114,25 +115,34 @@ Object *Host::OpenObject(MQObject obj) const {
     return nullptr;
 }
 
-void Host::Violation(const char *function, const std::string &what) {
-    violations.push_back(std::string(function) + ": " + what);
+void Host::Violate(Check check, const char *function, const std::string &what) {
+    Report(check, std::string(function) + ": " + what);
 }
 
 Document *Host::CheckDocument(const char *function, MQDocument doc) {
     if (Document *open = OpenDocument(doc)) return open;
-    Violation(function, doc == nullptr ? "null document" : "not the open document");
+    if (doc == nullptr) {
+        Violate(Check::NullDocument, function, "null document");
+    } else {
+        Violate(Check::StaleDocument, function, "not the open document");
+    }
     return nullptr;
 }
 
 Object *Host::CheckOtherObject(const char *function, MQObject obj) {
     if (Object *object = OpenObject(obj)) return object;
-    Violation(function, obj == nullptr ? "null object" : "object handle that is not in the document");
+    if (obj == nullptr) {
+        Violate(Check::NullObject, function, "null object");
+    } else {
+        Violate(Check::ObjectNotInDocument, function, "object handle that is not in the document");
+    }
     return nullptr;
 }
 
 Vertex *Host::ReportVertexIndex(const char *function, const Object &object, int vertexIndex) {
-    Violation(function, "vertex index " + Int(vertexIndex) + " outside 0.." + Int(object.VertexCount() - 1) +
-                            " of object '" + object.name() + "'");
+    Violate(Check::VertexIndexOutOfRange, function,
+            "vertex index " + Int(vertexIndex) + " outside 0.." + Int(object.VertexCount() - 1) + " of object '" +
+                object.name() + "'");
     return nullptr;
 }
 
@@ -187,7 +197,7 @@ int Host::MQDoc_IsSelectVertex(const char *function, MQDocument doc, int objectI
     if (open == nullptr) return 0;
     Object *object = open->ObjectAt(objectIndex);
     if (object == nullptr) {
-        Violation(function, "no object at index " + Int(objectIndex));
+        Violate(Check::NoObjectAtIndex, function, "no object at index " + Int(objectIndex));
         return 0;
     }
     Vertex *vertex = CheckVertex(function, object, vertexIndex);
@@ -243,7 +253,7 @@ int Host::MQObj_GetVertexIndexFromUniqueID(const char *function, MQObject obj, i
 void Host::MQObj_GetVertex(const char *function, MQObject obj, int vertexIndex, MQPoint *out) {
     Enter(function);
     if (trace.Recording()) trace.Record(function, Args({Name(obj), Int(vertexIndex)}));
-    if (out == nullptr) return Violation(function, "null point");
+    if (out == nullptr) return Violate(Check::NullPoint, function, "null point");
     Object *object = CheckObject(function, obj);
     if (object == nullptr) return;
     if (CheckVertex(function, object, vertexIndex) != nullptr) *out = object->position(vertexIndex);
@@ -251,13 +261,14 @@ void Host::MQObj_GetVertex(const char *function, MQObject obj, int vertexIndex, 
 
 void Host::MQObj_SetVertex(const char *function, MQObject obj, int vertexIndex, MQPoint *in) {
     Enter(function);
-    if (in == nullptr) return Violation(function, "null point");
+    if (in == nullptr) return Violate(Check::NullPoint, function, "null point");
     if (trace.Recording()) trace.Record(function, Args({Name(obj), Int(vertexIndex), Point(*in)}));
     Object *object = CheckObject(function, obj);
     if (object == nullptr) return;
     Vertex *vertex = CheckVertex(function, object, vertexIndex);
     if (vertex == nullptr) return;
-    if (vertex->deleted) return Violation(function, "vertex " + Int(vertexIndex) + " was deleted");
+    if (vertex->deleted)
+        return Violate(Check::WriteToDeletedVertex, function, "vertex " + Int(vertexIndex) + " was deleted");
     if (recordingWrites_ && object->RecordWrite(vertexIndex, *in)) recorded_.push_back(object);
     object->position(vertexIndex) = *in;
     ++verticesWritten;
@@ -267,18 +278,18 @@ int Host::MQ_SendMessage(const char *function, int code, HostMessage *message) {
     Enter(function);
     const TracedCall traced(trace, function, [=] { return HostMessageArguments(code, message); });
     if (message == nullptr) {
-        Violation(function, "null message record");
+        Violate(Check::NullMessageRecord, function, "null message record");
         return 0;
     }
     SentMessage sent{code, message->product_id, message->plugin_id, {}};
     if (message->options == nullptr) {
-        Violation(function, "null option array");
+        Violate(Check::NullMessageOptions, function, "null option array");
     } else {
         for (const MQOption *pair = message->options; pair->name != nullptr; ++pair) {
             sent.optionNames.emplace_back(pair->name);
         }
     }
-    if (message->reserved != 0) Violation(function, "third word is not 0");
+    if (message->reserved != 0) Violate(Check::MessageReservedNotZero, function, "third word is not 0");
     messages.push_back(sent);
     switch (code) {
         case stelmarin::kMessageDeactivated:
@@ -291,7 +302,7 @@ int Host::MQ_SendMessage(const char *function, int code, HostMessage *message) {
             }
             return 1;
         default:
-            Violation(function, "unknown message code " + Int(code));
+            Violate(Check::UnknownMessageCode, function, "unknown message code " + Int(code));
             return 0;
     }
 }
@@ -300,7 +311,7 @@ int Host::MQXmlElem_Value(const char *function, MQXmlElement element, int code, 
     Enter(function);
     const TracedCall traced(trace, function, [=] { return XmlMessageArguments(code, record); });
     return settings.Value(element, code, record,
-                          [this, function](const std::string &what) { Report(std::string(function) + ": " + what); });
+                          [this, function](Check check, const std::string &what) { Violate(check, function, what); });
 }
 
 int Host::MQWidget_Value(const char *function, int widgetID, int code, MQOption *options) {
@@ -311,7 +322,8 @@ int Host::MQWidget_Value(const char *function, int widgetID, int code, MQOption 
     }
     // A message box or a modal run: what the host sends from inside it comes while it is
     // up, after the plug-in's request was taken as it stood.
-    if (pluginCallDepth_ == 0) Violation(function, "called while the host was not inside a call to the plug-in");
+    if (pluginCallDepth_ == 0)
+        Violate(Check::CallOutsidePluginCall, function, "called while the host was not inside a call to the plug-in");
     std::vector<std::function<void()>> due = DueNests(function);
     const TracedCall traced(trace, function, [=] { return WidgetMessageArguments(widgetID, code, options); });
     ++userWaits_;
@@ -331,7 +343,7 @@ bool Host::WaitsOnUser(int code, const MQOption *options) {
 void Host::UntypedCalled(const char *function) {
     Enter(function);
     if (trace.Recording()) trace.Record(function, "?");
-    Violation(function, "a plug-in must never call this function");
+    Violate(Check::ForbiddenFunction, function, "a plug-in must never call this function");
 }
 
 }  // namespace simhost

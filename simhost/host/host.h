@@ -12,6 +12,7 @@
 #include "host/host_function_list.h"
 #include "simhost/host/call_trace.h"
 #include "simhost/host/document_model.h"
+#include "simhost/host/host_checks.h"
 #include "simhost/host/recent_history.h"
 #include "simhost/host/settings_tree.h"
 #include "simhost/host/widget_host.h"
@@ -58,11 +59,11 @@ public:
     // Off, the host answers the settings request with no elements, as a host that keeps
     // no settings does.
     bool offersSettings = true;
-    // Everything the plug-in did that a real host would not accept, in plain words: the
-    // latest of it, and a count of the rest (RecentHistory::Added), which fails a step as
-    // surely as what is kept.
+    // Everything the plug-in did that a real host would not accept, each under the check it
+    // failed (host_checks.h): the latest of it, and a count of the rest
+    // (RecentHistory::Added), which fails a step as surely as what is kept.
     static constexpr size_t kViolationCapacity = 256;
-    RecentHistory<std::string> violations{kViolationCapacity};
+    RecentHistory<Violation> violations{kViolationCapacity};
     // The latest messages the plug-in sent; each start and exit sends one.
     RecentHistory<SentMessage> messages{256};
     // Vertices the plug-in has written through MQObj_SetVertex, counted since it started.
@@ -113,7 +114,7 @@ public:
     // A function that no plug-in may call was called.
     void UntypedCalled(const char *function);
     // Something the plug-in did that a real host would not accept.
-    void Report(const std::string &what) { violations.push_back(what); }
+    void Report(Check check, std::string what) { violations.push_back({check, std::move(what)}); }
 
     // Makes this host one that sends events from inside its own functions: `deliver` runs
     // at the start of the `call`th call (from 1) that the plug-in makes of `function`,
@@ -143,7 +144,7 @@ private:
     // A widget message that shows the user something and waits: a message box or a
     // modal run.
     static bool WaitsOnUser(int code, const MQOption *options);
-    void Violation(const char *function, const std::string &what);
+    void Violate(Check check, const char *function, const std::string &what);
     Document *CheckDocument(const char *function, MQDocument doc);
     Object *CheckObject(const char *function, MQObject obj) {
         auto *object = reinterpret_cast<Object *>(obj);

@@ -111,32 +111,35 @@ pugi::xml_node SettingsTree::Resolve(MQXmlElement element) const {
 }
 
 int SettingsTree::Value(MQXmlElement element, int code, void *record,
-                        const std::function<void(const std::string &)> &rejected) {
-    const auto reject = [&](const std::string &what) {
-        rejected(what);
+                        const std::function<void(Check, const std::string &)> &rejected) {
+    const auto reject = [&](Check check, const std::string &what) {
+        rejected(check, what);
         return 0;
     };
     pugi::xml_node node = Resolve(element);
-    if (!node) return reject(element == nullptr ? "null element" : "element handle that is not in the settings tree");
-    if (record == nullptr) return reject("null record with message " + std::to_string(code));
+    if (!node && element == nullptr) return reject(Check::NullElement, "null element");
+    if (!node) return reject(Check::ElementNotInTree, "element handle that is not in the settings tree");
+    if (record == nullptr) return reject(Check::NullSettingsRecord, "null record with message " + std::to_string(code));
     switch (code) {
         case stelmarin::kXmlAddChild: {
             auto &add = *static_cast<XmlAddChild *>(record);
-            if (add.name == nullptr || *add.name == '\0') return reject("add child without a name");
+            if (add.name == nullptr || *add.name == '\0')
+                return reject(Check::AddChildWithoutName, "add child without a name");
             add.result = Handle(node.append_child(add.name));
             return 1;
         }
         case stelmarin::kXmlRemoveChild: {
             auto &remove = *static_cast<XmlRemoveChild *>(record);
             pugi::xml_node child = Resolve(remove.child);
-            if (!child || child.parent() != node) return reject("remove of an element that is not a child");
+            if (!child || child.parent() != node)
+                return reject(Check::RemoveOfNonChild, "remove of an element that is not a child");
             node.remove_child(child);
             if (remove.result != nullptr) *remove.result = 1;
             return 1;
         }
         case stelmarin::kXmlFindChild: {
             auto &find = *static_cast<XmlFindChild *>(record);
-            if (find.name == nullptr) return reject("find child without a name");
+            if (find.name == nullptr) return reject(Check::FindChildWithoutName, "find child without a name");
             pugi::xml_node child = node.child(find.name);
             find.result = child ? Handle(child) : nullptr;
             return 1;
@@ -154,12 +157,12 @@ int SettingsTree::Value(MQXmlElement element, int code, void *record,
         }
         case stelmarin::kXmlSetText: {
             const auto &set = *static_cast<const XmlSetText *>(record);
-            if (set.text == nullptr) return reject("set text without a text");
+            if (set.text == nullptr) return reject(Check::SetTextWithoutText, "set text without a text");
             node.text().set(set.text);
             return 1;
         }
         default:
-            return reject("unknown message code " + std::to_string(code));
+            return reject(Check::UnknownSettingsCode, "unknown message code " + std::to_string(code));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "host/host_abi.h"
+#include "simhost/host/host_checks.h"
 
 namespace simhost {
 
@@ -33,9 +34,10 @@ public:
     MQXmlElement Root() { return Handle(root_); }
     MQXmlElement PluginSettings() { return Handle(plugins_); }
 
-    // One MQXmlElem_Value call. What a real host would reject goes to `reject`, in words,
-    // and the call answers 0.
-    int Value(MQXmlElement element, int code, void *record, const std::function<void(const std::string &)> &reject);
+    // One MQXmlElem_Value call. What a real host would reject goes to `reject`, under the
+    // check it fails and in words, and the call answers 0.
+    int Value(MQXmlElement element, int code, void *record,
+              const std::function<void(Check, const std::string &)> &reject);
 
     // The text of `path` below the root ("pluginsettings/Plugin-.../PosX"), or null.
     const char *TextAt(const std::string &path) const;

@@ -117,8 +117,8 @@ WidgetHost::WidgetHost(Host &host) : host_(host) {
     widgets_[mainWindow_] = main;
 }
 
-void WidgetHost::Violation(const std::string &what) {
-    host_.Report(std::string(function_name::MQWidget_Value) + ": " + what);
+void WidgetHost::Violate(Check check, const std::string &what) {
+    host_.Report(check, std::string(function_name::MQWidget_Value) + ": " + what);
 }
 
 bool WidgetHost::WasDestroyed(int32_t id) const { return id >= kFirstID && id < nextID_ && !widgets_.contains(id); }
@@ -128,14 +128,19 @@ Widget *WidgetHost::Live(const char *what, int32_t id) {
     // A widget whose creation this host refused has ID 0, and its messages come here; the
     // plug-in cannot know better.
     if (id == 0 && refusedCreation_) return nullptr;
-    Violation(std::string(what) + " to widget " + std::to_string(id) +
-              (WasDestroyed(id) ? ", which was destroyed" : ", which this host never created"));
+    if (WasDestroyed(id)) {
+        Violate(Check::MessageToDestroyedWidget,
+                std::string(what) + " to widget " + std::to_string(id) + ", which was destroyed");
+    } else {
+        Violate(Check::MessageToUnknownWidget,
+                std::string(what) + " to widget " + std::to_string(id) + ", which this host never created");
+    }
     return nullptr;
 }
 
 int WidgetHost::Value(int32_t id, int code, MQOption *options) {
     if (options == nullptr) {
-        Violation("null option array with message " + std::to_string(code));
+        Violate(Check::NullWidgetOptions, "null option array with message " + std::to_string(code));
         return 0;
     }
     switch (code) {
@@ -144,11 +149,12 @@ int WidgetHost::Value(int32_t id, int code, MQOption *options) {
         case stelmarin::kWidgetSystemQuery: {
             const auto keys = Keys(options);
             if (keys != std::vector<std::string>{stelmarin::kOptionSystem, stelmarin::kOptionResult}) {
-                Violation("system query with keys " + Join(keys));
+                Violate(Check::WrongOptionKeys, "system query with keys " + Join(keys));
                 return 0;
             }
             if (std::strcmp(AsText(options[0]), "main_window") != 0) {
-                Violation(std::string("system query for unknown \"") + AsText(options[0]) + "\"");
+                Violate(Check::UnknownSystemQuery,
+                        std::string("system query for unknown \"") + AsText(options[0]) + "\"");
                 return 0;
             }
             log.push_back("query main_window");
@@ -175,7 +181,7 @@ int WidgetHost::Value(int32_t id, int code, MQOption *options) {
             AddHandler(id, options);
             return 1;
         default:
-            Violation("unknown message code " + std::to_string(code));
+            Violate(Check::UnknownWidgetCode, "unknown message code " + std::to_string(code));
             return 0;
     }
 }
@@ -183,11 +189,11 @@ int WidgetHost::Value(int32_t id, int code, MQOption *options) {
 void WidgetHost::Create(MQOption *options) {
     const auto keys = Keys(options);
     if (keys != std::vector<std::string>{stelmarin::kOptionType, stelmarin::kOptionID}) {
-        return Violation("create with keys " + Join(keys));
+        return Violate(Check::WrongOptionKeys, "create with keys " + Join(keys));
     }
     const std::string type = AsText(options[0]);
     if (type != "window" && type != "dialog" && type != "frame" && type != "button") {
-        return Violation("create of unknown widget type \"" + type + "\"");
+        return Violate(Check::UnknownWidgetType, "create of unknown widget type \"" + type + "\"");
     }
     auto &answer = *static_cast<int32_t *>(options[1].value);
     if (failCreation) {
@@ -210,11 +216,12 @@ void WidgetHost::Create(MQOption *options) {
 }
 
 void WidgetHost::Destroy(int32_t id, MQOption *options) {
-    if (options[0].name != nullptr) return Violation("destroy with keys " + Join(Keys(options)));
+    if (options[0].name != nullptr) return Violate(Check::WrongOptionKeys, "destroy with keys " + Join(Keys(options)));
     log.push_back("destroy " + std::to_string(id));
     Widget *widget = Live("destroy", id);
     if (widget == nullptr) return;
-    if (widget->type == "main_window") return Violation("the plug-in destroyed the host's main window");
+    if (widget->type == "main_window")
+        return Violate(Check::DestroyedMainWindow, "the plug-in destroyed the host's main window");
     if (auto parent = widgets_.find(widget->parent); parent != widgets_.end()) {
         auto &siblings = parent->second.children;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), id), siblings.end());
@@ -227,7 +234,7 @@ void WidgetHost::AddChild(int32_t id, MQOption *options, int code) {
     const char *what = add ? "add child" : "attach window";
     const auto keys = Keys(options);
     if (keys != std::vector<std::string>{stelmarin::kOptionChild, stelmarin::kOptionResult})
-        return Violation(std::string(what) + " with keys " + Join(keys));
+        return Violate(Check::WrongOptionKeys, std::string(what) + " with keys " + Join(keys));
     const int32_t childID = *static_cast<const int32_t *>(options[0].value);
     log.push_back(std::string(add ? "add " : "attach ") + std::to_string(id) + " <- " + std::to_string(childID));
     Widget *container = Live(what, id);
@@ -236,12 +243,13 @@ void WidgetHost::AddChild(int32_t id, MQOption *options, int code) {
     Widget *child = Live(what, childID);
     if (child == nullptr) return;
     if (add && container->type != "window" && container->type != "dialog" && container->type != "frame") {
-        return Violation("add child to a " + container->type);
+        return Violate(Check::ChildOfNonContainer, "add child to a " + container->type);
     }
     if (!add && container->type != "window" && container->type != "main_window") {
-        return Violation("attach to a " + container->type);
+        return Violate(Check::AttachToNonWindow, "attach to a " + container->type);
     }
-    if (child->parent != 0) return Violation("widget " + std::to_string(childID) + " already has a parent");
+    if (child->parent != 0)
+        return Violate(Check::ChildAlreadyHasParent, "widget " + std::to_string(childID) + " already has a parent");
     child->parent = id;
     container->children.push_back(childID);
     *static_cast<int32_t *>(options[1].value) = static_cast<int32_t>(container->children.size()) - 1;
@@ -249,12 +257,15 @@ void WidgetHost::AddChild(int32_t id, MQOption *options, int code) {
 
 void WidgetHost::Get(int32_t id, MQOption *options) {
     const auto keys = Keys(options);
-    if (keys.size() != 1) return Violation("get with keys " + Join(keys) + "; one key per message");
+    if (keys.size() != 1)
+        return Violate(Check::WrongOptionKeys, "get with keys " + Join(keys) + "; one key per message");
     log.push_back("get " + std::to_string(id) + " " + keys[0]);
     Widget *widget = Live("get", id);
     if (widget == nullptr) return;
-    if (!Gettable(widget->type, keys[0])) return Violation("get of \"" + keys[0] + "\" from a " + widget->type);
-    if (options[0].value == nullptr) return Violation("get of \"" + keys[0] + "\" with nowhere to write");
+    if (!Gettable(widget->type, keys[0]))
+        return Violate(Check::GetOfUnreadableProperty, "get of \"" + keys[0] + "\" from a " + widget->type);
+    if (options[0].value == nullptr)
+        return Violate(Check::GetWithNowhereToWrite, "get of \"" + keys[0] + "\" with nowhere to write");
     if (keys[0] == stelmarin::kOptionDown) {
         *static_cast<bool *>(options[0].value) = widget->Flag(stelmarin::kOptionDown);
     } else {
@@ -264,15 +275,18 @@ void WidgetHost::Get(int32_t id, MQOption *options) {
 
 void WidgetHost::Set(int32_t id, MQOption *options) {
     const auto keys = Keys(options);
-    if (keys.size() != 1) return Violation("set with keys " + Join(keys) + "; one key per message");
+    if (keys.size() != 1)
+        return Violate(Check::WrongOptionKeys, "set with keys " + Join(keys) + "; one key per message");
     const std::string &key = keys[0];
     const OptionType *type = stelmarin::WidgetMessageOptionType(key);
-    if (type == nullptr || options[0].value == nullptr) return Violation("set of \"" + key + "\" without a value");
+    if (type == nullptr || options[0].value == nullptr)
+        return Violate(Check::SetWithoutValue, "set of \"" + key + "\" without a value");
     const WidgetValue value = Read(*type, options[0].value);
     log.push_back("set " + std::to_string(id) + " " + key + "=" + Format(value));
     Widget *widget = Live("set", id);
     if (widget == nullptr) return;
-    if (!Settable(widget->type, key)) return Violation("set of \"" + key + "\" on a " + widget->type);
+    if (!Settable(widget->type, key))
+        return Violate(Check::SetOfUnsettableProperty, "set of \"" + key + "\" on a " + widget->type);
     widget->properties[key] = value;
 }
 
@@ -280,17 +294,19 @@ void WidgetHost::AddHandler(int32_t id, MQOption *options) {
     const auto keys = Keys(options);
     if (keys != std::vector<std::string>{stelmarin::kOptionType, stelmarin::kOptionProc, stelmarin::kOptionPointer,
                                          stelmarin::kOptionPrior}) {
-        return Violation("add handler with keys " + Join(keys));
+        return Violate(Check::WrongOptionKeys, "add handler with keys " + Join(keys));
     }
     HandlerRegistration handler{AsText(options[0]), reinterpret_cast<WidgetEventProc>(options[1].value),
                                 options[2].value, *static_cast<const bool *>(options[3].value)};
     log.push_back("handler " + std::to_string(id) + " " + handler.event);
     Widget *widget = Live("add handler", id);
     if (widget == nullptr) return;
-    if (handler.proc == nullptr || handler.closure == nullptr) return Violation("handler without proc or pointer");
+    if (handler.proc == nullptr || handler.closure == nullptr)
+        return Violate(Check::HandlerWithoutProc, "handler without proc or pointer");
     for (const auto &existing : widget->handlers) {
         if (existing.closure == handler.closure && existing.event == handler.event) {
-            return Violation("the same closure registered twice for \"" + handler.event + "\"");
+            return Violate(Check::HandlerRegisteredTwice,
+                           "the same closure registered twice for \"" + handler.event + "\"");
         }
     }
     widget->handlers.push_back(handler);
@@ -299,28 +315,28 @@ void WidgetHost::AddHandler(int32_t id, MQOption *options) {
 int WidgetHost::Command(int32_t id, MQOption *options) {
     const auto keys = Keys(options);
     if (keys.empty() || keys[0] != stelmarin::kOptionType) {
-        Violation("command with keys " + Join(keys));
+        Violate(Check::WrongOptionKeys, "command with keys " + Join(keys));
         return 0;
     }
     const std::string type = AsText(options[0]);
     if (type == stelmarin::kCommandClose) {
         if (keys != std::vector<std::string>{stelmarin::kOptionType, stelmarin::kOptionCode})
-            return Violation("close with keys " + Join(keys)), 0;
+            return Violate(Check::WrongOptionKeys, "close with keys " + Join(keys)), 0;
         log.push_back("close " + std::to_string(id) + " " + AsText(options[1]));
         Widget *dialog = Live("close", id);
         if (dialog == nullptr) return 0;
         if (dialog->type != "dialog" || dialog->modalDepth == 0)
-            return Violation("close of a dialog that is not open"), 0;
+            return Violate(Check::CloseOfDialogNotOpen, "close of a dialog that is not open"), 0;
         dialog->closeRequested = true;
         return 1;
     }
     if (type == stelmarin::kCommandModal) {
         if (keys != std::vector<std::string>{stelmarin::kOptionType, stelmarin::kOptionResult})
-            return Violation("modal with keys " + Join(keys)), 0;
+            return Violate(Check::WrongOptionKeys, "modal with keys " + Join(keys)), 0;
         log.push_back("modal " + std::to_string(id));
         Widget *dialog = Live("modal", id);
         if (dialog == nullptr) return 0;
-        if (dialog->type != "dialog") return Violation("modal run of a " + dialog->type), 0;
+        if (dialog->type != "dialog") return Violate(Check::ModalRunOfNonDialog, "modal run of a " + dialog->type), 0;
         RunModal(id, options);
         return 1;
     }
@@ -328,14 +344,15 @@ int WidgetHost::Command(int32_t id, MQOption *options) {
         if (keys != std::vector<std::string>{stelmarin::kOptionType, stelmarin::kOptionMessageType,
                                              stelmarin::kOptionParent, stelmarin::kOptionMessage,
                                              stelmarin::kOptionTitle, stelmarin::kOptionResult}) {
-            return Violation("message box with keys " + Join(keys)), 0;
+            return Violate(Check::WrongOptionKeys, "message box with keys " + Join(keys)), 0;
         }
         Question question{static_cast<const char16_t *>(options[3].value),
                           static_cast<const char16_t *>(options[4].value),
                           *static_cast<const int32_t *>(options[2].value), 0};
         log.push_back("messagebox " + std::string(AsText(options[1])) + " parent=" + std::to_string(question.parent) +
                       " \"" + stelmarin::WideToUtf8(question.message) + "\" \"" + stelmarin::WideToUtf8(question.title) + "\"");
-        if (std::strcmp(AsText(options[1]), "okcancel") != 0) Violation("unknown message box kind");
+        if (std::strcmp(AsText(options[1]), "okcancel") != 0)
+            Violate(Check::UnknownMessageBoxKind, "unknown message box kind");
         if (question.parent != 0) Live("message box", question.parent);
         if (answers_.empty() && liveAnswer) {
             question.answer = liveAnswer(question);
@@ -352,7 +369,7 @@ int WidgetHost::Command(int32_t id, MQOption *options) {
         *static_cast<int32_t *>(options[5].value) = question.answer;
         return 1;
     }
-    Violation("unknown command \"" + type + "\"");
+    Violate(Check::UnknownWidgetCommand, "unknown command \"" + type + "\"");
     return 0;
 }
 

@@ -18,6 +18,7 @@
 
 #include "host/contract_codes.h"
 #include "host/host_abi.h"
+#include "simhost/host/host_checks.h"
 #include "simhost/host/recent_history.h"
 
 namespace simhost {
@@ -132,7 +133,7 @@ public:
 
 private:
     Widget *Live(const char *what, int32_t id);
-    void Violation(const std::string &what);
+    void Violate(Check check, const std::string &what);
     int Command(int32_t id, MQOption *options);
     void Create(MQOption *options);
     void Destroy(int32_t id, MQOption *options);

@@ -290,7 +290,7 @@ StepResult ScriptRunner::Problems(const std::string &where, size_t violationsBef
         violationsBefore = forgotten;
     }
     for (size_t number = violationsBefore; number < violations.Added(); ++number) {
-        Error(where, "the plug-in misbehaved: " + *violations.Numbered(number));
+        Error(where, "the plug-in misbehaved: " + violations.Numbered(number)->Line());
         result = StepResult::Failed;
     }
     return result;

@@ -189,39 +189,51 @@ private:
 // What a check finds, vertex by vertex.
 class Tally {
 public:
-    // A present vertex: where it is, where it was before the draw, where the slots want it.
-    // Nearly every vertex is where it should be and stays on this short path.
+    // A present vertex: where it is, where it was before the draw, where the slots want it,
+    // and whether an armed slot pins it. Nearly every vertex is where it should be and
+    // stays on this short path.
     void Vertex(const Object &object, int index, int vertexID, const MQPoint &now, const MQPoint &was,
-                const MQPoint &target) {
-        if (!SamePlace(now, was) || !SamePlace(now, target)) Note(object, index, vertexID, now, was, target);
+                const MQPoint &target, bool pinned) {
+        if (!SamePlace(now, was) || !SamePlace(now, target)) Note(object, index, vertexID, now, was, target, pinned);
     }
     // A vertex on the write record that no armed slot holds: it must be back where it was.
     void Unpinned(const Object &object, const Object::Write &write) {
         const int index = object.IndexFromUniqueID(write.uniqueID);
-        if (index >= 0) Vertex(object, index, write.uniqueID, object.position(index), write.was, write.was);
+        if (index >= 0) Vertex(object, index, write.uniqueID, object.position(index), write.was, write.was, false);
     }
     DrawOutcome Outcome() && {
-        if (wrong_ > 5) outcome_.disagreements.push_back("and " + std::to_string(wrong_ - 5) + " more vertices");
+        for (const auto &[check, more] : {std::pair{Check::PinnedVertexNotRestored, morePinned_},
+                                          std::pair{Check::UnpinnedVertexMoved, moreUnpinned_}}) {
+            if (more > 0) outcome_.disagreements.push_back({check, "and " + std::to_string(more) + " more vertices"});
+        }
         return std::move(outcome_);
     }
 
 private:
     // Out of line, so that the loops that call Vertex stay small.
     [[gnu::noinline]] void Note(const Object &object, int index, int vertexID, const MQPoint &now, const MQPoint &was,
-                                const MQPoint &target) {
+                                const MQPoint &target, bool pinned) {
         if (!SamePlace(now, was)) {
             ++outcome_.movedBack;
             outcome_.moved.emplace_back(object.uniqueID(), vertexID);
             const double dx = now.x - was.x, dy = now.y - was.y, dz = now.z - was.z;
             outcome_.largestMove = std::fmax(outcome_.largestMove, std::sqrt(dx * dx + dy * dy + dz * dz));
         }
-        if (!SamePlace(now, target) && ++wrong_ <= 5) {
-            outcome_.disagreements.push_back(Describe(object, index, now, target));
+        if (SamePlace(now, target)) return;
+        const Check check = pinned ? Check::PinnedVertexNotRestored : Check::UnpinnedVertexMoved;
+        if (++wrong_ <= kDescribed) {
+            outcome_.disagreements.push_back({check, Describe(object, index, now, target)});
+        } else {
+            ++(pinned ? morePinned_ : moreUnpinned_);
         }
     }
 
+    // Past this many, a check counts the vertices it finds wrong, by kind.
+    static constexpr int kDescribed = 5;
     DrawOutcome outcome_;
     int wrong_ = 0;
+    int morePinned_ = 0;
+    int moreUnpinned_ = 0;
 };
 
 // Pins of one slot that the draw wrote nothing to, one by one: each vertex must still be
@@ -232,7 +244,7 @@ void CheckUnwrittenEach(const Object &object, const PositionRun &pins, int32_t m
         if (index < 0) continue;
         const MQPoint &now = object.position(index);
         const MQPoint &pin = pins.positions[k];
-        if (!OnPin(now, mask, pin)) tally.Vertex(object, index, pins.ids[k], now, now, Fixed(now, mask, pin));
+        if (!OnPin(now, mask, pin)) tally.Vertex(object, index, pins.ids[k], now, now, Fixed(now, mask, pin), true);
     }
 }
 
@@ -321,7 +333,7 @@ void CheckWrittenAndPinned(const Object &object, std::span<const Object::Write> 
                 if (index >= 0) {
                     const MQPoint &was = writes[w].was;
                     tally.Vertex(object, index, pins.ids[p], object.position(index), was,
-                                 Fixed(was, mask, pins.positions[p]));
+                                 Fixed(was, mask, pins.positions[p]), true);
                 }
                 ++w;
                 ++p;
@@ -454,7 +466,7 @@ DrawOutcome CheckDraw(const Document &document, const PositionSet &placed, const
             if (index < 0) continue;
             const MQPoint now = object->position(index);
             const MQPoint was = facts.Before(now);
-            tally.Vertex(*object, index, facts.vertexID, now, was, facts.Target(was));
+            tally.Vertex(*object, index, facts.vertexID, now, was, facts.Target(was), facts.fixed != 0);
         }
     }
     return std::move(tally).Outcome();

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "simhost/host/document_model.h"
+#include "simhost/host/host_checks.h"
 #include "simhost/host/slot_names.h"
 
 namespace simhost {
@@ -65,8 +66,9 @@ struct DrawOutcome {
     int movedBack = 0;                       // vertices whose position the draw changed
     double largestMove = 0.0;                // the farthest any vertex was moved
     std::vector<std::pair<int, int>> moved;  // (object ID, vertex ID) of each moved vertex
-    // Where the draw disagreed with the ledger, in plain words; empty when it did not.
-    std::vector<std::string> disagreements;
+    // Where the draw disagreed with the ledger, each under its check (a pinned vertex off
+    // its pin, or an unpinned one moved), in plain words; empty when it did not.
+    std::vector<Violation> disagreements;
 };
 
 class PinLedger {

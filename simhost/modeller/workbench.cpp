@@ -48,8 +48,9 @@ void Workbench::Activate(bool on) {
     const int answer = session_.Activate(on);
     if (hasWindow) activated_ = on;
     if ((answer != 0) != (hasWindow && on)) {
-        host().Report(std::string("activation: the plug-in answered ") + (answer != 0 ? "on" : "off") +
-                      (hasWindow ? " with its window there" : " without a window"));
+        host().Report(Check::WrongActivationAnswer, std::string("activation: the plug-in answered ") +
+                                                        (answer != 0 ? "on" : "off") +
+                                                        (hasWindow ? " with its window there" : " without a window"));
     }
     SettleNested();
 }
@@ -105,8 +106,9 @@ Workbench::Asked Workbench::AskedFor(const std::string &label, bool ctrl, bool s
     const bool due = ledger_.QuestionDue(SlotOf(label), ctrl, shift);
     const Asked asked = TakeQuestion(due);
     if (due && !asked.asked) {
-        host().Report("click on " + label +
-                      ": the plug-in asked nothing where the slot's contents called for a question");
+        host().Report(
+            Check::QuestionNotAsked,
+            "click on " + label + ": the plug-in asked nothing where the slot's contents called for a question");
     }
     return asked;
 }
@@ -137,8 +139,9 @@ void Workbench::CheckButtons() {
     for (const auto &[slot, down] : buttonsDue_) {
         const Widget *button = widgets.Find(widgets.ButtonLabelled(Wide(kSlotLabels[slot])));
         if (button == nullptr || button->Flag("down") == down) continue;
-        host().Report("click on " + std::string(kSlotLabels[slot]) + ": the button is " +
-                      (button->Flag("down") ? "down" : "up") + " where the slot is " + (down ? "armed" : "disarmed"));
+        host().Report(Check::WrongButtonState, "click on " + std::string(kSlotLabels[slot]) + ": the button is " +
+                                                   (button->Flag("down") ? "down" : "up") + " where the slot is " +
+                                                   (down ? "armed" : "disarmed"));
     }
     buttonsDue_.clear();
 }
@@ -273,8 +276,9 @@ void Workbench::SettleNested(WindowAfter outer, bool check) {
 void Workbench::CheckSettled() {
     const size_t asked = widgets().questions.Added();
     if (questionsSettled_ < asked) {
-        host().Report("the plug-in asked " + Plural(asked - questionsSettled_, "question", "questions") +
-                      " where the slots' contents called for none");
+        host().Report(Check::QuestionNotDue, "the plug-in asked " +
+                                                 Plural(asked - questionsSettled_, "question", "questions") +
+                                                 " where the slots' contents called for none");
         questionsSettled_ = asked;
     }
     CheckButtons();
@@ -282,7 +286,9 @@ void Workbench::CheckSettled() {
 
 void Workbench::SettleDraw(const NestedDraw &draw) {
     DrawOutcome outcome = CheckDraw(document(), draw.before, draw.ledger, draw.active);
-    for (const auto &disagreement : outcome.disagreements) host().Report("nested draw: " + disagreement);
+    for (const Violation &disagreement : outcome.disagreements) {
+        host().Report(disagreement.check, "nested draw: " + disagreement.text);
+    }
     // Nested in a draw, it ran before that draw returned, and was counted with it: the
     // two are one redraw to the user.
     if (drawing_) return;
@@ -388,7 +394,9 @@ DrawOutcome Workbench::Draw() {
     inDraw_ = false;
     DrawOutcome outcome = CheckDraw(drawn, {}, ledger_, active);
     outcome.written = host().verticesWritten - writtenBefore;
-    for (const auto &disagreement : outcome.disagreements) host().Report("draw: " + disagreement);
+    for (const Violation &disagreement : outcome.disagreements) {
+        host().Report(disagreement.check, "draw: " + disagreement.text);
+    }
     lastDraw_ = outcome;
     outerDrawn_.clear();
     const bool nestedDraw = std::any_of(delivered_.begin(), delivered_.end(),
@@ -410,6 +418,9 @@ ReportFacts Workbench::Report() const {
     }
     if (lastDraw_) facts.lastDraw = ReportFacts::Draw{lastDraw_->written, lastDraw_->movedBack, lastDraw_->largestMove};
     facts.centreLine = MeasureCentreLine();
+    const RecentHistory<Violation> &found = session_.host().violations;
+    facts.violations.assign(found.begin(), found.end());
+    facts.violationsFound = found.Added();
     return facts;
 }
 

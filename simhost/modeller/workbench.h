@@ -103,7 +103,7 @@ public:
     std::vector<std::string> TakeScriptErrors();
     // What the plug-in did that a host would not accept, or that contradicts what the
     // user pinned, since the start: the latest of it, and how much there was.
-    const RecentHistory<std::string> &violations() { return session_.host().violations; }
+    const RecentHistory<Violation> &violations() { return session_.host().violations; }
 
 private:
     // A nested action the host has delivered, waiting for the ledger.

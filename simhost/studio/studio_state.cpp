@@ -167,6 +167,16 @@ namespace {
 // Of the questions and of the violations, how many of the latest the state shows.
 constexpr size_t kStateLatest = 32;
 
+// A violation as the page and the reports show it: the ID of the check it failed, and what
+// was seen.
+json ViolationJson(const Violation &violation) { return {{"id", violation.id()}, {"text", violation.text}}; }
+
+json ViolationsJson(const std::vector<Violation> &found) {
+    json list = json::array();
+    for (const Violation &violation : found) list.push_back(ViolationJson(violation));
+    return list;
+}
+
 }  // namespace
 
 json StateJson(ScriptRunner &runner) {
@@ -192,7 +202,7 @@ json StateJson(ScriptRunner &runner) {
         lastDraw = {{"written", draw->written},
                     {"movedBack", draw->movedBack},
                     {"farthest", draw->largestMove},
-                    {"disagreements", draw->disagreements}};
+                    {"disagreements", ViolationsJson(draw->disagreements)}};
     }
     // The state goes out with every answer: only the latest questions and violations go
     // with it, and how many there were in all, so that it does not grow with the session.
@@ -207,7 +217,7 @@ json StateJson(ScriptRunner &runner) {
     const auto &found = bench.violations();
     json violations = json::array();
     for (size_t number = found.Added() - std::min(found.size(), kStateLatest); number < found.Added(); ++number) {
-        violations.push_back(*found.Numbered(number));
+        violations.push_back(ViolationJson(*found.Numbered(number)));
     }
     // Names are the bytes their file held; a page reads UTF-8 (utf8_text.h).
     json objects = json::array();

@@ -85,7 +85,8 @@ export function renderStatus(state) {
   // The host's ledger checks every draw against what the person pinned; anything it or
   // the host's own checks found is shown in red.
   // The state carries only the latest violations, and how many there were in all.
-  const problems = [...(draw?.disagreements ?? []), ...state.violations];
+  // Each names the check it failed, as the host prints it.
+  const problems = [...(draw?.disagreements ?? []), ...state.violations].map(({ id, text }) => `[${id}] ${text}`);
   const count = problems.length + state.violationsFound - state.violations.length;
   if (count > problems.length) problems.push(`and ${count - problems.length} earlier, not shown`);
   const verdict = $('#verdict');
