@@ -235,7 +235,7 @@ TEST_F(EveryVertexInOneSlot, ANaNIsOnItsPinOnlyWithTheSameBits) {
     EXPECT_THAT(Check(ledger).disagreements, IsEmpty()) << "each stretch agrees byte for byte";
     sheet->position(40) = {7.0f, 8.0f, 9.0f};
     sheet->position(3001).y = otherNaN;
-    EXPECT_THAT(Check(ledger).disagreements,
+    EXPECT_THAT(testing_support::TextsOf(Check(ledger).disagreements),
                 ElementsAre(StartsWith(LeftAtSevenEightNine(40)), StartsWith("vertex 3001 of \"sheet\" is at (")))
         << "vertex 30 is judged pin by pin beside vertex 40, and stays on its pin";
 }
@@ -252,6 +252,7 @@ TEST_F(EveryVertexInOneSlot, WritesOnRecordAreJudgedFromWhereTheVertexWasAndTheS
     sheet->position(601) = {7.0f, 8.0f, 9.0f};
     const simhost::DrawOutcome outcome = Check();
     EXPECT_EQ(outcome.movedBack, 2) << "vertices 500 and 600";
+    EXPECT_THAT(testing_support::IdsOf(outcome.disagreements), Each(Eq("D001"))) << "every vertex is pinned";
     EXPECT_THAT(testing_support::TextsOf(outcome.disagreements),
                 ElementsAre(StartsWith(LeftAtSevenEightNine(599)), StartsWith(LeftAtSevenEightNine(600)),
                             StartsWith(LeftAtSevenEightNine(601))));
