@@ -74,7 +74,7 @@ std::vector<float> DecodedFloats(const std::string &text) {
 
 // A change event as the page took it in.
 struct Received {
-    std::string line;
+    long number = 0;  // the event's number, as the answer to its command names it
     std::string result;
     size_t wireBytes = 0;  // the whole event as it came: id, name, data, blank line
     size_t changedVertices = 0;
@@ -142,8 +142,9 @@ public:
         return "the server does not answer on port " + std::to_string(port_);
     }
 
-    // Posts a command and waits for its answer; the fault, if it did not run clean.
-    std::optional<std::string> Post(const std::string &line) {
+    // Posts a command and waits for its answer: the number of the change event it caused,
+    // or the fault, if it did not run clean.
+    std::variant<long, std::string> Post(const std::string &line) {
         const httplib::Result answer = client_->Post("/api/command", json{{"line", line}}.dump(), "application/json");
         if (!answer) return "\"" + line + "\": no answer (" + httplib::to_string(answer.error()) + ")";
         if (answer->status != 200) {
@@ -151,7 +152,9 @@ public:
         }
         const json body = json::parse(answer->body, nullptr, false);
         if (body.is_discarded()) return "\"" + line + "\": an answer that is not JSON";
-        if (body.value("result", "") == "ok") return std::nullopt;
+        if (body.value("result", "") == "ok" && body.contains("event") && body["event"].is_number_integer()) {
+            return body["event"].get<long>();
+        }
         std::string fault = "\"" + line + "\" did not pass:";
         for (const json &error : body.value("errors", json::array())) fault += " " + error.get<std::string>();
         return fault;
@@ -185,9 +188,9 @@ public:
         return std::nullopt;
     }
 
-    // The change event for `line`, once it has come and been applied; the fault if it
-    // does not come in time, or is not what the page expects.
-    std::variant<Received, std::string> Await(const std::string &line) {
+    // The change event numbered `number`, which `line` caused, once it has come and been
+    // applied; the fault if it does not come in time, or is not what the page expects.
+    std::variant<Received, std::string> Await(long number, const std::string &line) {
         std::unique_lock lock(mutex_);
         const auto until = Clock::now() + patience_;
         while (true) {
@@ -198,7 +201,8 @@ public:
             Received event = std::move(received_.front());
             received_.pop_front();
             if (!event.fault.empty()) return event.fault;
-            if (event.line != line) continue;
+            if (event.number < number) continue;
+            if (event.number != number) return "the change event for \"" + line + "\" was passed over";
             if (event.result != "ok") return "\"" + line + "\" did not pass: " + event.result;
             return event;
         }
@@ -208,12 +212,14 @@ private:
     // The page's event handler: one block of the stream ("id: ..\nevent: ..\ndata: ..").
     void Take(const std::string &block, size_t wireBytes) {
         std::string name;
+        std::string id;
         std::string data;
         size_t at = 0;
         while (at < block.size()) {
             size_t end = block.find('\n', at);
             if (end == std::string::npos) end = block.size();
             if (block.compare(at, 7, "event: ") == 0) name = block.substr(at + 7, end - at - 7);
+            if (block.compare(at, 4, "id: ") == 0) id = block.substr(at + 4, end - at - 4);
             if (block.compare(at, 6, "data: ") == 0) data = block.substr(at + 6, end - at - 6);
             at = end + 1;
         }
@@ -223,7 +229,7 @@ private:
         const auto began = Clock::now();
         try {
             const json change = json::parse(data);
-            event.line = change.at("line").get<std::string>();
+            event.number = std::stol(id);
             event.result = change.at("result").get<std::string>();
             for (const json &object : change.at("changed")) {
                 const size_t index = object.at("object").get<size_t>();
@@ -308,7 +314,8 @@ private:
 std::optional<std::string> Prepare(Studio &studio, const std::vector<std::string> &lines) {
     if (auto fault = studio.Open()) return fault;
     for (const std::string &line : lines) {
-        if (auto fault = studio.Post(line)) return fault;
+        const std::variant<long, std::string> answer = studio.Post(line);
+        if (const auto *fault = std::get_if<std::string>(&answer)) return *fault;
     }
     return studio.Listen();
 }
@@ -317,9 +324,10 @@ std::optional<std::string> Prepare(Studio &studio, const std::vector<std::string
 // or the fault. `answeredMs`, when given, gains the time until the post was answered.
 std::variant<Received, std::string> Stroke(Studio &studio, const std::string &line, double *answeredMs = nullptr) {
     const auto posted = Clock::now();
-    if (auto fault = studio.Post(line)) return *fault;
+    const std::variant<long, std::string> answer = studio.Post(line);
+    if (const auto *fault = std::get_if<std::string>(&answer)) return *fault;
     if (answeredMs != nullptr) *answeredMs += std::chrono::duration<double, std::milli>(Clock::now() - posted).count();
-    return studio.Await(line);
+    return studio.Await(std::get<long>(answer), line);
 }
 
 // One stroke after another: each iteration posts a tool and stops when its change event
