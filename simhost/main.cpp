@@ -271,6 +271,6 @@ int main(int argc, char **argv) {
         std::cerr << kSpeaker << error.what() << "\n";
         return kStepFailed;
     }
-    std::cerr << kSpeaker << "a command is needed: run, repl, demo or serve (simhost --help says more)\n";
+    std::cerr << kSpeaker << "a command is needed: run, repl, demo, serve, help or checks (simhost --help says more)\n";
     return kBadInput;
 }

@@ -145,7 +145,7 @@ TEST_F(CommandLine, UnknownCommandsAndOptionsAreNamedWithTheOneMeant) {
         {{"--plgin", "p.so", "run", "x.session"}, "unknown option \"--plgin\"; did you mean \"--plugin\"?"},
         {{"demo", "--exampels=e"}, "unknown option \"--exampels\"; did you mean \"--examples\"?"},
         {{"run", "a.session", "b.session"}, "unexpected argument \"b.session\""},
-        {{}, "a command is needed: run, repl, demo or serve (simhost --help says more)"},
+        {{}, "a command is needed: run, repl, demo, serve, help or checks (simhost --help says more)"},
     };
     for (const auto &[arguments, message] : cases) {
         const Outcome outcome = Simhost(arguments);
