@@ -46,6 +46,8 @@ void SetActiveHost(Host *host) { g_activeHost = host; }
 
 std::string HostModulePath() { return platform::ModuleOf(reinterpret_cast<const void *>(&HostModulePath)); }
 
+// ---- documents and records ----
+
 Host::Host() : document_(std::make_unique<Document>()) {}
 Host::~Host() {
     if (g_activeHost == this) g_activeHost = nullptr;
@@ -97,6 +99,8 @@ std::vector<std::function<void()>> Host::DueNests(const char *function) {
     }
     return due;
 }
+
+// ---- handle checks ----
 
 Document *Host::OpenDocument(MQDocument doc) const {
     if (doc == Handle(document_.get())) return document_.get();
@@ -152,6 +156,8 @@ std::string Host::Name(MQObject obj) const {
     return object->name();
 }
 
+// ---- document functions ----
+
 int Host::MQDoc_GetObjectCount(const char *function, MQDocument doc) {
     Enter(function);
     if (trace.Recording()) trace.Record(function, "doc");
@@ -203,6 +209,8 @@ int Host::MQDoc_IsSelectVertex(const char *function, MQDocument doc, int objectI
     Vertex *vertex = CheckVertex(function, object, vertexIndex);
     return vertex != nullptr && vertex->selected ? 1 : 0;
 }
+
+// ---- object functions ----
 
 int Host::MQObj_GetVisible(const char *function, MQObject obj) {
     Enter(function);
@@ -274,6 +282,8 @@ void Host::MQObj_SetVertex(const char *function, MQObject obj, int vertexIndex, 
     ++verticesWritten;
 }
 
+// ---- messages ----
+
 int Host::MQ_SendMessage(const char *function, int code, HostMessage *message) {
     Enter(function);
     const TracedCall traced(trace, function, [=] { return HostMessageArguments(code, message); });
@@ -339,6 +349,8 @@ bool Host::WaitsOnUser(int code, const MQOption *options) {
     const std::string type = static_cast<const char *>(options->value);
     return type == "messagebox" || type == "modal";
 }
+
+// ---- the rest ----
 
 void Host::UntypedCalled(const char *function) {
     Enter(function);

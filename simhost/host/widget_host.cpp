@@ -19,6 +19,8 @@
 
 namespace simhost {
 
+// ---- property rules and texts ----
+
 namespace {
 
 using stelmarin::OptionType;
@@ -87,6 +89,8 @@ const char *AsText(const MQOption &pair) { return static_cast<const char *>(pair
 
 }  // namespace
 
+// ---- widget properties ----
+
 std::u16string Widget::Text(const std::string &key) const {
     auto found = properties.find(key);
     if (found == properties.end()) return {};
@@ -108,6 +112,8 @@ std::optional<int32_t> Widget::Int(const std::string &key) const {
     if (value == nullptr) return std::nullopt;
     return *value;
 }
+
+// ---- messages ----
 
 WidgetHost::WidgetHost(Host &host) : host_(host) {
     Widget main;
@@ -372,6 +378,8 @@ int WidgetHost::Command(int32_t id, MQOption *options) {
     Violate(Check::UnknownWidgetCommand, "unknown command \"" + type + "\"");
     return 0;
 }
+
+// ---- modal runs and questions ----
 
 size_t WidgetHost::DiscardModalActions() {
     const size_t count = modal_.size();

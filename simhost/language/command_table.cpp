@@ -11,7 +11,7 @@ namespace simhost {
 
 const std::vector<CommandEntry> &Commands() {
     static const std::vector<CommandEntry> commands = {
-        // Meshes and objects.
+        // ---- meshes and objects ----
         {.verb = "load",
          .usage = "load FILE.obj",
          .meaning = "adds the objects of an OBJ file; the path is relative to the script's folder, or else to the "
@@ -41,7 +41,7 @@ const std::vector<CommandEntry> &Commands() {
          .example = "object \"body\"",
          .parse = ParseObject,
          .forms = {{"object NAME", "makes an object current", "object \"body\""}}},
-        // Selection.
+        // ---- selection ----
         {.verb = "select",
          .usage = "select all | none | INDEX|FIRST-LAST ... | box X0 Y0 Z0 X1 Y1 Z1 | plane x|y|z VALUE [TOLERANCE]",
          .meaning = "selects vertices of the current object, replacing the selection; a plane's tolerance defaults to "
@@ -53,7 +53,7 @@ const std::vector<CommandEntry> &Commands() {
                    {"select box X0 Y0 Z0 X1 Y1 Z1", "selects the vertices inside a box", "select box -1 0 -1 1 0.5 1"},
                    {"select plane x|y|z VALUE [TOLERANCE]", "selects the vertices on a plane (tolerance 0.001)",
                     "select plane x 0 0"}}},
-        // The plug-in's life.
+        // ---- the plug-in's life ----
         {.verb = "init",
          .usage = "init",
          .meaning = "the modeller starts the plug-in (event 1): it makes its window, hidden",
@@ -95,7 +95,7 @@ const std::vector<CommandEntry> &Commands() {
                     "`click X0|1|2|3 [ctrl] [shift]` from inside the plug-in's Nth call (default 1) of a host "
                     "function, counted from now",
                     "nest new inside MQObj_SetVertex call 2"}}},
-        // The plug-in's window.
+        // ---- the plug-in's window ----
         {.verb = "click",
          .usage = "click X0|1|2|3 [ctrl] [shift]",
          .meaning = "a left click on a slot button, with Control and Shift held as given",
@@ -139,7 +139,7 @@ const std::vector<CommandEntry> &Commands() {
          .parse = ParseMove,
          .forms = {{"move window X Y", "the user drags the plug-in's window", "move window 480 300"},
                    {"move DX DY DZ [all]", "a tool moves vertices", "move 0.1 0 0"}}},
-        // Modelling tools.
+        // ---- modelling tools ----
         {.verb = "scale",
          .usage = "scale FX FY FZ [about CX CY CZ] [all]",
          .meaning = "scales the selected (or all) vertices of the current object per axis about a centre (default the "
@@ -202,7 +202,7 @@ const std::vector<CommandEntry> &Commands() {
          .example = "draw",
          .parse = ParseDraw,
          .forms = {{"draw", "the modeller draws a view (event 110)", "draw"}}},
-        // Checks.
+        // ---- checks ----
         {.verb = "expect",
          .usage = "expect vertex INDEX X Y Z [within TOL] | expect selection x|y|z VALUE [within TOL] | expect pins "
                   "X0|1|2|3 COUNT | expect button X0|1|2|3 down|up | expect mask X0|1|2|3 AXES | expect moved COUNT | "
@@ -221,7 +221,7 @@ const std::vector<CommandEntry> &Commands() {
                     "expect mask 1 XY"},
                    {"expect moved COUNT", "the last draw moved that many vertices back", "expect moved 0"},
                    {"expect question TEXT", "the last question the plug-in asked", "expect question \"Overwrite?\""}}},
-        // Output.
+        // ---- output ----
         {.verb = "report",
          .usage = "report [FILE.txt|FILE.json]",
          .meaning = "prints, per slot, armed, axes and pins, the last draw and the centre line; with a file also "

@@ -2,8 +2,8 @@
 //
 // Sections:
 //   gathering pins             Collect, AddKeeping: what a capture records
-//   one vertex's verdict       Fixed, OnPin, Facts, Tally
 //   walking a draw             ArmedPins, Walk: write record, placed and pinned side by side
+//   one vertex's verdict       Tally; Fixed, OnPin and Facts stand earlier, before the walk
 //   the common case, fast      CheckUnwritten and CheckWrittenAndPinned: one slot, stretches
 //                              of pins compared as blocks
 //   the ledger                 LeftClick, ClearAll, Place
@@ -35,6 +35,8 @@ std::string Describe(const Object &object, int index, MQPoint at, MQPoint want) 
                   static_cast<double>(want.z));
     return text;
 }
+
+// ---- gathering pins ----
 
 // The vertices of an object that `keep` accepts, at their present positions. An object's
 // vertices stand in rising unique ID, so the result is in order as it comes.
@@ -113,6 +115,8 @@ struct Facts {
     MQPoint Target(MQPoint before) const { return Fixed(before, fixed, pinned); }
 };
 
+// ---- walking a draw ----
+
 // Vertices of one object by ID and their positions, in rising ID: a stretch of an
 // ObjectPositions.
 struct PositionRun {
@@ -186,6 +190,8 @@ private:
     std::array<size_t, kSlots> at_{};
 };
 
+// ---- one vertex's verdict ----
+
 // What a check finds, vertex by vertex.
 class Tally {
 public:
@@ -235,6 +241,8 @@ private:
     int morePinned_ = 0;
     int moreUnpinned_ = 0;
 };
+
+// ---- the common case, fast ----
 
 // Pins of one slot that the draw wrote nothing to, one by one: each vertex must still be
 // on its pin.
@@ -350,6 +358,8 @@ void CheckWrittenAndPinned(const Object &object, std::span<const Object::Write> 
 
 }  // namespace
 
+// ---- the ledger ----
+
 const ObjectPositions *FindObject(const PositionSet &set, int objectID) {
     const auto found = std::lower_bound(set.begin(), set.end(), objectID, ByObject);
     return found != set.end() && found->objectID == objectID ? &*found : nullptr;
@@ -447,6 +457,8 @@ void PinLedger::Place(const Document &document, PositionSet &placed) const {
         FindOrAddObject(placed, object->uniqueID()) = std::move(after);
     }
 }
+
+// ---- checking a draw ----
 
 DrawOutcome CheckDraw(const Document &document, const PositionSet &placed, const PinLedger &ledger, bool active) {
     Tally tally;

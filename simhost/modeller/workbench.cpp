@@ -20,6 +20,8 @@ std::u16string Wide(const std::string &ascii) { return std::u16string(ascii.begi
 
 }  // namespace
 
+// ---- the plug-in's life ----
+
 Workbench::Workbench(const std::string &pluginPath, const std::string &settingsFile)
     : session_(pluginPath, settingsFile) {}
 
@@ -54,6 +56,8 @@ void Workbench::Activate(bool on) {
     }
     SettleNested();
 }
+
+// ---- the slot buttons ----
 
 int Workbench::SlotOf(const std::string &label) const {
     for (int slot = 0; slot < kSlots; ++slot) {
@@ -145,6 +149,8 @@ void Workbench::CheckButtons() {
     }
     buttonsDue_.clear();
 }
+
+// ---- events sent from inside ----
 
 void Workbench::NestInside(const std::string &function, long long call, NestedAction action) {
     session_.host().NestInside(function, call, [this, action] { Deliver(action); });
@@ -296,6 +302,8 @@ void Workbench::SettleDraw(const NestedDraw &draw) {
     lastDraw_ = std::move(outcome);
 }
 
+// ---- the fix-mode dialog ----
+
 int32_t Workbench::DialogToggleMask() const {
     const WidgetHost &widgets = session_.host().widgets;
     int32_t mask = 0;
@@ -367,6 +375,8 @@ void Workbench::RightClickSlot(const std::string &label, int32_t screenX, int32_
     SettleNested();
 }
 
+// ---- the window ----
+
 void Workbench::CloseWindow() {
     const int32_t window = widgets().PluginWindow();
     if (window == 0) throw ActionError("the plug-in has no window to close");
@@ -382,6 +392,8 @@ void Workbench::MoveWindow(int32_t x, int32_t y) {
     widgets().UserMoves(window, x, y);
     SettleNested();
 }
+
+// ---- draws and what they show ----
 
 DrawOutcome Workbench::Draw() {
     // The document drawn: one sent nested may replace it before the draw returns.
