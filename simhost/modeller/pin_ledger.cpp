@@ -4,8 +4,7 @@
 //   gathering pins             Collect, AddKeeping: what a capture records
 //   walking a draw             ArmedPins, Walk: write record, placed and pinned side by side
 //   one vertex's verdict       Tally; Fixed, OnPin and Facts stand earlier, before the walk
-//   the common case, fast      CheckUnwritten and CheckWrittenAndPinned: one slot, stretches
-//                              of pins compared as blocks
+//   the common case, fast      CheckUnwritten, CheckWrittenAndPinned: pins compared in blocks
 //   the ledger                 LeftClick, ClearAll, Place
 //   checking a draw            CheckDraw, PositionsOnRecord
 #include "simhost/modeller/pin_ledger.h"
