@@ -192,12 +192,18 @@ TEST_F(StudioServing, SlowClientsEventReadersAndAFullQueueLeaveTheStateAndTheAns
         ASSERT_TRUE(slow.back()->Send("G"));
     }
     std::atomic<bool> done{false};
-    Beside([&] {
+    std::jthread ticking([&] {
         for (int second = 0; !done && second < 60; ++second) {
             for (auto &client : slow) client->Send("E", 1s);
             for (int tick = 0; !done && tick < 10; ++tick) std::this_thread::sleep_for(100ms);
         }
     });
+    // The ticking reads `slow` and `done`: however the test ends, it is stopped and joined
+    // before they go.
+    struct Stop {
+        std::atomic<bool> &done;
+        ~Stop() { done = true; }
+    } stop{done};
     // Twenty commands behind the click: the queue takes sixteen, and the others are told
     // to come again.
     std::vector<std::unique_ptr<RawClient>> queued;
