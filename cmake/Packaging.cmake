@@ -23,6 +23,7 @@ if(WIN32 AND TARGET simhost)
       "CLI11|/usr/share/doc/libcli11-dev/copyright"
       "pugixml|${STELMARIN_PUGIXML_DIR}/LICENSE.md"
       "three.js|${PROJECT_SOURCE_DIR}/simhost/studio/bundle/LICENSE.three"
+      "three-mesh-bvh|${PROJECT_SOURCE_DIR}/simhost/studio/bundle/LICENSE.three-mesh-bvh"
       "mingw-w64-runtime|/usr/share/doc/mingw-w64-common/copyright"
       "gcc-runtime|/usr/share/doc/gcc-mingw-w64-base/copyright")
   foreach(_licence IN LISTS _licences)

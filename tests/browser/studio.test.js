@@ -367,7 +367,8 @@ test('selecting in the view, and hiding, showing and exempting objects from the 
   assert.equal(await page.$eval('#view-canvas', (e) => e.dataset.selected), '1', 'the view shows the selection');
   assert.match(await page.$eval('#log', (e) => e.textContent), /^select \d+\ndraw\n$/m);
 
-  // A box round the whole view takes every vertex, the far side's too.
+  // A box round the whole view, "through", takes every vertex, the far side's too.
+  await page.click('#select-through');
   before = await page.evaluate(() => window.studio.applied);
   await page.mouse.move(view.x + 5, view.y + 5);
   await page.mouse.down();
@@ -397,9 +398,12 @@ test('selecting in the view, and hiding, showing and exempting objects from the 
   };
   await toggle('.object-shown');
   assert.equal((await api(studio, 'GET', '/api/state')).json.objects[0].visible, false);
-  assert.deepEqual(await viewPixel(page, 0.5, 0.5), BACKGROUND, 'a hidden object is not drawn');
+  // Only the faint X = 0 plane is left there.
+  const hidden = await viewPixel(page, 0.5, 0.5);
+  assert.ok(Math.max(...hidden) < 90, `a hidden object is not drawn: ${hidden}`);
   await toggle('.object-shown');
-  assert.notDeepEqual(await viewPixel(page, 0.5, 0.5), BACKGROUND);
+  const shown = await viewPixel(page, 0.5, 0.5);
+  assert.ok(Math.max(...shown) > 90, `a shown one is: ${shown}`);
   await toggle('.object-exempt');
   assert.equal((await api(studio, 'GET', '/api/state')).json.objects[0].exempt, true);
   assert.match(await page.$eval('#log', (e) => e.textContent), /hide "head"\ndraw\nshow "head"\ndraw\nexempt "head" on\n/);

@@ -4,10 +4,13 @@
 // Sections:
 //   sending: a line to the server, done once its answer and its event have come
 //   the state, the mesh and the events: fetched at the start, then applied one by one
-//   selecting in the view: a click or a box in the 3D view as a `select` line
+//   selecting in the view: a click or a box in the 3D view as a `select` line; the view's
+//                          toolbar and keys (view_controls.js), brushes (sculpting.js)
 //   the tools and the rest of the controls: forms, buttons, uploads, the command line
 import * as api from './api.js';
 import { View } from './view.js';
+import { Sculpting } from './sculpting.js';
+import { setUpViewControls } from './view_controls.js';
 import { FixDialog, PluginWindows, QuestionBox } from './plugin.js';
 import { appendLog, quoted, renderLog, renderObjects, renderOutcome, renderStatus } from './panels.js';
 
@@ -40,40 +43,46 @@ function report(message) {
 
 // ---- sending ----
 
-// The events of the lines this page sent and had answered, not yet applied: a line is
+// The lines this page sent and had answered, their events not yet applied: a line is
 // done once its answer came and the page applied the event the answer names. The two
 // come by different roads and either may be first.
-const awaited = [];
+const awaited = []; // {event, done}
 
 function settle() {
   for (let i = awaited.length - 1; i >= 0; --i) {
-    if (awaited[i] <= progress.applied) {
-      awaited.splice(i, 1);
+    if (awaited[i].event <= progress.applied) {
+      const [{ done }] = awaited.splice(i, 1);
       --progress.pending;
+      done();
     }
   }
   publish();
 }
 
-// Runs a line without waiting on its answer: a click that asks a question answers only
-// once the person has. `make` may be a function, whose error (a name the language cannot
-// write) is shown instead of sending.
+// Runs a line. What it returns resolves, once the line is done, to the server's answer,
+// or to null when the line was refused or never sent; a click that asks a question is
+// done only once the person has answered, so most callers do not wait on it. `make` may
+// be a function, whose error (a name the language cannot write) is shown instead of
+// sending.
 function send(make) {
   let line;
   try {
     line = typeof make === 'function' ? make() : make;
   } catch (error) {
     renderOutcome('', { errors: [error.message] });
-    return;
+    return Promise.resolve(null);
   }
   ++progress.pending;
   publish();
   renderOutcome(line, { transcript: ['running...'] });
-  api.runCommand(line)
-    .then((answer) => { renderOutcome(line, answer); return answer.event; },
+  return api.runCommand(line)
+    .then((answer) => { renderOutcome(line, answer); return answer; },
       // Refused: nothing ran, and no event comes.
-      (error) => { renderOutcome(line, { errors: [error.message] }); return 0; })
-    .then((event) => { awaited.push(event); settle(); });
+      (error) => { renderOutcome(line, { errors: [error.message] }); return null; })
+    .then((answer) => new Promise((resolve) => {
+      awaited.push({ event: answer?.event ?? 0, done: () => resolve(answer) });
+      settle();
+    }));
 }
 
 // ---- the state, the mesh and the events ----
@@ -232,13 +241,22 @@ function setUpSelecting() {
   const box = $('#select-box');
   let mode = 'orbit';
   let start = null;
-  for (const radio of document.querySelectorAll('input[name="view-mode"]')) {
-    radio.addEventListener('change', () => {
-      mode = radio.value;
+  const sculpting = new Sculpting({
+    view, canvas, send, report,
+    current: () => state?.objects.find((object) => object.current)?.index,
+    kind: $('#brush-kind'), radius: $('#brush-radius'), strength: $('#brush-strength'),
+  });
+  window.studioSculpting = sculpting;
+  setUpViewControls({
+    view,
+    send,
+    setMode: (chosen) => {
+      mode = chosen;
       view.setMode(mode);
+      sculpting.setActive(mode === 'brush');
       canvas.dataset.mode = mode;
-    });
-  }
+    },
+  });
   const local = (event) => {
     const bounds = canvas.getBoundingClientRect();
     return { x: event.clientX - bounds.left, y: event.clientY - bounds.top };
@@ -272,7 +290,7 @@ function setUpSelecting() {
         if (vertex < 0) throw new Error('no vertex of the current object there');
         return `select ${vertex}`;
       }
-      const inside = view.verticesInRect(object, r.left, r.top, r.right, r.bottom);
+      const inside = view.verticesInRect(object, r.left, r.top, r.right, r.bottom, { through: $('#select-through').checked });
       if (inside.length === 0) return 'select none';
       const line = `select ${indexList(inside)}`;
       if (line.length > LONGEST_LINE) {

@@ -1,23 +1,28 @@
-// The 3D view: the document's objects shaded with faint edges, the selected vertices as
-// small white dots, each slot's pins as points in its colour, and rings round the
-// vertices the last draw moved back. Everything lives in typed arrays shared between the
-// faces, the edges and the points, so that a mesh of a million vertices stays interactive
-// and a change is copied in place.
+// The 3D view: the document's objects shaded with faint edges (or as a wireframe), the
+// selected vertices as white dots, each slot's pins as points in its colour, rings round
+// the vertices the last draw moved back; the X = 0 plane, a ground grid and an axis gizmo
+// for symmetry work; a perspective and an orthographic camera with the modellers' six
+// views; the brush's ring on the surface. Everything lives in typed arrays shared between
+// the faces, the edges and the points, so that a mesh of a million vertices stays
+// interactive and a change is copied in place; picking goes through a bounds tree of each
+// object's triangles (three-mesh-bvh), built once per mesh and refitted after a change.
 //
 // Sections:
 //   constants      the view's colours, the marks' sizes, the limits on edges and uploads
-//   shapes         the marks' textures; faces and edges from the server's lists
-//   the view       renderer, camera, light and materials; frames; the mode of the mouse
-//   objects        the document afresh, each object built and disposed of
+//   shapes         the marks' and labels' textures; faces and edges from the server's lists
+//   the view       renderer, cameras, light and materials; frames; the mode of the mouse
+//   guides         the X = 0 plane, the ground grid, the axis gizmo
+//   objects        the document afresh, each object built and disposed of; wireframe
 //   marks          pins, selected vertices and those moved back; armed slots; visibility
 //   changes        moved vertices copied in place
-//   camera         framing every shown object
-//   picking        the vertex under a point, the vertices in a rectangle
+//   camera         projections, the six views, framing, the state kept across a reload
+//   picking        the bounds trees; the surface and the vertex under a point, the
+//                  vertices in a rectangle that the camera sees; the brush's ring
 import {
-  BufferAttribute, BufferGeometry, CanvasTexture, Color, DirectionalLight, DoubleSide, Group,
-  HemisphereLight, LineBasicMaterial, LineSegments, MOUSE, Mesh, MeshStandardMaterial,
-  OrbitControls, PerspectiveCamera, Points, PointsMaterial, Raycaster, Scene, Vector2, Vector3,
-  WebGLRenderer,
+  BufferAttribute, BufferGeometry, CanvasTexture, Color, DirectionalLight, DoubleSide, GridHelper, Group,
+  HemisphereLight, LineBasicMaterial, LineLoop, LineSegments, MOUSE, Mesh, MeshBasicMaterial, MeshBVH,
+  MeshStandardMaterial, OrbitControls, OrthographicCamera, PerspectiveCamera, Plane, Points, PointsMaterial, Ray,
+  Raycaster, Scene, Sprite, SpriteMaterial, Vector2, Vector3, WebGLRenderer,
 } from './vendor-generated/three.bundle.js';
 import { decodeArray } from './api.js';
 import { SLOT_COLOURS } from './slot-colours.js';
@@ -26,15 +31,33 @@ import { SLOT_COLOURS } from './slot-colours.js';
 
 const BACKGROUND = '#1d2127';
 const MOVED_COLOUR = '#ffe066';
-const PIN_SIZE = 9;
-const MOVED_SIZE = 17;
+const PIN_SIZE = 11;
+const MOVED_SIZE = 19;
 const SELECTED_COLOUR = '#ffffff';
-const SELECTED_SIZE = 5;
+// Smaller than a pin's disc, and drawn over it: a pinned vertex that is selected shows
+// both, the slot's colour round the selection's dot.
+const SELECTED_SIZE = 7;
+const WIRE_COLOUR = 0xc9d1dc;
+const MIRROR_COLOUR = 0x6fa8ff;
+const BRUSH_COLOUR = 0xff5fd2;
+const AXIS_COLOURS = { X: '#e5484d', Y: '#4cc46b', Z: '#4d8ef0' };
+const GIZMO_SIZE = 84; // CSS pixels, in the view's top right corner
+const RING_SEGMENTS = 64;
 // Past this many edges in one object they cover every pixel of it and only darken it,
-// at the cost of drawing as much again as its faces: such an object is drawn without.
+// at the cost of drawing as much again as its faces: such an object is drawn without,
+// unless the person asks for the wireframe.
 const MOST_EDGES = 600000;
 // Beyond this many runs one upload of the span they cover costs less than one call each.
 const MAX_UPDATE_RANGES = 64;
+const FIELD_OF_VIEW = 40;
+const TAN_HALF_FIELD = Math.tan((FIELD_OF_VIEW * Math.PI) / 360);
+// Where each view puts the camera, seen from the target: +Y is up and +Z the front, as in
+// the OBJ files modellers exchange. Top and bottom lean a hair towards the front so that
+// the orbit keeps its bearings and the front is at the bottom (top) of the screen.
+const VIEWS = {
+  front: [0, 0, 1], back: [0, 0, -1], right: [1, 0, 0], left: [-1, 0, 0], top: [0, 1, 1e-5], bottom: [0, -1, 1e-5],
+};
+const FIRST_DIRECTION = new Vector3(0.3, 0.2, 1).normalize();
 
 // ---- shapes ----
 
@@ -54,6 +77,37 @@ function markTexture(filled) {
     g.strokeStyle = '#fff';
     g.stroke();
   }
+  return new CanvasTexture(canvas);
+}
+
+// A selected vertex: a disc with a dark rim, so that it shows on the light faces too.
+function dotTexture() {
+  const canvas = document.createElement('canvas');
+  canvas.width = canvas.height = 64;
+  const g = canvas.getContext('2d');
+  g.beginPath();
+  g.arc(32, 32, 26, 0, 2 * Math.PI);
+  g.fillStyle = '#fff';
+  g.fill();
+  g.lineWidth = 10;
+  g.strokeStyle = '#1b1f24';
+  g.stroke();
+  return new CanvasTexture(canvas);
+}
+
+function labelTexture(text, colour) {
+  const canvas = document.createElement('canvas');
+  canvas.width = canvas.height = 64;
+  const g = canvas.getContext('2d');
+  g.beginPath();
+  g.arc(32, 32, 26, 0, 2 * Math.PI);
+  g.fillStyle = colour;
+  g.fill();
+  g.font = 'bold 34px system-ui, sans-serif';
+  g.textAlign = 'center';
+  g.textBaseline = 'middle';
+  g.fillStyle = '#fff';
+  g.fillText(text, 32, 34);
   return new CanvasTexture(canvas);
 }
 
@@ -114,16 +168,21 @@ export class View {
     this.renderer.setPixelRatio(window.devicePixelRatio);
     this.renderer.setClearColor(new Color(BACKGROUND));
     this.scene = new Scene();
-    this.camera = new PerspectiveCamera(40, 1, 0.01, 1000);
-    this.camera.position.set(0, 0, 5);
+    this.perspective = new PerspectiveCamera(FIELD_OF_VIEW, 1, 0.01, 1000);
+    this.orthographic = new OrthographicCamera(-1, 1, 1, -1, -1000, 1000);
+    this.perspective.position.set(0, 0, 5);
+    this.camera = this.perspective;
     // The light goes with the camera, so that the side looked at is always lit.
-    const light = new DirectionalLight(0xffffff, 1.6);
-    light.position.set(1, 2, 3);
-    this.camera.add(light);
-    this.scene.add(this.camera, new HemisphereLight(0xe8eefc, 0x30343c, 1.4));
+    this.light = new DirectionalLight(0xffffff, 1.6);
+    this.light.position.set(1, 2, 3);
+    this.camera.add(this.light);
+    this.scene.add(this.perspective, this.orthographic, new HemisphereLight(0xe8eefc, 0x30343c, 1.4));
     this.controls = new OrbitControls(this.camera, canvas);
-    this.controls.addEventListener('change', () => this.redraw());
+    this.controls.addEventListener('change', () => this.cameraChanged());
     this.objects = [];
+    this.wireframe = false;
+    // What picking cost last, in milliseconds, for whoever measures it.
+    this.timings = {};
     this.armed = [true, true, true, true];
     this.disc = markTexture(true);
     this.ring = markTexture(false);
@@ -133,16 +192,20 @@ export class View {
       polygonOffset: true, polygonOffsetFactor: 1, polygonOffsetUnits: 1,
     });
     this.edgeMaterial = new LineBasicMaterial({ color: 0x000000, transparent: true, opacity: 0.22 });
+    this.wireMaterial = new LineBasicMaterial({ color: WIRE_COLOUR });
     this.pinMaterials = SLOT_COLOURS.map((colour) => new PointsMaterial({
       color: colour, size: PIN_SIZE, sizeAttenuation: false, map: this.disc, alphaTest: 0.5, transparent: true,
     }));
     this.selectedMaterial = new PointsMaterial({
-      color: SELECTED_COLOUR, size: SELECTED_SIZE, sizeAttenuation: false, map: this.disc, alphaTest: 0.5,
+      color: SELECTED_COLOUR, size: SELECTED_SIZE, sizeAttenuation: false, map: dotTexture(), alphaTest: 0.5,
       transparent: true,
     });
     this.movedMaterial = new PointsMaterial({
       color: MOVED_COLOUR, size: MOVED_SIZE, sizeAttenuation: false, map: this.ring, alphaTest: 0.5, transparent: true,
     });
+    this.buildGuides();
+    this.buildBrushRing();
+    this.setViewName('user');
     new ResizeObserver(() => this.resize()).observe(canvas.parentElement);
     this.resize();
   }
@@ -151,26 +214,119 @@ export class View {
     const { clientWidth: width, clientHeight: height } = this.canvas.parentElement;
     if (width === 0 || height === 0) return;
     this.renderer.setSize(width, height, false);
-    this.camera.aspect = width / height;
-    this.camera.updateProjectionMatrix();
+    const aspect = width / height;
+    this.perspective.aspect = aspect;
+    this.perspective.updateProjectionMatrix();
+    // The orthographic camera sees a half-height of 1 / zoom.
+    Object.assign(this.orthographic, { left: -aspect, right: aspect, top: 1, bottom: -1 });
+    this.orthographic.updateProjectionMatrix();
     this.redraw();
   }
 
-  // Draws once per frame however many changes came in it.
+  // Draws once per frame however many changes came in it; the gizmo goes over the corner.
   redraw() {
     if (this.frameAsked) return;
     this.frameAsked = true;
     requestAnimationFrame(() => {
       this.frameAsked = false;
       this.renderer.render(this.scene, this.camera);
+      this.drawGizmo();
     });
   }
 
   setMode(mode) {
-    // Selecting takes the left button; turning stays on the right, zoom on the wheel.
-    this.controls.mouseButtons = mode === 'select'
-      ? { LEFT: null, MIDDLE: MOUSE.DOLLY, RIGHT: MOUSE.ROTATE }
-      : { LEFT: MOUSE.ROTATE, MIDDLE: MOUSE.DOLLY, RIGHT: MOUSE.PAN };
+    // Selecting and brushing take the left button; turning stays on the right, zoom on
+    // the wheel.
+    this.controls.mouseButtons = mode === 'orbit'
+      ? { LEFT: MOUSE.ROTATE, MIDDLE: MOUSE.DOLLY, RIGHT: MOUSE.PAN }
+      : { LEFT: null, MIDDLE: MOUSE.DOLLY, RIGHT: MOUSE.ROTATE };
+    if (mode !== 'brush') this.hideBrushRing();
+  }
+
+  // ---- guides ----
+
+  buildGuides() {
+    // The X = 0 plane, a square in Y and Z sized to the shown objects: faint inside, its
+    // border plain, so that the front and top views show it as a line down the middle.
+    const square = new BufferGeometry();
+    square.setAttribute('position', new BufferAttribute(new Float32Array([0, -1, -1, 0, 1, -1, 0, 1, 1, 0, -1, 1]), 3));
+    square.setIndex([0, 1, 2, 0, 2, 3]);
+    this.mirror = new Group();
+    this.mirror.add(
+      new Mesh(square, new MeshBasicMaterial({
+        color: MIRROR_COLOUR, transparent: true, opacity: 0.07, side: DoubleSide, depthWrite: false,
+      })),
+      new LineLoop(square, new LineBasicMaterial({ color: MIRROR_COLOUR, transparent: true, opacity: 0.55 })),
+    );
+    this.mirror.name = 'x0-plane';
+    this.scene.add(this.mirror);
+    this.grid = null;
+
+    this.gizmoScene = new Scene();
+    this.gizmoCamera = new OrthographicCamera(-1.7, 1.7, 1.7, -1.7, 0.1, 10);
+    const axes = new BufferGeometry();
+    axes.setAttribute('position', new BufferAttribute(new Float32Array([0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1]), 3));
+    const colours = [];
+    for (const name of ['X', 'Y', 'Z']) {
+      const c = new Color(AXIS_COLOURS[name]);
+      colours.push(c.r, c.g, c.b, c.r, c.g, c.b);
+    }
+    axes.setAttribute('color', new BufferAttribute(new Float32Array(colours), 3));
+    this.gizmoScene.add(new LineSegments(axes, new LineBasicMaterial({ vertexColors: true })));
+    ['X', 'Y', 'Z'].forEach((name, i) => {
+      const label = new Sprite(new SpriteMaterial({ map: labelTexture(name, AXIS_COLOURS[name]), depthTest: false }));
+      label.position.setComponent(i, 1.25);
+      label.scale.setScalar(0.7);
+      this.gizmoScene.add(label);
+    });
+  }
+
+  // The plane and the grid sized to what is shown: the grid on the floor under it, in
+  // cells of a power of ten.
+  updateGuides() {
+    const bounds = this.shownBounds();
+    const low = bounds ? bounds.low : new Vector3(-1, -1, -1);
+    const high = bounds ? bounds.high : new Vector3(1, 1, 1);
+    const size = high.clone().sub(low);
+    const radius = Math.max(size.length() / 2, 1e-3);
+    const margin = radius * 0.15;
+    this.mirror.position.set(0, (low.y + high.y) / 2, (low.z + high.z) / 2);
+    this.mirror.scale.set(1, size.y / 2 + margin, size.z / 2 + margin);
+
+    const reach = Math.max(Math.abs(low.x), Math.abs(high.x), Math.abs(low.z), Math.abs(high.z), radius) * 1.5;
+    const cell = 10 ** Math.round(Math.log10(reach / 5));
+    const divisions = 2 * Math.ceil(reach / cell);
+    if (this.grid) {
+      this.scene.remove(this.grid);
+      this.grid.geometry.dispose();
+      this.grid.material.dispose();
+    }
+    this.grid = new GridHelper(cell * divisions, divisions, 0x59616e, 0x3a414b);
+    this.grid.material.transparent = true;
+    this.grid.material.opacity = 0.7;
+    this.grid.position.set(0, low.y, 0);
+    this.grid.name = 'ground-grid';
+    this.scene.add(this.grid);
+  }
+
+  drawGizmo() {
+    const width = this.canvas.clientWidth;
+    const height = this.canvas.clientHeight;
+    if (width < GIZMO_SIZE * 2 || height < GIZMO_SIZE * 2) return;
+    const renderer = this.renderer;
+    this.gizmoCamera.quaternion.copy(this.camera.quaternion);
+    this.gizmoCamera.position.set(0, 0, 4).applyQuaternion(this.camera.quaternion);
+    const x = width - GIZMO_SIZE - 6;
+    const y = height - GIZMO_SIZE - 6;
+    renderer.autoClear = false;
+    renderer.setScissorTest(true);
+    renderer.setScissor(x, y, GIZMO_SIZE, GIZMO_SIZE);
+    renderer.setViewport(x, y, GIZMO_SIZE, GIZMO_SIZE);
+    renderer.clearDepth();
+    renderer.render(this.gizmoScene, this.gizmoCamera);
+    renderer.setScissorTest(false);
+    renderer.setViewport(0, 0, width, height);
+    renderer.autoClear = true;
   }
 
   // ---- objects ----
@@ -180,7 +336,7 @@ export class View {
     const built = mesh.objects.map((object) => this.buildObject(object));
     const names = (objects) => objects.filter(Boolean).map((object) => object.name).join('\n');
     // Other objects than before (a load, a new document) are taken in afresh; the same
-    // ones keep the person's view.
+    // ones keep the person's view, and so does a camera kept from before a reload.
     const otherObjects = names(built) !== names(this.objects);
     for (const old of this.objects) if (old) this.disposeObject(old);
     this.objects = [];
@@ -188,7 +344,9 @@ export class View {
     this.setSelected(mesh.selected ?? []);
     this.setPins(mesh.pins);
     this.setMovedBack(mesh.movedBack);
-    if (otherObjects) this.frameAll();
+    this.updateGuides();
+    if (otherObjects && !this.keepCamera) this.frameAll({ afresh: true });
+    this.keepCamera = false;
     this.redraw();
   }
 
@@ -218,21 +376,39 @@ export class View {
     const edgeLines = new LineSegments(lines, this.edgeMaterial);
     // Vertices move in place without their bounds being worked out again.
     faceMesh.frustumCulled = edgeLines.frustumCulled = false;
-    edgeLines.visible = edges.length / 2 <= MOST_EDGES;
     group.add(faceMesh, edgeLines);
     group.visible = object.visible;
     this.scene.add(group);
-    return {
-      index: object.index, name, vertexCount, positions, position, deleted, group, faceMesh,
+    const built = {
+      index: object.index, name, vertexCount, positions, position, deleted, group, faceMesh, edgeLines, triangles,
+      edgeCount: edges.length / 2,
+      // Its bounds tree, made when first picked from; stale once vertices moved.
+      bvh: null, bvhStale: false,
       // The points that mark some of its vertices, by kind: a slot's pins, the selected
       // vertices, those moved back.
       marks: {},
     };
+    this.applyLook(built);
+    return built;
   }
 
   disposeObject(object) {
     this.scene.remove(object.group);
     object.group.traverse((part) => part.geometry?.dispose());
+  }
+
+  // The wireframe shows every edge, in a light colour, and no faces: what lies behind
+  // shows through.
+  setWireframe(on) {
+    this.wireframe = on;
+    for (const object of this.objects) if (object) this.applyLook(object);
+    this.redraw();
+  }
+
+  applyLook(object) {
+    object.faceMesh.visible = !this.wireframe;
+    object.edgeLines.material = this.wireframe ? this.wireMaterial : this.edgeMaterial;
+    object.edgeLines.visible = this.wireframe || object.edgeCount <= MOST_EDGES;
   }
 
   // ---- marks ----
@@ -287,12 +463,12 @@ export class View {
     });
   }
 
-  // Drawn under the pins, so that a pinned vertex shows its slot whether or not it is
-  // selected.
+  // Drawn over the pins and the rings, smaller than a pin, so that no mark covers them.
   setSelected(selected) {
-    const shown = this.remark('selected', selected, this.selectedMaterial, 1, 'the selected vertices');
+    const shown = this.remark('selected', selected, this.selectedMaterial, 10, 'the selected vertices');
     // What the view shows, for whoever checks it without reading pixels.
     this.canvas.dataset.selected = String(shown);
+    this.canvas.dispatchEvent(new CustomEvent('selection', { detail: shown }));
   }
 
   setMovedBack(moved) {
@@ -312,10 +488,15 @@ export class View {
   }
 
   setVisibility(objects) {
+    let changed = false;
     for (const entry of objects) {
       const object = this.objects[entry.index];
-      if (object) object.group.visible = entry.visible;
+      if (object && object.group.visible !== entry.visible) {
+        object.group.visible = entry.visible;
+        changed = true;
+      }
     }
+    if (changed) this.updateGuides();
     this.redraw();
   }
 
@@ -351,6 +532,8 @@ export class View {
       }
       attribute.needsUpdate = true;
       object.faceMesh.geometry.boundingSphere = null;
+      // The tree's boxes are refitted when next picked from: the triangles are the same.
+      if (entry.runs.length > 0) object.bvhStale = true;
     }
     this.redraw();
     return true;
@@ -358,35 +541,217 @@ export class View {
 
   // ---- camera ----
 
-  // Turns the camera to take in every shown object, from a little right of the front.
-  frameAll() {
+  // The low and high corners of every shown vertex in use; null when none is.
+  shownBounds(only) {
     const low = new Vector3(Infinity, Infinity, Infinity);
     const high = new Vector3(-Infinity, -Infinity, -Infinity);
+    const take = (p, v) => {
+      const x = p[3 * v], y = p[3 * v + 1], z = p[3 * v + 2];
+      if (x < low.x) low.x = x; if (x > high.x) high.x = x;
+      if (y < low.y) low.y = y; if (y > high.y) high.y = y;
+      if (z < low.z) low.z = z; if (z > high.z) high.z = z;
+    };
     for (const object of this.objects) {
       if (!object || !object.group.visible) continue;
-      const p = object.positions;
-      for (let v = 0; v < object.vertexCount; ++v) {
-        if (object.deleted[v]) continue;
-        const x = p[3 * v], y = p[3 * v + 1], z = p[3 * v + 2];
-        if (x < low.x) low.x = x; if (x > high.x) high.x = x;
-        if (y < low.y) low.y = y; if (y > high.y) high.y = y;
-        if (z < low.z) low.z = z; if (z > high.z) high.z = z;
+      if (only) {
+        for (const v of only(object)) take(object.positions, v);
+      } else {
+        for (let v = 0; v < object.vertexCount; ++v) if (!object.deleted[v]) take(object.positions, v);
       }
     }
-    if (low.x > high.x) return;
-    const centre = low.clone().add(high).multiplyScalar(0.5);
-    const radius = Math.max(high.clone().sub(low).length() / 2, 1e-3);
-    const distance = radius / Math.sin((this.camera.fov * Math.PI) / 360) * 1.05;
-    this.camera.near = distance / 100;
-    this.camera.far = distance * 100;
-    this.camera.updateProjectionMatrix();
-    this.camera.position.copy(centre).add(new Vector3(0.3, 0.2, 1).normalize().multiplyScalar(distance));
+    return low.x > high.x ? null : { low, high };
+  }
+
+  // Home: every shown object. A new document is seen from a little right of the front;
+  // else the camera keeps its direction, as modellers' views do.
+  frameAll({ afresh = false } = {}) {
+    this.frameBounds(this.shownBounds(), afresh);
+  }
+
+  // F: the selected vertices, or everything when none is.
+  frameSelected() {
+    const bounds = this.shownBounds((object) => object.marks.selected?.geometry.index.array ?? []);
+    this.frameBounds(bounds ?? this.shownBounds(), false);
+  }
+
+  frameBounds(bounds, afresh) {
+    if (!bounds) return;
+    const centre = bounds.low.clone().add(bounds.high).multiplyScalar(0.5);
+    const radius = Math.max(bounds.high.clone().sub(bounds.low).length() / 2, 1e-3) * 1.05;
+    const direction = afresh ? FIRST_DIRECTION.clone() : this.camera.position.clone().sub(this.controls.target).normalize();
+    if (direction.lengthSq() === 0) direction.copy(FIRST_DIRECTION);
+    const aspect = this.perspective.aspect;
+    const halfField = Math.min(Math.atan(TAN_HALF_FIELD), Math.atan(TAN_HALF_FIELD * aspect));
+    const distance = radius / Math.sin(halfField);
+    this.setClipping(distance);
+    this.orthographic.zoom = Math.min(1, aspect) / radius;
+    this.orthographic.updateProjectionMatrix();
+    this.camera.position.copy(centre).addScaledVector(direction, distance);
     this.controls.target.copy(centre);
+    if (afresh) this.setViewName('user');
     this.controls.update();
+    this.cameraChanged();
+  }
+
+  // The depth the cameras see, from the distance the camera keeps from what it looks at.
+  setClipping(distance) {
+    this.perspective.near = distance / 100;
+    this.perspective.far = distance * 100;
+    this.orthographic.near = -distance * 100;
+    this.orthographic.far = distance * 100;
+    this.perspective.updateProjectionMatrix();
+    this.orthographic.updateProjectionMatrix();
+  }
+
+  get projection() {
+    return this.camera.isOrthographicCamera ? 'orthographic' : 'perspective';
+  }
+
+  // The other camera takes over, seeing at the target what this one saw there.
+  setProjection(projection) {
+    if (projection === this.projection) return;
+    const target = this.controls.target;
+    const offset = this.camera.position.clone().sub(target);
+    const distance = offset.length();
+    if (projection === 'orthographic') {
+      this.orthographic.position.copy(this.camera.position);
+      this.orthographic.quaternion.copy(this.camera.quaternion);
+      this.orthographic.zoom = 1 / (distance * TAN_HALF_FIELD);
+      this.useCamera(this.orthographic);
+    } else {
+      const seen = 1 / (this.orthographic.zoom * TAN_HALF_FIELD);
+      this.perspective.position.copy(target).addScaledVector(offset.normalize(), seen);
+      this.setClipping(seen);
+      this.useCamera(this.perspective);
+    }
+  }
+
+  useCamera(camera) {
+    camera.add(this.light);
+    camera.updateProjectionMatrix();
+    this.camera = camera;
+    this.controls.object = camera;
+    this.controls.update();
+    this.setViewName(this.viewName);
+    this.cameraChanged();
+  }
+
+  // Front, back, right, left, top or bottom, orthographic, at the distance and the zoom
+  // the camera had.
+  setView(name) {
+    const direction = VIEWS[name];
+    if (!direction) throw new Error(`no view named ${name}`);
+    const target = this.controls.target;
+    const distance = this.camera.position.distanceTo(target);
+    this.camera.position.copy(target).addScaledVector(new Vector3(...direction).normalize(), distance);
+    this.controls.update();
+    this.setProjection('orthographic');
+    this.setViewName(name);
+    this.cameraChanged();
+  }
+
+  // Which of the six views the camera is in, 'user' once the person turned it: on the
+  // canvas, for the toolbar and for whoever checks.
+  setViewName(name) {
+    this.viewName = name;
+    this.canvas.dataset.view = name;
+    this.canvas.dataset.projection = this.projection;
+  }
+
+  // A view turned away from stops being that view; zooming and panning keep it.
+  cameraChanged() {
+    const direction = VIEWS[this.viewName];
+    if (direction) {
+      const looking = this.camera.position.clone().sub(this.controls.target).normalize();
+      if (looking.distanceTo(new Vector3(...direction).normalize()) > 1e-4) this.setViewName('user');
+    }
     this.redraw();
+    this.canvas.dispatchEvent(new CustomEvent('camera'));
+  }
+
+  // What a reload takes back: plain numbers.
+  cameraState() {
+    return {
+      projection: this.projection,
+      view: this.viewName,
+      position: this.camera.position.toArray(),
+      target: this.controls.target.toArray(),
+      zoom: this.orthographic.zoom,
+    };
+  }
+
+  // Takes a state cameraState() gave; false, changing nothing, for one it cannot use.
+  setCameraState(state) {
+    const vector = (value) => Array.isArray(value) && value.length === 3 && value.every(Number.isFinite);
+    if (!state || !vector(state.position) || !vector(state.target) || !(state.zoom > 0 && Number.isFinite(state.zoom))
+      || !['perspective', 'orthographic'].includes(state.projection)) return false;
+    const distance = new Vector3(...state.position).distanceTo(new Vector3(...state.target));
+    if (!(distance > 0)) return false;
+    const camera = state.projection === 'orthographic' ? this.orthographic : this.perspective;
+    camera.position.fromArray(state.position);
+    this.orthographic.zoom = state.zoom;
+    this.controls.target.fromArray(state.target);
+    this.setClipping(distance);
+    this.viewName = typeof state.view === 'string' && (state.view in VIEWS) ? state.view : 'user';
+    this.useCamera(camera);
+    this.keepCamera = true;
+    return true;
   }
 
   // ---- picking ----
+
+  // The object's bounds tree, made on first use and refitted after vertices moved: the
+  // triangles stay, only their boxes change. Null for an object without faces.
+  bvhOf(object) {
+    if (object.triangles.length === 0) return null;
+    const started = performance.now();
+    if (!object.bvh) {
+      // The tree orders the triangles for itself, in the index the faces are drawn from.
+      object.bvh = new MeshBVH(object.faceMesh.geometry, { verbose: false });
+      object.faceMesh.geometry.index.needsUpdate = true;
+      this.timings.build = performance.now() - started;
+    } else if (object.bvhStale) {
+      object.bvh.refit();
+      this.timings.refit = performance.now() - started;
+    }
+    object.bvhStale = false;
+    return object.bvh;
+  }
+
+  // The ray from the camera through a point of the canvas, in CSS pixels from its top left.
+  rayAt(x, y) {
+    const raycaster = new Raycaster();
+    raycaster.setFromCamera(new Vector2((x / this.canvas.clientWidth) * 2 - 1, 1 - (y / this.canvas.clientHeight) * 2), this.camera);
+    return raycaster.ray;
+  }
+
+  // The nearest point of a shown object's faces under a point of the canvas, of the one
+  // object `only` when given: {object, point, normal}, the normal turned to the camera;
+  // null over nothing.
+  pickSurface(x, y, only) {
+    const ray = this.rayAt(x, y);
+    let best = null;
+    for (const object of this.objects) {
+      if (!object || !object.group.visible || (only !== undefined && object.index !== only)) continue;
+      const bvh = this.bvhOf(object);
+      const hit = bvh?.raycastFirst(ray, DoubleSide);
+      if (hit && (!best || hit.distance < best.hit.distance)) best = { object, hit };
+    }
+    if (!best) return null;
+    const normal = best.hit.face.normal.clone();
+    if (normal.dot(ray.direction) > 0) normal.negate();
+    return { object: best.object.index, point: best.hit.point.clone(), normal };
+  }
+
+  // Where a point of the canvas falls on a plane; null when the plane is seen edge on.
+  pointOnPlane(x, y, point, normal) {
+    return this.rayAt(x, y).intersectPlane(new Plane().setFromNormalAndCoplanarPoint(normal, point), new Vector3());
+  }
+
+  // The way the camera looks, as a unit vector.
+  forward() {
+    return this.camera.getWorldDirection(new Vector3());
+  }
 
   // Where each vertex of an object falls on the canvas, in CSS pixels from its top left;
   // visit(index, x, y) is called for every vertex in use in front of the camera.
@@ -415,9 +780,7 @@ export class View {
     if (!object || !object.group.visible) return -1;
     const width = this.canvas.clientWidth;
     const height = this.canvas.clientHeight;
-    const raycaster = new Raycaster();
-    raycaster.setFromCamera(new Vector2((x / width) * 2 - 1, 1 - (y / height) * 2), this.camera);
-    const [hit] = raycaster.intersectObject(object.faceMesh, false);
+    const hit = this.bvhOf(object)?.raycastFirst(this.rayAt(x, y), DoubleSide);
     const screen = (v) => new Vector3().fromArray(object.positions, 3 * v).project(this.camera);
     const distance = (v) => {
       const s = screen(v);
@@ -438,15 +801,109 @@ export class View {
     return best;
   }
 
-  // The vertices of an object whose projection lies inside a rectangle of the canvas,
-  // in ascending order.
-  verticesInRect(objectIndex, left, top, right, bottom) {
+  // The vertices of an object whose projection lies inside a rectangle of the canvas, in
+  // ascending order: with `through`, all of them, the far side's too; else only those
+  // that face the camera and that no shown face hides.
+  verticesInRect(objectIndex, left, top, right, bottom, { through = false } = {}) {
     const object = this.objects[objectIndex];
     const inside = [];
     if (!object || !object.group.visible) return inside;
+    const started = performance.now();
     this.projectVertices(object, (v, sx, sy) => {
       if (sx >= left && sx <= right && sy >= top && sy <= bottom) inside.push(v);
     });
-    return inside;
+    const seen = through ? inside : this.seenFromCamera(object, inside);
+    this.timings.boxSelect = performance.now() - started;
+    return seen;
+  }
+
+  // Of some vertices of an object, those whose normal (the sum of their faces' normals,
+  // weighted by area) turns to the camera, and from which the way to the camera crosses
+  // no face of a shown object.
+  seenFromCamera(object, vertices) {
+    if (vertices.length === 0 || object.triangles.length === 0) return vertices;
+    const p = object.positions;
+    const wanted = new Uint8Array(object.vertexCount);
+    for (const v of vertices) wanted[v] = 1;
+    const normals = new Float32Array(object.vertexCount * 3);
+    const t = object.triangles;
+    for (let i = 0; i < t.length; i += 3) {
+      const a = t[i], b = t[i + 1], c = t[i + 2];
+      if (!(wanted[a] | wanted[b] | wanted[c])) continue;
+      const ux = p[3 * b] - p[3 * a], uy = p[3 * b + 1] - p[3 * a + 1], uz = p[3 * b + 2] - p[3 * a + 2];
+      const wx = p[3 * c] - p[3 * a], wy = p[3 * c + 1] - p[3 * a + 1], wz = p[3 * c + 2] - p[3 * a + 2];
+      const nx = uy * wz - uz * wy, ny = uz * wx - ux * wz, nz = ux * wy - uy * wx;
+      for (const v of [a, b, c]) {
+        normals[3 * v] += nx;
+        normals[3 * v + 1] += ny;
+        normals[3 * v + 2] += nz;
+      }
+    }
+    const occluders = this.objects.filter((o) => o && o.group.visible).map((o) => this.bvhOf(o)).filter(Boolean);
+    const bounds = this.shownBounds();
+    const centre = bounds.low.clone().add(bounds.high).multiplyScalar(0.5);
+    const radius = bounds.high.distanceTo(bounds.low) / 2;
+    // A face that passes this close to the vertex is its own, met where the way starts.
+    const slack = Math.max(radius, 1e-6) * 1e-4;
+    this.camera.updateMatrixWorld();
+    const eye = this.camera.position;
+    const forward = this.forward();
+    const orthographic = this.camera.isOrthographicCamera;
+    const ray = new Ray();
+    const seen = [];
+    for (const v of vertices) {
+      const x = p[3 * v], y = p[3 * v + 1], z = p[3 * v + 2];
+      let length;
+      if (orthographic) {
+        ray.direction.copy(forward);
+        // From outside everything shown, along the view.
+        length = Math.hypot(x - centre.x, y - centre.y, z - centre.z) + radius + 1;
+        ray.origin.set(x, y, z).addScaledVector(forward, -length);
+      } else {
+        ray.origin.copy(eye);
+        ray.direction.set(x - eye.x, y - eye.y, z - eye.z);
+        length = ray.direction.length();
+        if (length === 0) continue;
+        ray.direction.multiplyScalar(1 / length);
+      }
+      const n = 3 * v;
+      if (normals[n] * ray.direction.x + normals[n + 1] * ray.direction.y + normals[n + 2] * ray.direction.z > 0) continue;
+      if (!occluders.some((bvh) => bvh.raycastFirst(ray, DoubleSide, 0, length - slack))) seen.push(v);
+    }
+    return seen;
+  }
+
+  buildBrushRing() {
+    const circle = new Float32Array(RING_SEGMENTS * 3);
+    for (let i = 0; i < RING_SEGMENTS; ++i) {
+      const angle = (i / RING_SEGMENTS) * 2 * Math.PI;
+      circle[3 * i] = Math.cos(angle);
+      circle[3 * i + 1] = Math.sin(angle);
+    }
+    const geometry = new BufferGeometry();
+    geometry.setAttribute('position', new BufferAttribute(circle, 3));
+    // Over everything, so that the part of it that dips into the surface shows too.
+    this.brushRing = new LineLoop(geometry, new LineBasicMaterial({
+      color: BRUSH_COLOUR, transparent: true, opacity: 0.9, depthTest: false,
+    }));
+    this.brushRing.renderOrder = 30;
+    this.brushRing.frustumCulled = false;
+    this.brushRing.visible = false;
+    this.scene.add(this.brushRing);
+  }
+
+  // The brush's radius drawn round a point of the surface, in the plane its normal makes.
+  showBrushRing(point, normal, radius) {
+    this.brushRing.position.copy(point);
+    this.brushRing.quaternion.setFromUnitVectors(new Vector3(0, 0, 1), normal.clone().normalize());
+    this.brushRing.scale.setScalar(radius);
+    this.brushRing.visible = true;
+    this.redraw();
+  }
+
+  hideBrushRing() {
+    if (!this.brushRing.visible) return;
+    this.brushRing.visible = false;
+    this.redraw();
   }
 }

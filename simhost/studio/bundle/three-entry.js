@@ -1,8 +1,11 @@
 // What the studio's page takes from three.js: the core it draws with and the orbit
-// controls. Naming each export lets esbuild leave out the rest of the library.
+// controls; and from three-mesh-bvh the bounds tree it picks with. Naming each export lets
+// esbuild leave out the rest of both libraries.
 export {
-  BufferAttribute, BufferGeometry, CanvasTexture, Color, DirectionalLight, DoubleSide, Group,
-  HemisphereLight, LineBasicMaterial, LineSegments, MOUSE, Mesh, MeshStandardMaterial,
-  PerspectiveCamera, Points, PointsMaterial, Raycaster, Scene, Vector2, Vector3, WebGLRenderer,
+  BufferAttribute, BufferGeometry, CanvasTexture, Color, DirectionalLight, DoubleSide, GridHelper, Group,
+  HemisphereLight, LineBasicMaterial, LineLoop, LineSegments, MOUSE, Mesh, MeshBasicMaterial, MeshStandardMaterial,
+  OrthographicCamera, PerspectiveCamera, Plane, Points, PointsMaterial, Ray, Raycaster, Scene, Sprite,
+  SpriteMaterial, Vector2, Vector3, WebGLRenderer,
 } from 'three';
 export { OrbitControls } from 'three/examples/jsm/controls/OrbitControls.js';
+export { MeshBVH } from 'three-mesh-bvh';
