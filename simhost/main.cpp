@@ -214,6 +214,10 @@ int main(int argc, char **argv) {
         ->check(CLI::Range(0.1, 86400.0));
     serve->add_option("--listen", serveOptions.studio.listenAddress,
                       "The address to listen on (default: 127.0.0.1, this machine only)");
+    serve->add_option("--bind", serveOptions.bindAddress,
+                      "The address the socket takes instead, where a port forward (a virtual machine's, a "
+                      "container's) carries connections made to the --listen address to it; pages must still "
+                      "name the --listen address");
     serve->add_flag("--open", serveOptions.open, "Open the page in the system's web browser");
     serve->add_option("SESSION", serveOptions.sessionFile, "A session file to run first; the studio goes on from there");
     std::string helpCommand;

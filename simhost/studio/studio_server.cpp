@@ -130,15 +130,18 @@ void StudioServer::Stop() {
 int Serve(ServeOptions options, std::ostream &out, std::ostream &errors) {
     StudioServer server;
     const std::string &address = options.studio.listenAddress;
-    const int port = server.Bind(address, options.studio.port);
+    const bool forwarded = !options.bindAddress.empty();
+    const std::string &bound = forwarded ? options.bindAddress : address;
+    const int port = server.Bind(bound, options.studio.port);
     if (port == 0) {
         // Whether another port would do tells a taken port from an address that is not
         // this machine's.
         StudioServer probe;
-        if (probe.Bind(address, 0) != 0) {
+        if (probe.Bind(bound, 0) != 0) {
             errors << "simhost: port " << options.studio.port << " is taken; choose another with --port\n";
         } else {
-            errors << "simhost: cannot listen on " << address << "; --listen takes an address of this machine\n";
+            errors << "simhost: cannot listen on " << bound << "; " << (forwarded ? "--bind" : "--listen")
+                   << " takes an address of this machine\n";
         }
         return 2;
     }
@@ -156,6 +159,11 @@ int Serve(ServeOptions options, std::ostream &out, std::ostream &errors) {
     if (!net::Loopback(address)) {
         errors << "simhost: warning: --listen " << address << " serves the studio to other machines over plain "
                << "HTTP; the token in its address is the only guard, and anyone who sees it can drive the studio\n";
+    } else if (forwarded && !net::Loopback(bound)) {
+        // The names a page may use stay the listen address's, so a page elsewhere is still
+        // refused; but a program that reaches the bound address may name it as it likes.
+        errors << "simhost: warning: --bind " << bound << " takes connections from whatever reaches that address, "
+               << "answered as if made to " << address << "; the token in the studio's address is the only guard\n";
     }
     // Taken from before the address is out: whoever has it may interrupt at once.
     interrupts = 0;

@@ -38,6 +38,10 @@ struct ServeOptions {
     StudioOptions studio;
     std::string sessionFile;  // run first, when given
     bool open = false;        // open the page in the system's web browser
+    // The address the socket takes when it is not the one the page is reached by: a port
+    // forward (a virtual machine's, a container's) carries connections made to the
+    // listen address on this machine's side to this one. Empty: the listen address.
+    std::string bindAddress;
 };
 
 // `simhost serve`: binds, runs the session, prints the page's address and serves until
