@@ -197,6 +197,10 @@ int main(int argc, char **argv) {
     auto *run = app.add_subcommand("run", "Run a session file, or standard input when SESSION is -");
     // The session runner names a missing file or a folder itself, as for every file it reads.
     run->add_option("SESSION", sessionFile, "The session file, or - for standard input")->required();
+    run->add_option("--base", settings.baseDir,
+                    "The folder the paths the session reads are found in (default: the session file's folder; "
+                    "the current folder for standard input), so that a log saved elsewhere replays")
+        ->check(CLI::ExistingDirectory);
     auto *repl = app.add_subcommand(
         "repl", "Read commands from standard input; at a terminal with a prompt, line editing and history");
     std::string examples = ExecutableDir() + "/examples";

@@ -168,6 +168,33 @@ TEST_F(CommandLine, ASessionOnStandardInputIsCalledStdinAndReadsFromTheCurrentFo
     EXPECT_THAT(stopped.err, HasSubstr("simhost: stdin:2: vertex 1 is at (1, 0, 0)"));
 }
 
+TEST_F(CommandLine, ALogSavedElsewhereReplaysWithBaseNamingTheFolderOfItsMeshes) {
+    fs::create_directories(dir / "models");
+    fs::create_directories(dir / "downloads");
+    fs::copy_file(STELMARIN_EXAMPLES_DIR "/head.obj", dir / "models" / "head.obj");
+    const std::string log = "init\nactivate\nload head.obj\nclick X0\nsmooth 2 all\ndraw\nreport r.json\n";
+    Put("models/studio.session", log);
+    Put("downloads/studio.session", log);
+    const Outcome beside = Simhost({"--out", "beside", "run", "models/studio.session"});
+    ASSERT_EQ(beside.status, 0) << beside.err;
+
+    const Outcome lost = Simhost({"--out", "lost", "run", "downloads/studio.session"});
+    EXPECT_EQ(lost.status, 2);
+    EXPECT_THAT(lost.err, HasSubstr("simhost: downloads/studio.session:3: "));
+    EXPECT_THAT(lost.err, HasSubstr("head.obj"));
+
+    const Outcome based = Simhost({"--out", "based", "run", "downloads/studio.session", "--base", "models"});
+    EXPECT_EQ(based.status, 0) << based.err;
+    EXPECT_EQ(Read(dir / "based" / "r.json"), Read(dir / "beside" / "r.json"));
+    const Outcome piped = Simhost({"--out", "piped", "run", "--base", (dir / "models").string(), "-"}, log);
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(Read(dir / "piped" / "r.json"), Read(dir / "beside" / "r.json"));
+
+    const Outcome nowhere = Simhost({"run", "downloads/studio.session", "--base", "no-such-folder"});
+    EXPECT_EQ(nowhere.status, 2);
+    EXPECT_THAT(nowhere.err, HasSubstr("no-such-folder"));
+}
+
 TEST_F(CommandLine, EveryModeExitsWithTheSameStatusForTheSameOutcome) {
     const std::pair<std::string, int> outcomes[] = {
         {"make grid g 2 2\nexpect pins X0 0\n", 0},

@@ -53,6 +53,8 @@ TEST_F(Report, TheTextShowsEachSlotTheLastDrawAndTheCentreLine) {
         "slot 1   armed     fixes XZ    1 object, 3 vertices pinned\n"
         "slot 2   disarmed  fixes XYZ   1 object, 1 vertex pinned\n"
         "slot 3   disarmed  fixes XYZ   0 objects, 0 vertices pinned\n"
+        "pins not held: the plug-in is off (switched off)\n"
+        "pins not held: the document changed since the last draw\n"
         "last draw: 7 vertices written, 6 vertices moved back, farthest by 0.5\n"
         "centre line: largest |X| 0.25 among slot X0's 4 vertices\n";
     EXPECT_EQ(Written("late"), late);
@@ -73,6 +75,8 @@ TEST_F(Report, AJsonReportHoldsTheSameFactsAndParsesBack) {
     EXPECT_EQ(early["slots"][0],
               json::parse(R"({"label": "X0", "armed": false, "axes": ["X"], "objects": 0, "pins": 0})"));
     EXPECT_EQ(early["centre_line"], json::parse(R"({"largest_abs_x": 0, "vertices": 0})"));
+    EXPECT_EQ(early["pins_held"], true) << "nothing armed, nothing to hold";
+    EXPECT_EQ(early["not_held"], json::array());
 
     const json late = json::parse(Written("late.json"));
     EXPECT_EQ(late, json::parse(R"({
@@ -82,6 +86,11 @@ TEST_F(Report, AJsonReportHoldsTheSameFactsAndParsesBack) {
             {"label": "1", "armed": true, "axes": ["X", "Z"], "objects": 1, "pins": 3},
             {"label": "2", "armed": false, "axes": ["X", "Y", "Z"], "objects": 1, "pins": 1},
             {"label": "3", "armed": false, "axes": ["X", "Y", "Z"], "objects": 0, "pins": 0}
+        ],
+        "pins_held": false,
+        "not_held": [
+            {"id": "plugin-off", "text": "the plug-in is off (switched off)"},
+            {"id": "not-drawn", "text": "the document changed since the last draw"}
         ],
         "last_draw": {"written": 7, "moved_back": 6, "farthest": 0.5},
         "centre_line": {"largest_abs_x": 0.25, "vertices": 4},
@@ -115,9 +124,12 @@ TEST(ReportFile, TheJsonKeepsItsFieldsInTheDocumentedOrderAndNumbersExactly) {
     facts.centreLine = {1e-7, 3000000000};
     facts.violations = {{simhost::Check::MessageToDestroyedWidget, "MQWidget_Value: set to widget 1003"}};
     facts.violationsFound = 300;
+    facts.notHeld = {{"object-hidden", "an object holding pins is hidden: \"h\" (slot X0)"}};
     const std::string text = simhost::ReportJson(facts);
     EXPECT_LT(text.find("\"active\""), text.find("\"slots\""));
-    EXPECT_LT(text.find("\"slots\""), text.find("\"last_draw\""));
+    EXPECT_LT(text.find("\"slots\""), text.find("\"pins_held\""));
+    EXPECT_LT(text.find("\"pins_held\""), text.find("\"not_held\""));
+    EXPECT_LT(text.find("\"not_held\""), text.find("\"last_draw\""));
     EXPECT_LT(text.find("\"last_draw\""), text.find("\"centre_line\""));
     EXPECT_LT(text.find("\"centre_line\""), text.find("\"violations\""));
     EXPECT_LT(text.find("\"violations\""), text.find("\"violations_found\""));
@@ -129,6 +141,9 @@ TEST(ReportFile, TheJsonKeepsItsFieldsInTheDocumentedOrderAndNumbersExactly) {
     EXPECT_EQ(back["centre_line"]["largest_abs_x"].get<double>(), 1e-7);
     EXPECT_EQ(back["violations"], json::parse(R"([{"id": "W002", "text": "MQWidget_Value: set to widget 1003"}])"));
     EXPECT_EQ(back["violations_found"], 300);
+    EXPECT_EQ(back["pins_held"], false);
+    EXPECT_EQ(back["not_held"],
+              json::parse(R"([{"id": "object-hidden", "text": "an object holding pins is hidden: \"h\" (slot X0)"}])"));
     EXPECT_NE(simhost::ReportText(facts).find("slot X0  armed     fixes none  2 objects"), std::string::npos);
 }
 

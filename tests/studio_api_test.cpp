@@ -341,6 +341,24 @@ TEST_F(Studio, TheLogReplaysToTheSameDocumentAndReport) {
     EXPECT_EQ(FileText(dir / "replay" / "final.obj"), FileText(dir / "work" / "out" / "final.obj"));
 }
 
+TEST_F(Studio, TheDocumentDownloadsAsTheObjThatSaveWrites) {
+    for (const char *line : {"make head h 10", "make grid g 3 2", "jitter 0.05 7 all", "save saved.obj"}) {
+        ASSERT_EQ(json::parse(Command(line).body)["result"], "ok") << line;
+    }
+    const HttpResponse download = Get(std::string("/api/document.obj?token=") + kToken);
+    EXPECT_EQ(download.status, 200);
+    EXPECT_EQ(download.contentType, "model/obj");
+    EXPECT_THAT(download.headers, ::testing::Contains(std::pair<std::string, std::string>(
+                                      "Content-Disposition", "attachment; filename=\"studio.obj\"")));
+    EXPECT_EQ(download.body, FileText(dir / "work" / "out" / "saved.obj"));
+    // Nothing was written for it, and the log holds no line of it.
+    EXPECT_FALSE(fs::exists(dir / "work" / "out" / "studio.obj"));
+    EXPECT_THAT(Log(), ::testing::EndsWith("save saved.obj\n"));
+
+    EXPECT_EQ(Get("/api/document.obj").status, 403);
+    EXPECT_EQ(Post("/api/document.obj", "", {{"X-Simhost-Token", kToken}}).status, 405);
+}
+
 TEST_F(Studio, ASessionFileRunsFirstAndTheStudioGoesOnFromThere) {
     std::ofstream(dir / "work" / "start.session") << "init\nactivate\n# a grid\nmake grid g 2 2\nclick X0\n";
     api = std::make_unique<StudioApi>(options);

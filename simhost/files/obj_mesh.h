@@ -40,5 +40,7 @@ std::vector<int> LoadObj(const std::string &path, Document &document, std::vecto
 // are closed up in the file: face indices are renumbered.
 // The file is replaced whole or not at all (MeshError when it cannot be written).
 void SaveObj(const std::string &path, const Document &document);
+// What SaveObj writes, as text.
+std::string ObjText(const Document &document);
 
 }  // namespace simhost

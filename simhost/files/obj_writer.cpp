@@ -91,6 +91,8 @@ void AppendFacesAndElements(std::string &out, const Object &object, const Number
     }
 }
 
+}  // namespace
+
 std::string ObjText(const Document &document) {
     std::string out = "# Written by simhost\n";
     // Groups stand for objects only in a file without objects: a document that mixes the
@@ -130,8 +132,6 @@ std::string ObjText(const Document &document) {
     }
     return out;
 }
-
-}  // namespace
 
 void SaveObj(const std::string &path, const Document &document) {
     try {

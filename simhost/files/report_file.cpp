@@ -19,6 +19,9 @@ std::string ReportText(const ReportFacts &facts) {
                       Plural(slot.pins, "vertex", "vertices").c_str());
         text += line;
     }
+    // Said right under the slots that claim to be armed, so that the report never reads as
+    // if they held.
+    for (const ReportFacts::NotHeld &reason : facts.notHeld) text += "pins not held: " + reason.text + "\n";
     if (facts.lastDraw) {
         std::snprintf(line, sizeof line, "last draw: %s written, %s moved back, farthest by %.6g\n",
                       Plural(static_cast<size_t>(facts.lastDraw->written), "vertex", "vertices").c_str(),
@@ -57,6 +60,12 @@ std::string ReportJson(const ReportFacts &facts) {
     Json report;
     report["active"] = facts.active;
     report["slots"] = slots;
+    report["pins_held"] = facts.notHeld.empty();
+    Json notHeld = Json::array();
+    for (const ReportFacts::NotHeld &reason : facts.notHeld) {
+        notHeld.push_back(Json{{"id", reason.id}, {"text", reason.text}});
+    }
+    report["not_held"] = notHeld;
     report["last_draw"] = nullptr;
     if (facts.lastDraw) {
         report["last_draw"] = Json{{"written", facts.lastDraw->written},

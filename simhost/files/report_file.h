@@ -32,8 +32,17 @@ struct ReportFacts {
         size_t vertices = 0;    // those of them still in the document
     };
 
+    // A reason why pins of an armed slot are not being held now, under an ID that stays
+    // ("plugin-off", "object-hidden", "object-exempt", "not-drawn").
+    struct NotHeld {
+        std::string id;
+        std::string text;
+    };
+
     bool active = false;  // the plug-in counts as switched on
     std::vector<Slot> slots;
+    // Empty when every pin of an armed slot is held, or no armed slot holds any.
+    std::vector<NotHeld> notHeld;
     std::optional<Draw> lastDraw;  // none before the first draw
     CentreLine centreLine;
     // The latest violations the host keeps, oldest first, and how many there were in all.
@@ -41,7 +50,8 @@ struct ReportFacts {
     size_t violationsFound = 0;
 };
 
-// A line per slot, then the last draw and the centre line; each line ends in "\n".
+// A line per slot, a line for each reason pins are not held, then the last draw and the
+// centre line; each line ends in "\n".
 std::string ReportText(const ReportFacts &facts);
 // One JSON object, indented by two, ending in "\n"; the only form that lists violations.
 std::string ReportJson(const ReportFacts &facts);

@@ -78,7 +78,8 @@ std::string ScriptRunner::InputPath(const std::string &path) const {
         CheckConfined(path);
         return path;
     }
-    const fs::path beside = (fs::path(scriptDir_) / given).lexically_normal();
+    const fs::path from = settings_.baseDir.empty() ? fs::path(scriptDir_) : fs::path(settings_.baseDir);
+    const fs::path beside = (from / given).lexically_normal();
     // A session may read back what it wrote earlier.
     const fs::path written = (fs::path(settings_.outDir) / given).lexically_normal();
     std::error_code error;
@@ -252,20 +253,28 @@ StepResult ScriptRunner::RunLine(const std::string &line, const std::string &whe
 StepResult ScriptRunner::Run(const ScriptCommand &command, const std::string &where) {
     const size_t violationsBefore = bench_ ? bench_->violations().Added() : 0;
     where_ = where;
+    // Until the next draw the pins wait where the change left them. A step that failed may
+    // have changed the document too; one refused as bad input changed nothing.
+    const auto changed = [&] {
+        if (bench_ && command.effect == DocumentEffect::Changes) bench_->DocumentChanged();
+    };
     try {
         command.run(*this);
     } catch (const StepBadInput &error) {
         Error(where, error.what());
         return StepResult::BadInput;
     } catch (const StepFailure &error) {
+        changed();
         Error(where, error.what());
         Problems(where, violationsBefore);
         return StepResult::Failed;
     } catch (const ActionError &error) {
+        changed();
         Error(where, error.what());
         Problems(where, violationsBefore);
         return StepResult::Failed;
     }
+    changed();
     return Problems(where, violationsBefore);
 }
 

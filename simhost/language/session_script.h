@@ -58,6 +58,9 @@ struct ScriptSettings {
     std::string pluginPath;
     std::string settingsFile;
     std::string outDir = "simhost-out";
+    // Where the paths a session reads are found; empty: beside the session file (the
+    // current folder for standard input and the REPL).
+    std::string baseDir;
     bool trace = false;
     // Only errors and what `report` shows are printed: no transcript of the steps.
     bool quiet = false;
@@ -84,7 +87,7 @@ public:
     StepResult RunFile(const std::string &path, AtEnd atEnd = AtEnd::Close,
                        std::vector<std::string> *commands = nullptr);
     // The same for a script read from `in`: messages call it `name`, and the paths it reads
-    // are relative to the current folder.
+    // are relative to the current folder, or to the base folder when the settings name one.
     StepResult RunStream(std::istream &in, const std::string &name);
     // Whether the output folder is a folder that can be written, or can be made, before any
     // work is done: a file is made in it, and the folder when it is missing, then both are
@@ -104,7 +107,8 @@ public:
     std::ostream &out() { return settings_.quiet ? silent_ : out_; }
     // What the user asked a step to show, quiet or not.
     std::ostream &shown() { return out_; }
-    // A path for reading, relative to the script's folder or else to the output folder;
+    // A path for reading, relative to the base folder (the script's, unless the settings
+    // name one) or else to the output folder;
     // one for writing, relative to the output folder (made when needed).
     std::string InputPath(const std::string &path) const;
     std::string OutputPath(const std::string &path);

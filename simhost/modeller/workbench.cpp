@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "simhost/modeller/pin_holding.h"
+
 namespace simhost {
 
 namespace {
@@ -45,10 +47,15 @@ void Workbench::NewDocument() {
     SettleNested();
 }
 
+void Workbench::SetActivated(bool on, Off how) {
+    if (activated_ && !on) howOff_ = how;
+    activated_ = on;
+}
+
 void Workbench::Activate(bool on) {
     const bool hasWindow = widgets().PluginWindow() != 0;
     const int answer = session_.Activate(on);
-    if (hasWindow) activated_ = on;
+    if (hasWindow) SetActivated(on, Off::SwitchedOff);
     if ((answer != 0) != (hasWindow && on)) {
         host().Report(Check::WrongActivationAnswer, std::string("activation: the plug-in answered ") +
                                                         (answer != 0 ? "on" : "off") +
@@ -181,6 +188,7 @@ void Workbench::Deliver(const NestedAction &action) {
             } else if (!inDraw_) {
                 delivered.before = PositionsOnRecord(document());
             }
+            changedSinceDraw_ = false;
             session_.Draw();
             break;
         case NestedAction::Kind::Click: {
@@ -246,7 +254,7 @@ void Workbench::SettleNested(WindowAfter outer, bool check) {
                 break;
             case NestedAction::Kind::Activate:
             case NestedAction::Kind::Deactivate:
-                if (window) activated_ = nested.action.kind == NestedAction::Kind::Activate;
+                if (window) SetActivated(nested.action.kind == NestedAction::Kind::Activate, Off::SwitchedOff);
                 break;
             case NestedAction::Kind::NewDocument:
                 ledger_.ClearAll();
@@ -382,7 +390,7 @@ void Workbench::CloseWindow() {
     if (window == 0) throw ActionError("the plug-in has no window to close");
     const bool shown = widgets().IsShown(window);
     widgets().UserCloses(window);
-    if (shown) activated_ = false;
+    if (shown) SetActivated(false, Off::WindowClosed);
     SettleNested();
 }
 
@@ -401,6 +409,7 @@ DrawOutcome Workbench::Draw() {
     const bool active = activated_;
     const long long writtenBefore = host().verticesWritten;
     host().StartWriteRecord();
+    changedSinceDraw_ = false;
     inDraw_ = true;
     session_.Draw();
     inDraw_ = false;
@@ -430,6 +439,7 @@ ReportFacts Workbench::Report() const {
     }
     if (lastDraw_) facts.lastDraw = ReportFacts::Draw{lastDraw_->written, lastDraw_->movedBack, lastDraw_->largestMove};
     facts.centreLine = MeasureCentreLine();
+    facts.notHeld = WhyPinsNotHeld(*this);
     const RecentHistory<Violation> &found = session_.host().violations;
     facts.violations.assign(found.begin(), found.end());
     facts.violationsFound = found.Added();

@@ -62,6 +62,9 @@ public:
     // only while it has a window, switched off when the user closes that window. Draws
     // pin while it is set, whatever the host was last told.
     bool activated() const { return activated_; }
+    // How the plug-in came to be off, for telling the user why its pins are not held.
+    enum class Off { NeverOn, SwitchedOff, WindowClosed };
+    Off howOff() const { return howOff_; }
     void NewDocument();
 
     // The slot button labelled "X0", "1", "2" or "3"; ActionError when the plug-in's
@@ -85,6 +88,10 @@ public:
     // A view is drawn; what it did is checked against the ledger and kept.
     DrawOutcome Draw();
     const std::optional<DrawOutcome> &lastDraw() const { return lastDraw_; }
+    // The document changed and no draw has come since to put the pins back: set by the
+    // commands that change the document, cleared by any draw.
+    void DocumentChanged() { changedSinceDraw_ = true; }
+    bool changedSinceDraw() const { return changedSinceDraw_; }
 
     // The modeller sends `action` from inside the plug-in's `call`th call of host
     // function `function`, counted from now. The plug-in handles it once its outermost
@@ -92,7 +99,8 @@ public:
     void NestInside(const std::string &function, long long call, NestedAction action);
     size_t NestsWaiting() const { return session_.host().NestsWaiting(); }
 
-    // Per slot, the last draw and the centre line, with whether the plug-in is on.
+    // Per slot, the last draw and the centre line, with whether the plug-in is on and why
+    // pins are not held, if they are not.
     ReportFacts Report() const;
     // The centre line as the report and the picture give it: the largest |X| among slot
     // X0's pinned vertices present in the document, and how many of them there are.
@@ -116,6 +124,8 @@ private:
         bool duringModal = false;  // came while a question or the dialog was up
     };
 
+    // Switched on or off; `how` says how it came to be off, if it was on.
+    void SetActivated(bool on, Off how);
     int32_t ButtonFor(const std::string &label) const;
     int32_t DialogToggleMask() const;
     void Deliver(const NestedAction &action);
@@ -161,6 +171,8 @@ private:
     PinLedger ledger_;
     std::optional<DrawOutcome> lastDraw_;
     bool activated_ = false;
+    Off howOff_ = Off::NeverOn;
+    bool changedSinceDraw_ = false;
     std::vector<Delivered> delivered_;
     // The questions the ledger has accounted for, and so the number of the next one due.
     size_t questionsSettled_ = 0;

@@ -2,7 +2,7 @@
 // is in studio_person.cpp. Sections:
 //   the desk      starting, stopping and closing the modeller on the host thread
 //   guarding      Host, Origin, token, route, before any body is read
-//   routes        the page's files, state, mesh, log, command, events
+//   routes        the page's files, state, mesh, log, the document as OBJ, command, events
 #include "simhost/studio/studio_api.h"
 
 #include <algorithm>
@@ -15,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include "host/text_conversion.h"
+#include "simhost/files/obj_mesh.h"
 #include "simhost/host/safe_write.h"
 #include "simhost/host/slot_names.h"
 #include "simhost/language/command_support.h"
@@ -67,6 +68,7 @@ struct Route {
 constexpr Route kRoutes[] = {{"/api/state", "GET", 0},
                              {"/api/mesh", "GET", 0},
                              {"/api/log", "GET", 0},
+                             {"/api/document.obj", "GET", 0},
                              {"/api/events", "GET", 0},
                              {"/api/command", "POST", StudioApi::kCommandBodyLimit},
                              {"/api/answer", "POST", StudioApi::kCommandBodyLimit},
@@ -307,6 +309,15 @@ HttpResponse StudioApi::Handle(const HttpRequest &request) {
                 mesh["event"] = events_.Latest();
                 return mesh;
             }));
+        }
+        // Save, as a download: the bytes `save` would write, of the document as it stands
+        // between two commands.
+        if (path == "/api/document.obj") {
+            std::string text = host_.Request([this] { return ObjText(desk_->runner.bench().document()); });
+            HttpResponse obj{200, "model/obj", {}, std::move(text), false};
+            obj.headers.emplace_back("Content-Disposition", "attachment; filename=\"studio.obj\"");
+            obj.headers.emplace_back("Cache-Control", "no-store");
+            return obj;
         }
         // Read on the host thread, which publishes every event: the log holds the lines of
         // the events up to the number given with it, and none of those after.

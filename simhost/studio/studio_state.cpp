@@ -1,6 +1,7 @@
 // What the studio tells its pages, in JSON. Sections:
 //   parts         widgets, pins, moved-back and selected vertices as JSON
-//   the state     slots, last draw, windows, questions, objects
+//   the state     slots, whether their pins are held, the centre line, last draw, windows,
+//                 questions, objects
 //   the meshes    positions and faces, compactly
 //   changes       a snapshot before a command, and what the command changed
 #include "simhost/studio/studio_state.h"
@@ -13,6 +14,7 @@
 #include "simhost/files/utf8_text.h"
 #include "simhost/host/widget_host.h"
 #include "simhost/language/command_support.h"
+#include "simhost/modeller/pin_holding.h"
 
 namespace simhost {
 
@@ -238,9 +240,17 @@ json StateJson(ScriptRunner &runner) {
                            {"exempt", object->exempt},
                            {"current", index == document.currentObject}});
     }
+    // The same account the reports give of why armed slots' pins are not held.
+    json reasons = json::array();
+    for (const ReportFacts::NotHeld &reason : WhyPinsNotHeld(bench)) {
+        reasons.push_back({{"id", reason.id}, {"text", reason.text}});
+    }
+    const ReportFacts::CentreLine centre = bench.MeasureCentreLine();
     return {{"initialized", runner.pending().initialized},
             {"activated", bench.activated()},
             {"slots", std::move(slots)},
+            {"pinsHeld", {{"held", reasons.empty()}, {"reasons", std::move(reasons)}}},
+            {"centreLine", {{"largestX", centre.largestX}, {"vertices", centre.vertices}}},
             {"lastDraw", std::move(lastDraw)},
             {"windows", WindowsJson(bench.widgets())},
             {"openDialog", bench.widgets().OpenDialog()},

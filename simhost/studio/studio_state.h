@@ -22,7 +22,8 @@ class Workbench;
 // float32 for coordinates, int32 for indices.
 std::string Base64(const void *bytes, size_t size);
 
-// The state a page shows (README, "Studio"): slots, last draw, window, objects.
+// The state a page shows (README, "Studio"): slots and whether their pins are held, the
+// centre line, last draw, window, objects.
 nlohmann::json StateJson(ScriptRunner &runner);
 
 // Every object's mesh: positions, faces, the selected vertices, and each slot's pins and
