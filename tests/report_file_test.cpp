@@ -79,7 +79,7 @@ TEST_F(Report, AJsonReportHoldsTheSameFactsAndParsesBack) {
     EXPECT_EQ(early["not_held"], json::array());
 
     const json late = json::parse(Written("late.json"));
-    EXPECT_EQ(late, json::parse(R"({
+    EXPECT_EQ(late, json::parse(R"json({
         "active": false,
         "slots": [
             {"label": "X0", "armed": true, "axes": ["X"], "objects": 1, "pins": 4},
@@ -96,7 +96,7 @@ TEST_F(Report, AJsonReportHoldsTheSameFactsAndParsesBack) {
         "centre_line": {"largest_abs_x": 0.25, "vertices": 4},
         "violations": [],
         "violations_found": 0
-    })"))
+    })json"))
         << late.dump(2);
     // A person reading the transcript still sees the text.
     EXPECT_NE(output.str().find("> report late.json\n  slot X0  armed     fixes X"), std::string::npos) << output.str();
@@ -143,7 +143,8 @@ TEST(ReportFile, TheJsonKeepsItsFieldsInTheDocumentedOrderAndNumbersExactly) {
     EXPECT_EQ(back["violations_found"], 300);
     EXPECT_EQ(back["pins_held"], false);
     EXPECT_EQ(back["not_held"],
-              json::parse(R"([{"id": "object-hidden", "text": "an object holding pins is hidden: \"h\" (slot X0)"}])"));
+              json::parse(
+                  R"json([{"id": "object-hidden", "text": "an object holding pins is hidden: \"h\" (slot X0)"}])json"));
     EXPECT_NE(simhost::ReportText(facts).find("slot X0  armed     fixes none  2 objects"), std::string::npos);
 }
 
