@@ -396,7 +396,44 @@ void StudioUpdateSize(benchmark::State &state) {
     state.counters["page_read_ms"] = read / strokes;
 }
 
+// A brush stroke on the head as the page sends it: one sample posted, then its change
+// event (the sample and the draw after it) awaited, and only then the next, inside one
+// open stroke. The centre sweeps across the seam and back; the drag goes to and fro, so
+// that the head does not drift away. range(0): 0 grab, 1 smooth, 2 inflate.
+void StudioBrushSample(benchmark::State &state) {
+    Studio studio(std::chrono::seconds(5));
+    const fs::path head = studio.WorkFolder() / "head.obj";
+    fs::copy_file(STELMARIN_HEAD_OBJ, head);
+    if (auto fault = Prepare(studio, {"init", "activate", "load \"" + head.generic_string() + "\"", "object \"head\"",
+                                      "click X0", "expect pins X0 96", "stroke begin"})) {
+        state.SkipWithError(fault->c_str());
+        return;
+    }
+    const char *kinds[] = {"grab", "smooth", "inflate"};
+    const std::string kind = kinds[state.range(0)];
+    int64_t sample = 0;
+    size_t changedVertices = 0;
+    double answered = 0;
+    for (auto _ : state) {
+        const double x = 0.02 * static_cast<double>((sample % 20) - 10);
+        const std::string drag = sample % 2 == 0 ? " 0.004 0.002 0 " : " -0.004 -0.002 0 ";
+        ++sample;
+        const auto event = Stroke(studio, "brush " + kind + " " + std::to_string(x) + " 0 0.9" + drag + "0.25 0.5",
+                                  &answered);
+        if (const auto *fault = std::get_if<std::string>(&event)) {
+            state.SkipWithError(fault->c_str());
+            break;
+        }
+        changedVertices += std::get<Received>(event).changedVertices;
+    }
+    const double samples = static_cast<double>(std::max<int64_t>(sample, 1));
+    state.counters["changed_vertices"] = static_cast<double>(changedVertices) / samples;
+    state.counters["answer_ms"] = answered / samples;
+    state.SetLabel(kind);
+}
+
 BENCHMARK(StudioRoundTrip)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(StudioBrushSample)->DenseRange(0, 2)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(StudioUpdateSize)->Iterations(3)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -26,6 +26,7 @@
 namespace simhost {
 
 struct Adjacency;
+struct FacesAround;
 
 // Whether a vertex at `a` stands where one at `b` does: each coordinate equal as a number,
 // so that -0 stands where +0 does, or else the same bits, so that a NaN written back exactly
@@ -161,6 +162,8 @@ public:
     uint64_t topologyVersion() const { return topologyVersion_; }
     // Kept here for the tools, which derive it from the faces (modelling_tools.h).
     mutable std::shared_ptr<const Adjacency> adjacency;
+    // Kept here for the brushes, which derive it from the faces (sculpt_brushes.h).
+    mutable std::shared_ptr<const FacesAround> facesAround;
 
 private:
     bool RecordMove(int index);

@@ -111,7 +111,7 @@ std::optional<ScriptCommand> ParseScriptLine(const std::string &line) {
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
     Action action = entry->parse(args);
     return ScriptCommand{text.substr(text.find_first_not_of(" \t")), std::move(action.run), entry->quiet,
-                         action.effect};
+                         action.effect, entry->history};
 }
 
 DialogAction ParseDialogAction(const std::string &words) {

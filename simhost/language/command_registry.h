@@ -28,6 +28,7 @@ struct CommandEntry {
     ParseFunction parse;
     std::vector<CommandForm> forms;
     bool quiet = false;  // prints its own text, so the transcript does not repeat the line
+    HistoryRole history = HistoryRole::Step;  // when it changes the document
 };
 
 // Every command, in the order help lists them.

@@ -3,7 +3,8 @@
 // README's table lists them (`simhost help --markdown` prints that table).
 //
 // Sections: meshes and objects; selection; the plug-in's life; the plug-in's window;
-// modelling tools; checks; output.
+// modelling tools, brushes and undo; checks; output. A command that changes the document
+// is one step of undo unless its entry says otherwise.
 #include "simhost/language/command_registry.h"
 #include "simhost/language/commands.h"
 
@@ -18,7 +19,8 @@ const std::vector<CommandEntry> &Commands() {
                     "output folder",
          .example = "load head.obj",
          .parse = ParseLoad,
-         .forms = {{"load FILE.obj", "adds the objects of an OBJ file", "load head.obj"}}},
+         .forms = {{"load FILE.obj", "adds the objects of an OBJ file", "load head.obj"}},
+         .history = HistoryRole::Ends},
         {.verb = "save",
          .usage = "save FILE.obj",
          .meaning = "writes the document as OBJ; the path is relative to the output folder",
@@ -34,7 +36,8 @@ const std::vector<CommandEntry> &Commands() {
          .forms = {{"make grid NAME COLUMNS ROWS [SPACING]", "adds a flat grid, its middle column on X = 0",
                     "make grid \"body\" 8 6 0.25"},
                    {"make head NAME [DETAIL]", "adds a head-like mesh symmetric about X = 0",
-                    "make head \"head\" 24"}}},
+                    "make head \"head\" 24"}},
+         .history = HistoryRole::Ends},
         {.verb = "object",
          .usage = "object NAME",
          .meaning = "makes the named object the current one",
@@ -83,7 +86,8 @@ const std::vector<CommandEntry> &Commands() {
          .meaning = "the user starts a new document (event 201): every slot empties",
          .example = "new",
          .parse = ParseNew,
-         .forms = {{"new", "the user starts a new document (event 201)", "new"}}},
+         .forms = {{"new", "the user starts a new document (event 201)", "new"}},
+         .history = HistoryRole::Ends},
         {.verb = "nest",
          .usage = "nest init|exit|activate|deactivate|new|draw|click X0|1|2|3 [ctrl] [shift] inside FUNCTION [call N]",
          .meaning = "the modeller sends that event or click from inside the plug-in's Nth call (default the first) of "
@@ -164,13 +168,38 @@ const std::vector<CommandEntry> &Commands() {
          .parse = ParseSmooth,
          .forms = {{"smooth ITERATIONS [all]", "a smoothing brush: each vertex to the mean of its neighbours",
                     "smooth 5 all"}}},
+        {.verb = "brush",
+         .usage = "brush grab|smooth|inflate X Y Z DX DY DZ RADIUS STRENGTH",
+         .meaning = "a brush sample on the current object, which must be shown: it moves the vertices within RADIUS "
+                    "(more than 0) of the centre X Y Z, each by STRENGTH (0 to 1) times a weight (1 - (d/RADIUS)^2)^2 "
+                    "that falls from 1 at the centre to 0 at the rim. grab moves the vertices it took at the stroke's "
+                    "first grab, with their weights, by the drag DX DY DZ; smooth moves each towards the mean of its "
+                    "neighbours; inflate pushes each along its normal, a tenth of RADIUS at full weight, the drag "
+                    "unused. Samples between \"stroke begin\" and \"stroke end\" are one stroke; a sample outside "
+                    "them is a stroke of its own. World units throughout",
+         .example = "brush grab 0 1.6 0.9 0.02 0 0 0.3 1",
+         .parse = ParseBrush,
+         .forms = {{"brush grab|smooth|inflate X Y Z DX DY DZ RADIUS STRENGTH",
+                    "a brush sample: moves what lies within RADIUS of X Y Z, weighted to fall off smoothly, by "
+                    "STRENGTH (0 to 1)",
+                    "brush grab 0 1.6 0.9 0.02 0 0 0.3 1"}},
+         .history = HistoryRole::Own},
+        {.verb = "stroke",
+         .usage = "stroke begin|end",
+         .meaning = "bounds a brush stroke: its samples are one step of undo, and a grab holds what it took at the "
+                    "stroke's first grab until the end. While a stroke is open, no other command may change the "
+                    "document",
+         .example = "stroke begin",
+         .parse = ParseStroke,
+         .forms = {{"stroke begin|end", "bounds a brush stroke, one step of undo", "stroke begin"}}},
         {.verb = "delete",
          .usage = "delete vertex INDEX | delete object NAME",
          .meaning = "deletes a vertex of the current object (its faces go, its index stays empty) or an object",
          .example = "delete vertex 4",
          .parse = ParseDelete,
          .forms = {{"delete vertex INDEX", "deletes a vertex and its faces, leaving a hole", "delete vertex 4"},
-                   {"delete object NAME", "deletes an object, leaving an empty place", "delete object \"body\""}}},
+                   {"delete object NAME", "deletes an object, leaving an empty place", "delete object \"body\""}},
+         .history = HistoryRole::Ends},
         {.verb = "hide",
          .usage = "hide NAME",
          .meaning = "hides an object: the plug-in leaves it alone",
@@ -195,7 +224,26 @@ const std::vector<CommandEntry> &Commands() {
                     "change, unique IDs stay",
          .example = "compact",
          .parse = ParseCompact,
-         .forms = {{"compact [NAME]", "closes the holes: indices change, unique IDs stay", "compact"}}},
+         .forms = {{"compact [NAME]", "closes the holes: indices change, unique IDs stay", "compact"}},
+         .history = HistoryRole::Ends},
+        {.verb = "undo",
+         .usage = "undo [COUNT]",
+         .meaning = "takes back the last COUNT (default 1) steps that changed the document: a tool, a brush stroke, a "
+                    "selection, hide, show or exempt. new, load, make, delete and compact end the history. It keeps "
+                    "64 steps or 256 MB, whichever comes first, dropping the oldest. The plug-in's pins are left as "
+                    "they are; as after any change, the draw that follows puts the pinned vertices back",
+         .example = "undo",
+         .parse = ParseUndo,
+         .forms = {{"undo [COUNT]", "takes back the last steps; 64 are kept, or 256 MB", "undo"}},
+         .history = HistoryRole::Own},
+        {.verb = "redo",
+         .usage = "redo [COUNT]",
+         .meaning = "makes again the last COUNT (default 1) steps undone; a change after an undo ends what could be "
+                    "redone",
+         .example = "redo",
+         .parse = ParseRedo,
+         .forms = {{"redo [COUNT]", "makes again what was undone", "redo"}},
+         .history = HistoryRole::Own},
         {.verb = "draw",
          .usage = "draw",
          .meaning = "the modeller draws a view (event 110): the plug-in writes the pinned vertices back",

@@ -45,6 +45,12 @@ Action ParseScale(Args &args);
 Action ParseJitter(Args &args);
 Action ParseSmooth(Args &args);
 
+// sculpt_commands.cpp: brushes on the surface, and undo and redo.
+Action ParseBrush(Args &args);
+Action ParseStroke(Args &args);
+Action ParseUndo(Args &args);
+Action ParseRedo(Args &args);
+
 // check_commands.cpp: checks, reports, pictures and the transcript.
 Action ParseExpect(Args &args);
 Action ParseReport(Args &args);

@@ -22,6 +22,8 @@
 #include "simhost/host/safe_write.h"
 #include "simhost/host/settings_tree.h"
 #include "simhost/host/widget_host.h"
+#include "simhost/modeller/edit_history.h"
+#include "simhost/modeller/sculpt_brushes.h"
 
 namespace simhost {
 
@@ -42,7 +44,11 @@ std::string WithoutByteOrderMark(std::string line) {
 ScriptRunner::ScriptRunner(const ScriptSettings &settings, std::ostream &out) : ScriptRunner(settings, out, out) {}
 
 ScriptRunner::ScriptRunner(const ScriptSettings &settings, std::ostream &out, std::ostream &errors)
-    : settings_(settings), out_(out), errors_(errors), pending_(std::make_unique<Pending>()) {
+    : settings_(settings),
+      out_(out),
+      errors_(errors),
+      pending_(std::make_unique<Pending>()),
+      history_(std::make_unique<EditHistory>()) {
     trace = settings.trace;
 }
 
@@ -259,7 +265,7 @@ StepResult ScriptRunner::Run(const ScriptCommand &command, const std::string &wh
         if (bench_ && command.effect == DocumentEffect::Changes) bench_->DocumentChanged();
     };
     try {
-        command.run(*this);
+        RunKeepingHistory(command);
     } catch (const StepBadInput &error) {
         Error(where, error.what());
         return StepResult::BadInput;
@@ -276,6 +282,57 @@ StepResult ScriptRunner::Run(const ScriptCommand &command, const std::string &wh
     }
     changed();
     return Problems(where, violationsBefore);
+}
+
+void ScriptRunner::RunKeepingHistory(const ScriptCommand &command) {
+    if (command.effect != DocumentEffect::Changes || command.history == HistoryRole::Own) {
+        command.run(*this);
+        return;
+    }
+    // A stroke's step runs from its first sample to its end: nothing else may come between.
+    if (stroke_) {
+        throw StepFailure("a brush stroke is open (begun at " + stroke_->began() + "); \"stroke end\" ends it before \"" +
+                          command.text + "\" can run");
+    }
+    if (command.history == HistoryRole::Ends) {
+        // Whatever it did, even in part before failing, may have taken away what the
+        // history's indices name.
+        try {
+            command.run(*this);
+        } catch (...) {
+            history_->Clear();
+            throw;
+        }
+        history_->Clear();
+        return;
+    }
+    const DocumentState before(bench().document());
+    const auto keep = [&] {
+        EditStep step;
+        const bool kept = before.StepTo(bench().document(), command.text, step);
+        Keep(kept, std::move(step));
+    };
+    // A step that failed part of the way may already have changed the document: that much
+    // can be undone.
+    try {
+        command.run(*this);
+    } catch (...) {
+        keep();
+        throw;
+    }
+    keep();
+}
+
+void ScriptRunner::Keep(bool kept, EditStep step) {
+    if (!kept) {
+        history_->Clear();
+        return;
+    }
+    const size_t bytes = step.Bytes();
+    if (!history_->Record(bench().document(), std::move(step))) {
+        out() << "  this step holds " << (bytes >> 20) << " MB, more than the " << (history_->budget().bytes >> 20)
+              << " MB undo keeps: it cannot be undone, nor anything before it\n";
+    }
 }
 
 StepResult ScriptRunner::Problems(const std::string &where, size_t violationsBefore) {

@@ -17,6 +17,9 @@ namespace simhost {
 
 class Workbench;
 class ScriptRunner;
+class EditHistory;
+class BrushStroke;
+struct EditStep;
 
 // A line that is not a command of the language; what() says what is wrong with it.
 class ScriptSyntaxError : public std::runtime_error {
@@ -35,12 +38,20 @@ enum class DocumentEffect {
     Draws,  // the command is itself a draw
 };
 
+// How a command that changes the document stands to the undo history.
+enum class HistoryRole {
+    Step,  // what it changed is one step
+    Ends,  // it adds, deletes or re-numbers vertices or objects, or replaces the document
+    Own,   // it keeps the history itself: a brush, undo, redo
+};
+
 // A command, parsed and checked, ready to run.
 struct ScriptCommand {
     std::string text;  // the line as written, for messages
     std::function<void(ScriptRunner &)> run;
     bool quiet = false;  // not repeated in the transcript: it prints its own text
     DocumentEffect effect = DocumentEffect::None;
+    HistoryRole history = HistoryRole::Step;
 };
 
 // Parses one line. Blank lines and comments ("# ...") give no command. The commands and
@@ -126,6 +137,17 @@ public:
     // Answers and dialog actions queued for what the plug-in shows next.
     struct Pending;
     Pending &pending();
+    // The undo history: one step per command that changed the document, a brush stroke
+    // one step from `stroke begin` to `stroke end`. At most 64 steps or 256 MB.
+    EditHistory &history() { return *history_; }
+    // The brush stroke open now, if any. While one is open, no other command may change
+    // the document.
+    std::unique_ptr<BrushStroke> &stroke() { return stroke_; }
+    // Where the step running now is ("FILE:LINE", "studio:12").
+    const std::string &where() const { return where_; }
+    // Records `step` in the history, or ends the history when `kept` is false (no step can
+    // say what changed); says when the step alone is past the budget.
+    void Keep(bool kept, EditStep step);
 
 private:
     StepResult RunLines(std::istream &in, const std::string &name, AtEnd atEnd,
@@ -137,6 +159,8 @@ private:
     // Removes what writes of `path` cut short left beside it, and says so under `where`.
     void RemoveLeftoversOf(const std::string &path, const std::string &where);
     StepResult Problems(const std::string &where, size_t violationsBefore);
+    // Runs the command, keeping what it changed in the history as its role says.
+    void RunKeepingHistory(const ScriptCommand &command);
     // The modeller closes: the plug-in's exit event if it is running, then the settings
     // are written back.
     StepResult Close(const std::string &where);
@@ -151,6 +175,8 @@ private:
     std::vector<std::string> written_;
     std::string where_;  // the step running now
     std::vector<std::string> confinedTo_;
+    std::unique_ptr<EditHistory> history_;
+    std::unique_ptr<BrushStroke> stroke_;
 };
 
 // A step that failed: a check that did not hold, an action the screen does not allow.
