@@ -31,10 +31,10 @@ public:
         settings_.outDir = (dir_ / "out").string();
         settings_.quiet = true;
         runner_ = std::make_unique<simhost::ScriptRunner>(settings_, transcript_);
-        for (const std::string &line : {std::string("init"), std::string("activate"),
-                                        "make grid sheet " + std::to_string(side) + " " + std::to_string(side) +
-                                            " 0.002",
-                                        std::string("click X0"), std::string("draw")}) {
+        for (const std::string &line :
+             {std::string("init"), std::string("activate"),
+              "make grid sheet " + std::to_string(side) + " " + std::to_string(side) + " 0.002",
+              std::string("click X0"), std::string("draw")}) {
             if (!Line(line)) return;
         }
     }
@@ -98,8 +98,7 @@ void SmoothAllWithItsHistory(benchmark::State &state) {
             break;
         }
     }
-    state.counters["history_MB"] =
-        static_cast<double>(sheet.runner().history().Bytes()) / static_cast<double>(1 << 20);
+    state.counters["history_MB"] = static_cast<double>(sheet.runner().history().Bytes()) / static_cast<double>(1 << 20);
 }
 
 void SmoothAllBare(benchmark::State &state) {

@@ -418,8 +418,8 @@ void StudioBrushSample(benchmark::State &state) {
         const double x = 0.02 * static_cast<double>((sample % 20) - 10);
         const std::string drag = sample % 2 == 0 ? " 0.004 0.002 0 " : " -0.004 -0.002 0 ";
         ++sample;
-        const auto event = Stroke(studio, "brush " + kind + " " + std::to_string(x) + " 0 0.9" + drag + "0.25 0.5",
-                                  &answered);
+        const auto event =
+            Stroke(studio, "brush " + kind + " " + std::to_string(x) + " 0 0.9" + drag + "0.25 0.5", &answered);
         if (const auto *fault = std::get_if<std::string>(&event)) {
             state.SkipWithError(fault->c_str());
             break;

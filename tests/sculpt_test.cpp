@@ -234,15 +234,32 @@ TEST_F(Undo, UndoThenRedoGivesTheSameDocument) {
 TEST_F(Undo, UndoDrawsSoPinnedVerticesSnapBackAndThePinsAreUntouched) {
     // The seam is pinned where the move put it; undo takes the move back and the draw
     // after it puts the seam back where the pins hold it.
-    Lines({"init", "activate", "make grid g 4 4 0.5", "move 0 0.5 0 all", "draw", "click X0", "click X0 ctrl",
-           "expect mask X0 XYZ", "expect pins X0 5",
-           "undo", "expect pins X0 5", "expect vertex 2 0 0 0", "draw", "expect moved 5", "expect vertex 2 0 0.5 0",
-           "expect pins X0 5", "redo", "draw", "expect moved 0", "expect pins X0 5"});
+    Lines({"init",
+           "activate",
+           "make grid g 4 4 0.5",
+           "move 0 0.5 0 all",
+           "draw",
+           "click X0",
+           "click X0 ctrl",
+           "expect mask X0 XYZ",
+           "expect pins X0 5",
+           "undo",
+           "expect pins X0 5",
+           "expect vertex 2 0 0 0",
+           "draw",
+           "expect moved 5",
+           "expect vertex 2 0 0.5 0",
+           "expect pins X0 5",
+           "redo",
+           "draw",
+           "expect moved 0",
+           "expect pins X0 5"});
 }
 
 TEST_F(Undo, LoadNewDeleteAndCompactEndTheHistory) {
     Lines({"make grid g 2 2", "save g.obj"});
-    for (const char *ending : {"load g.obj", "make grid h 2 2", "delete vertex 0", "compact", "delete object h", "new"}) {
+    for (const char *ending :
+         {"load g.obj", "make grid h 2 2", "delete vertex 0", "compact", "delete object h", "new"}) {
         Lines({"object g", "select all", "move 1 0 0 all", ending});
         EXPECT_EQ(Line("undo"), StepResult::Failed) << ending;
         EXPECT_THAT(Said(), HasSubstr("nothing to undo (new, load, make, delete and compact end the history)"));

@@ -24,7 +24,8 @@ protected:
 TEST_F(StudioSculpt, UndoDrawsSoPinnedVerticesSnapBackAndThePinsAreUntouched) {
     // The seam is pinned, all three axes, where a move put it; the undo takes the move
     // back and the draw after it puts the seam back where its pins hold it.
-    for (const char *line : {"init", "activate", "make grid g 4 4 0.5", "move 0 0.5 0 all", "click X0", "click X0 ctrl"}) {
+    for (const char *line :
+         {"init", "activate", "make grid g 4 4 0.5", "move 0 0.5 0 all", "click X0", "click X0 ctrl"}) {
         Ok(line);
     }
     const json pins = State()["slots"];
@@ -50,12 +51,26 @@ TEST_F(StudioSculpt, UndoDrawsSoPinnedVerticesSnapBackAndThePinsAreUntouched) {
 
 TEST_F(StudioSculpt, ALogWithStrokesUndosAndRedosReplaysToTheSameReport) {
     // The head examples/head.obj holds.
-    for (const char *line : {"init", "activate", "make head head 24", "click X0", "click X0 ctrl", "stroke begin",
-                             "brush grab -0.1 0 1 0.05 0 0.02 0.3 1", "brush grab 0 0 1 0.05 0 0.02 0.3 1",
-                             "brush grab 0.1 0 1 0.05 0 0.02 0.3 1", "stroke end", "stroke begin",
-                             "brush smooth 0 0.2 0.95 0 0 0 0.4 0.8", "brush smooth 0 0.25 0.95 0 0 0 0.4 0.8",
-                             "stroke end", "undo", "redo", "undo", "brush inflate 0 -0.3 0.9 0 0 0 0.3 0.5",
-                             "report report.txt", "save final.obj"}) {
+    for (const char *line : {"init",
+                             "activate",
+                             "make head head 24",
+                             "click X0",
+                             "click X0 ctrl",
+                             "stroke begin",
+                             "brush grab -0.1 0 1 0.05 0 0.02 0.3 1",
+                             "brush grab 0 0 1 0.05 0 0.02 0.3 1",
+                             "brush grab 0.1 0 1 0.05 0 0.02 0.3 1",
+                             "stroke end",
+                             "stroke begin",
+                             "brush smooth 0 0.2 0.95 0 0 0 0.4 0.8",
+                             "brush smooth 0 0.25 0.95 0 0 0 0.4 0.8",
+                             "stroke end",
+                             "undo",
+                             "redo",
+                             "undo",
+                             "brush inflate 0 -0.3 0.9 0 0 0 0.3 0.5",
+                             "report report.txt",
+                             "save final.obj"}) {
         const json answer = Ok(line);
         if (std::string(line).rfind("brush", 0) == 0) {
             // The draw after each sample puts the seam back, even in the middle of a stroke.

@@ -35,9 +35,7 @@ void Sculpt(ScriptRunner &r, const BrushSample &sample) {
         throw StepFailure("the current object \"" + object.name() + "\" is hidden; a brush works on what is shown");
     }
     Document &document = r.bench().document();
-    const auto said = [&](size_t moved) {
-        Said(r, std::string(KindName(sample.kind)) + " moved " + Vertices(moved));
-    };
+    const auto said = [&](size_t moved) { Said(r, std::string(KindName(sample.kind)) + " moved " + Vertices(moved)); };
     try {
         if (BrushStroke *open = r.stroke().get()) {
             said(open->Apply(document, object, sample));
@@ -47,7 +45,8 @@ void Sculpt(ScriptRunner &r, const BrushSample &sample) {
         BrushStroke single(r.where());
         const size_t moved = single.Apply(document, object, sample);
         EditStep step;
-        const bool kept = single.Finish(document, std::string("brush ") + KindName(sample.kind) + " at " + r.where(), step);
+        const bool kept =
+            single.Finish(document, std::string("brush ") + KindName(sample.kind) + " at " + r.where(), step);
         r.Keep(kept, std::move(step));
         said(moved);
     } catch (const StrokeError &error) {
@@ -57,8 +56,8 @@ void Sculpt(ScriptRunner &r, const BrushSample &sample) {
 
 void CheckNoStroke(ScriptRunner &r, const char *command) {
     if (r.stroke()) {
-        throw StepFailure("a brush stroke is open (begun at " + r.stroke()->began() + "); \"stroke end\" ends it before " +
-                          command);
+        throw StepFailure("a brush stroke is open (begun at " + r.stroke()->began() +
+                          "); \"stroke end\" ends it before " + command);
     }
 }
 

@@ -291,8 +291,8 @@ void ScriptRunner::RunKeepingHistory(const ScriptCommand &command) {
     }
     // A stroke's step runs from its first sample to its end: nothing else may come between.
     if (stroke_) {
-        throw StepFailure("a brush stroke is open (begun at " + stroke_->began() + "); \"stroke end\" ends it before \"" +
-                          command.text + "\" can run");
+        throw StepFailure("a brush stroke is open (begun at " + stroke_->began() +
+                          "); \"stroke end\" ends it before \"" + command.text + "\" can run");
     }
     if (command.history == HistoryRole::Ends) {
         // Whatever it did, even in part before failing, may have taken away what the

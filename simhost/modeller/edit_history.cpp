@@ -45,7 +45,10 @@ DocumentState::DocumentState(const Document &document) : document_(&document) {
     for (int index = 0; index < document.ObjectCount(); ++index) {
         const Object *object = document.ObjectAt(index);
         if (object == nullptr) continue;
-        Kept kept{object->uniqueID(), object->topologyVersion(), object->visible, object->exempt,
+        Kept kept{object->uniqueID(),
+                  object->topologyVersion(),
+                  object->visible,
+                  object->exempt,
                   std::vector<MQPoint>(object->positions().begin(), object->positions().end()),
                   std::vector<char>(object->vertices().size())};
         for (size_t i = 0; i < kept.selected.size(); ++i) kept.selected[i] = object->vertices()[i].selected ? 1 : 0;
@@ -141,8 +144,9 @@ void EditHistory::CheckFits(const Document &document, const EditStep &step) {
         if (object == nullptr || object->topologyVersion() != change.topologyVersion ||
             object->VertexCount() != change.vertexCount) {
             Clear();
-            throw HistoryError("the document changed in a way the history cannot follow (an object or vertex came "
-                               "or went); the history has ended");
+            throw HistoryError(
+                "the document changed in a way the history cannot follow (an object or vertex came "
+                "or went); the history has ended");
         }
     }
 }

@@ -28,7 +28,7 @@ struct ObjectChange {
     std::vector<int> moved;  // ascending
     std::vector<MQPoint> before;
     std::vector<MQPoint> after;
-    std::vector<int> reselected;    // ascending: vertices whose selection the step changed
+    std::vector<int> reselected;      // ascending: vertices whose selection the step changed
     std::vector<char> selectedAfter;  // in step with `reselected`; before is the opposite
     bool visibleBefore = true, visibleAfter = true;
     bool exemptBefore = false, exemptAfter = false;

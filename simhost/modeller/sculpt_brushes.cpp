@@ -34,7 +34,8 @@ std::shared_ptr<const FacesAround> DeriveFacesAround(const Object &object) {
     for (size_t f = 0; f < faces.size(); ++f) {
         const std::span<const int> face = faces[f];
         for (size_t c = 0; c < face.size(); ++c) {
-            if (firstTime(face, c)) around->faces[static_cast<size_t>(end[static_cast<size_t>(face[c])]++)] = static_cast<int>(f);
+            if (firstTime(face, c))
+                around->faces[static_cast<size_t>(end[static_cast<size_t>(face[c])]++)] = static_cast<int>(f);
         }
     }
     return around;
@@ -127,8 +128,8 @@ size_t BrushStroke::Apply(const Document &document, Object &object, const BrushS
             const int i = held_[k];
             const double share = strength * heldWeights_[k];
             Touch(object, i);
-            object.position(i) = Offset(object.position(i), share * sample.drag.x, share * sample.drag.y,
-                                        share * sample.drag.z);
+            object.position(i) =
+                Offset(object.position(i), share * sample.drag.x, share * sample.drag.y, share * sample.drag.z);
         }
         return held_.size();
     }
