@@ -73,13 +73,26 @@ bool DocumentState::StepTo(const Document &now, std::string what, EditStep &step
         change.topologyVersion = kept.topologyVersion;
         change.vertexCount = object->VertexCount();
         const std::span<const MQPoint> positions = object->positions();
+        const std::vector<Vertex> &vertices = object->vertices();
+        // Counted first, so that each list is made once at its size: a tool on a million
+        // vertices moves them all, and lists grown one by one would be copied over and over.
+        size_t moved = 0, reselected = 0;
+        for (size_t i = 0; i < positions.size(); ++i) {
+            moved += SameBits(positions[i], kept.positions[i]) ? 0 : 1;
+            reselected += (vertices[i].selected ? 1 : 0) != kept.selected[i] ? 1 : 0;
+        }
+        change.moved.reserve(moved);
+        change.before.reserve(moved);
+        change.after.reserve(moved);
+        change.reselected.reserve(reselected);
+        change.selectedAfter.reserve(reselected);
         for (size_t i = 0; i < positions.size(); ++i) {
             if (!SameBits(positions[i], kept.positions[i])) {
                 change.moved.push_back(static_cast<int>(i));
                 change.before.push_back(kept.positions[i]);
                 change.after.push_back(positions[i]);
             }
-            const char selected = object->vertices()[i].selected ? 1 : 0;
+            const char selected = vertices[i].selected ? 1 : 0;
             if (selected != kept.selected[i]) {
                 change.reselected.push_back(static_cast<int>(i));
                 change.selectedAfter.push_back(selected);
@@ -90,11 +103,6 @@ bool DocumentState::StepTo(const Document &now, std::string what, EditStep &step
         change.exemptBefore = kept.exempt;
         change.exemptAfter = object->exempt;
         if (change.Empty()) continue;
-        change.moved.shrink_to_fit();
-        change.before.shrink_to_fit();
-        change.after.shrink_to_fit();
-        change.reselected.shrink_to_fit();
-        change.selectedAfter.shrink_to_fit();
         step.objects.push_back(std::move(change));
     }
     return true;
