@@ -63,6 +63,7 @@ TEST_F(StudioPerson, AQuestionWaitsForThePersonsAnswerWhichTheLogQueuesBeforeThe
     std::future<json> overwrite = CommandInBackground("click 1 ctrl");
     const json asked = Waiting("question");
     EXPECT_EQ(asked["waiting"]["message"], "Overwrite?");
+    EXPECT_EQ(asked["waiting"]["line"], "click 1 ctrl") << "the page names the slot that asks";
     EXPECT_EQ(Person("/api/dialog", {{"action", "key esc"}}), 409) << "no dialog is open";
     EXPECT_EQ(Person("/api/answer", {{"answer", "maybe"}}), 400);
     EXPECT_EQ(Person("/api/answer", {{"answer", "ok"}}), 200);
@@ -96,6 +97,7 @@ TEST_F(StudioPerson, TheFixModeDialogTakesThePersonsClicksAndKeysUntilItCloses) 
     const json opened = Waiting("dialog");
     ASSERT_NE(opened["openDialog"], 0);
     EXPECT_EQ(opened["waiting"]["dialog"], opened["openDialog"]);
+    EXPECT_EQ(opened["waiting"]["line"], "rightclick 2");
     EXPECT_EQ(Person("/api/answer", {{"answer", "ok"}}), 409) << "no question waits";
     for (const char *bad : {"click W", "key esc now", "", "rightclick # closes", "click\nX"}) {
         EXPECT_EQ(Person("/api/dialog", {{"action", bad}}), 400) << bad;

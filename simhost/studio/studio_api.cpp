@@ -372,6 +372,7 @@ StudioApi::Outcome StudioApi::RunOnHost(const std::string &line, ScriptCommand c
         const std::string where = "studio:" + std::to_string(desk.lines + 1);
         desk.personLines.clear();
         desk.pressedEscape = false;
+        desk.running = line;
         const StepResult result = desk.runner.Run(command, where);
         auto [transcript, errors] = desk.TakePrinted();
         // Actions the page sent to a dialog that had closed before their turn: said, not

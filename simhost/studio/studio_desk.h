@@ -36,6 +36,9 @@ struct StudioApi::Desk {
     // on them, as lines that queue it: the log holds them before that line, so that a
     // replay answers the same.
     std::vector<std::string> personLines;
+    // The line that is running, named beside a question or the dialog it opens: the page
+    // says which slot asks.
+    std::string running;
     // What the host waits on the person for: null, or the question or dialog.
     nlohmann::json waiting = nullptr;
     // The host pressed Escape for a person who was not there, during the running line.

@@ -51,7 +51,8 @@ void StudioApi::AttendToPerson() {
         Desk &desk = *desk_;
         desk.waiting = {{"kind", "question"},
                         {"message", stelmarin::WideToUtf8(question.message)},
-                        {"title", stelmarin::WideToUtf8(question.title)}};
+                        {"title", stelmarin::WideToUtf8(question.title)},
+                        {"line", desk.running}};
         PublishState("waiting");
         // Nobody answered: Cancel, as a host answers a box its user closed.
         const bool ok = person_.AwaitAnswer().value_or(false);
@@ -61,7 +62,8 @@ void StudioApi::AttendToPerson() {
     };
     bench.liveDialog = [this]() -> std::optional<DialogAction> {
         Desk &desk = *desk_;
-        desk.waiting = {{"kind", "dialog"}, {"dialog", desk.runner.bench().widgets().OpenDialog()}};
+        desk.waiting = {
+            {"kind", "dialog"}, {"dialog", desk.runner.bench().widgets().OpenDialog()}, {"line", desk.running}};
         PublishState("waiting");
         std::optional<GivenAction> given = person_.AwaitDialogAction();
         desk.waiting = nullptr;

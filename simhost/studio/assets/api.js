@@ -41,6 +41,7 @@ export async function getLog() {
 }
 
 export const logDownloadUrl = () => withToken('/api/log');
+export const documentDownloadUrl = () => withToken('/api/document.obj');
 
 // The answer names the event the line caused. It comes only once the line has run, which
 // for a click that asks a question or opens the fix-mode dialog is after the person has

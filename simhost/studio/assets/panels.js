@@ -52,6 +52,33 @@ function swatch(slot, armed) {
   return mark;
 }
 
+// A figure as the panels show it: six significant digits at most, no trailing noise.
+const figure = (value) => (typeof value === 'number' && !Number.isInteger(value) ? String(Number(value.toPrecision(6))) : String(value));
+
+// "Pins not held: ..." over the status and over the view, whenever a pin of an armed slot
+// is not being held; the reasons are the server's, said once for the text report and
+// the page alike.
+function renderPinsHeld(pinsHeld) {
+  const notHeld = pinsHeld && pinsHeld.held === false;
+  const text = notHeld
+    ? `Pins not held: ${(pinsHeld.reasons ?? []).map((reason) => reason.text).join('; ')}` : '';
+  for (const banner of [$('#pins-banner'), $('#view-banner')]) {
+    banner.hidden = !notHeld;
+    banner.textContent = text;
+    banner.dataset.reasons = notHeld ? (pinsHeld.reasons ?? []).map((reason) => reason.id).join(' ') : '';
+  }
+  return notHeld;
+}
+
+function renderCentreLine(centreLine) {
+  const line = $('#centre-line');
+  line.hidden = !centreLine;
+  if (!centreLine) return;
+  line.textContent = centreLine.vertices > 0
+    ? `centre line: largest |X| ${figure(centreLine.largestX)} over ${centreLine.vertices} X0 pin${centreLine.vertices === 1 ? '' : 's'}`
+    : 'centre line: X0 pins no vertex';
+}
+
 export function renderStatus(state) {
   $('#slots tbody').replaceChildren(...state.slots.map((slot, i) => {
     const row = document.createElement('tr');
@@ -61,9 +88,19 @@ export function renderStatus(state) {
     row.dataset.axes = slot.axes;
     const label = document.createElement('span');
     label.append(swatch(i, slot.armed), slot.label);
-    row.append(cell(label), cell(slot.armed ? 'armed' : 'disarmed'), cell(slot.axes || 'none'), cell(slot.pins), cell(slot.objects));
+    // A held axis is put back to its pinned value on every draw; a free one is left.
+    const axes = ['X', 'Y', 'Z'].map((axis) => {
+      const word = slot.axes.includes(axis) ? 'held' : 'free';
+      const td = cell(word);
+      td.className = `axis ${word}`;
+      td.dataset.axis = axis;
+      return td;
+    });
+    row.append(cell(label), cell(slot.armed ? 'armed' : 'disarmed'), ...axes, cell(slot.pins), cell(slot.objects));
     return row;
   }));
+  const notHeld = renderPinsHeld(state.pinsHeld);
+  renderCentreLine(state.centreLine);
 
   const draw = state.lastDraw;
   const lastDraw = $('#last-draw');
@@ -75,7 +112,7 @@ export function renderStatus(state) {
       term.textContent = name === 'movedBack' ? 'moved back' : name;
       const detail = document.createElement('dd');
       detail.id = `draw-${name}`;
-      detail.textContent = typeof value === 'number' && !Number.isInteger(value) ? value.toPrecision(6) : String(value);
+      detail.textContent = figure(value);
       return [term, detail];
     }));
   } else {
@@ -89,19 +126,68 @@ export function renderStatus(state) {
   const problems = [...(draw?.disagreements ?? []), ...state.violations].map(({ id, text }) => `[${id}] ${text}`);
   const count = problems.length + state.violationsFound - state.violations.length;
   if (count > problems.length) problems.push(`and ${count - problems.length} earlier, not shown`);
+  // The verdict speaks of what the plug-in did on the draws, not of the model: pins that
+  // are not held keep it from green however well the draws went.
   const verdict = $('#verdict');
-  verdict.className = count ? 'bad' : 'good';
-  verdict.dataset.verdict = count ? 'bad' : 'good';
-  verdict.textContent = count
-    ? `${count} problem${count === 1 ? '' : 's'}: the draws or the plug-in broke the rules`
-    : draw ? 'every draw agrees with the pins' : 'nothing drawn yet; no problems';
+  const kind = count ? 'bad' : notHeld ? 'warn' : 'good';
+  verdict.className = kind;
+  verdict.dataset.verdict = kind;
+  if (count) {
+    verdict.textContent = `${count} problem${count === 1 ? '' : 's'}: the draws or the plug-in broke the rules`;
+  } else if (notHeld) {
+    verdict.textContent = draw
+      ? 'the plug-in did what the pins ask on every draw it made, but pins are not held now (see above)'
+      : 'nothing drawn yet, and pins are not held (see above)';
+  } else {
+    verdict.textContent = draw ? 'the plug-in did what the pins ask on every draw' : 'nothing drawn yet; no problems';
+  }
   $('#violations').replaceChildren(...problems.map((text) => Object.assign(document.createElement('li'), { textContent: text })));
 }
 
-// What the last command answered: its transcript, and its errors in red.
-export function renderOutcome(line, { transcript = [], errors = [] }) {
-  $('#last-line').textContent = line;
-  $('#transcript').textContent = transcript.join('\n');
+// A line longer than this is shown on one line, cut short, with a button that shows it
+// whole: a box selection may be tens of thousands of characters.
+const LONG_LINE = 200;
+
+// The nodes of `lines` one a line, ending with a line break when `closed`: short ones as
+// text, long ones shortened. The text of the nodes is the lines' own, so what the panel
+// holds reads as the lines.
+function lineNodes(lines, closed) {
+  const nodes = [];
+  let plain = '';
+  lines.forEach((line, i) => {
+    const end = closed || i + 1 < lines.length ? '\n' : '';
+    if (line.length <= LONG_LINE) {
+      plain += line + end;
+      return;
+    }
+    if (plain) nodes.push(document.createTextNode(plain));
+    plain = '';
+    const long = document.createElement('span');
+    long.className = 'long-line';
+    // The button's words are drawn by the style sheet, so that they are no part of the text.
+    const whole = document.createElement('button');
+    whole.type = 'button';
+    whole.className = 'show-whole';
+    whole.setAttribute('aria-label', `show the whole line: ${line.length} characters`);
+    whole.title = `${line.length} characters`;
+    whole.addEventListener('click', () => long.classList.toggle('whole'));
+    const text = document.createElement('span');
+    text.className = 'line-text';
+    // The line's break is inside its block, which ends the line by itself in the panel.
+    text.textContent = line + end;
+    long.append(whole, text);
+    nodes.push(long);
+  });
+  if (plain) nodes.push(document.createTextNode(plain));
+  return nodes;
+}
+
+// What the last command answered: its transcript, and its errors in red. A line that
+// failed stays in the log behind a comment, and a replay stops there: the page says so.
+export function renderOutcome(line, { transcript = [], errors = [], result }) {
+  $('#last-line').replaceChildren(...lineNodes([line], false));
+  $('#replay-stops').hidden = !result || result === 'ok';
+  $('#transcript').replaceChildren(...lineNodes(transcript, false));
   $('#command-errors').replaceChildren(...errors.map((text) => Object.assign(document.createElement('li'), { textContent: text })));
 }
 
@@ -113,5 +199,6 @@ function writeLog(write) {
   if (atEnd) log.scrollTop = log.scrollHeight;
 }
 
-export const renderLog = (text) => writeLog((log) => { log.textContent = text; });
-export const appendLog = (lines) => writeLog((log) => { if (lines.length) log.append(lines.map((line) => `${line}\n`).join('')); });
+const logLines = (text) => (text.endsWith('\n') ? text.slice(0, -1) : text).split('\n');
+export const renderLog = (text) => writeLog((log) => { log.replaceChildren(...(text ? lineNodes(logLines(text), true) : [])); });
+export const appendLog = (lines) => writeLog((log) => { log.append(...lineNodes(lines, true)); });

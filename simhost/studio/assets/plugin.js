@@ -5,6 +5,41 @@
 
 const SLOT_LABELS = ['X0', '1', '2', '3'];
 
+// What each gesture does on a slot button, in the README's words ("Using the window"):
+// the buttons' tooltips and the help panel are drawn from here.
+export const GESTURES = [
+  ['click', 'record the centre line afresh, arm it (or disarm)', 'arm or disarm what the slot holds'],
+  ['Ctrl-click', 'fix all three axes',
+    'record the selection of the current object (asks "Overwrite?" when the slot holds pins)'],
+  ['Shift-click', 'fix X only', 'clear the slot (asks "Clear?" when it holds pins)'],
+  ['right-click', 'open "SetFixMode"', 'open "SetFixMode"'],
+];
+
+export function slotTooltip(label) {
+  const column = label === 'X0' ? 1 : 2;
+  return [`slot ${label}`, ...GESTURES.map((gesture) => `${gesture[0]}: ${gesture[column]}`)].join('\n');
+}
+
+// The slot a running line works on: "click 1 ctrl", "rightclick X0 at 10 20".
+export function slotOfLine(line) {
+  const found = /^\s*(?:click|rightclick)\s+(\S+)/i.exec(line ?? '');
+  return found && SLOT_LABELS.includes(found[1].toUpperCase()) ? found[1].toUpperCase() : null;
+}
+
+// What a slot holds, as the status says it.
+function pinsOf(state, label) {
+  const slot = state?.slots?.find((s) => s.label === label);
+  return slot ? `${slot.pins} pin${slot.pins === 1 ? '' : 's'}` : 'pins the page does not know of';
+}
+
+// Keeps a window that the view is too small for, or was dragged to its edge, inside the
+// view: the panels beside it would otherwise cover it.
+function clampInto(layer, frame, left, top) {
+  const width = Math.max(0, layer.clientWidth - frame.offsetWidth);
+  const height = Math.max(0, layer.clientHeight - frame.offsetHeight);
+  return [Math.round(Math.max(0, Math.min(width, left))), Math.round(Math.max(0, Math.min(height, top)))];
+}
+
 // A dialog the plug-in attached to its window is a window of its own, not part of it.
 const inside = (widget) => widget.shown !== false && widget.type !== 'dialog' && widget.type !== 'window';
 
@@ -45,6 +80,17 @@ export class PluginWindows {
     this.send = send;
     this.dragging = null;
     this.pending = null;
+    // A narrower view (a window made smaller, a panel opened) moves the window inside it.
+    new ResizeObserver(() => this.keepInside()).observe(layer);
+  }
+
+  keepInside() {
+    if (this.dragging) return;
+    for (const frame of this.layer.querySelectorAll('.plugin-window')) {
+      const [left, top] = clampInto(this.layer, frame, Number(frame.dataset.posX), Number(frame.dataset.posY));
+      frame.style.left = `${left}px`;
+      frame.style.top = `${top}px`;
+    }
   }
 
   render(state) {
@@ -56,6 +102,7 @@ export class PluginWindows {
     this.layer.replaceChildren();
     const windows = state.windows.filter((w) => w.type === 'window' && w.shown);
     for (const window of windows) this.layer.append(this.windowElement(window));
+    this.keepInside();
     this.missing.hidden = windows.length > 0;
     this.missing.querySelector('#plugin-init').hidden = state.initialized;
     this.missing.querySelector('#plugin-activate').hidden = !state.initialized || state.activated;
@@ -66,8 +113,9 @@ export class PluginWindows {
     const frame = document.createElement('div');
     frame.className = 'plugin-window';
     frame.dataset.widget = window.id;
-    frame.style.left = `${properties.pos_x ?? 0}px`;
-    frame.style.top = `${properties.pos_y ?? 0}px`;
+    // Where the host holds it; shown there when the view has room.
+    frame.dataset.posX = String(properties.pos_x ?? 0);
+    frame.dataset.posY = String(properties.pos_y ?? 0);
     const title = document.createElement('div');
     title.className = 'plugin-title';
     const text = document.createElement('span');
@@ -92,6 +140,7 @@ export class PluginWindows {
   slotButton(button, label) {
     if (!SLOT_LABELS.includes(label)) return;
     button.id = `slot-button-${label}`;
+    button.title = slotTooltip(label);
     button.addEventListener('click', (event) => this.send(`click ${label}${modifierWords(event)}`));
     button.addEventListener('contextmenu', (event) => {
       // The dialog opens where the click was, as the modeller places it.
@@ -113,8 +162,9 @@ export class PluginWindows {
     this.dragging = { moved: false };
     const move = (e) => {
       this.dragging.moved = true;
-      frame.style.left = `${Math.max(0, Math.round(e.clientX - startX))}px`;
-      frame.style.top = `${Math.max(0, Math.round(e.clientY - startY))}px`;
+      const [left, top] = clampInto(this.layer, frame, e.clientX - startX, e.clientY - startY);
+      frame.style.left = `${left}px`;
+      frame.style.top = `${top}px`;
     };
     const drop = () => {
       title.removeEventListener('pointermove', move);
@@ -153,11 +203,17 @@ export class QuestionBox {
     }, true);
   }
 
-  render(waiting) {
+  render(state) {
+    const waiting = state.waiting;
     const asking = waiting?.kind === 'question';
     if (asking) {
       this.element.querySelector('#question-title').textContent = waiting.title ?? '';
       this.element.querySelector('#question-message').textContent = waiting.message ?? '';
+      // The plug-in's own words stay as they are; the page says beside them who asks.
+      const slot = slotOfLine(waiting.line);
+      this.element.querySelector('#question-context').textContent = slot
+        ? `Slot ${slot} asks; it holds ${pinsOf(state, slot)}. (${waiting.line})`
+        : waiting.line ? `Asked while running: ${waiting.line}` : '';
       if (this.element.hidden) {
         this.element.hidden = false;
         this.element.querySelector('#question-ok').focus();
@@ -209,11 +265,24 @@ export class FixDialog {
       return;
     }
     this.element.querySelector('#fix-dialog-title').textContent = dialog.properties?.title ?? '';
+    const slot = slotOfLine(state.waiting.line);
+    this.element.querySelector('#fix-dialog-slot').textContent = slot
+      ? `The axes of slot ${slot}, which holds ${pinsOf(state, slot)}.` : '';
     const body = this.element.querySelector('#fix-dialog-body');
+    const axes = [];
     body.replaceChildren(...(dialog.children ?? []).filter(inside).map((child) => widgetElement(child, (button, label) => {
       button.id = `fix-toggle-${label}`;
       button.addEventListener('click', () => this.send(`click ${label}`));
+      // Pressed frees the axis: the words are the Pins table's.
+      const word = button.getAttribute('aria-pressed') === 'true' ? 'free' : 'held';
+      button.title = `${label} is ${word}; a click makes it ${word === 'held' ? 'free' : 'held'}`;
+      const item = document.createElement('li');
+      item.dataset.axis = label;
+      item.dataset.word = word;
+      item.textContent = `${label}: ${word}`;
+      axes.push(item);
     })));
+    this.element.querySelector('#fix-dialog-axes').replaceChildren(...axes);
     this.element.hidden = false;
   }
 

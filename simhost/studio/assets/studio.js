@@ -7,11 +7,12 @@
 //   selecting in the view: a click or a box in the 3D view as a `select` line; the view's
 //                          toolbar and keys (view_controls.js), brushes (sculpting.js)
 //   the tools and the rest of the controls: forms, buttons, uploads, the command line
+//   what the page keeps and explains: changes not saved, settings, the help panel, the token
 import * as api from './api.js';
 import { View } from './view.js';
 import { Sculpting } from './sculpting.js';
 import { setUpViewControls } from './view_controls.js';
-import { FixDialog, PluginWindows, QuestionBox } from './plugin.js';
+import { FixDialog, GESTURES, PluginWindows, QuestionBox } from './plugin.js';
 import { appendLog, quoted, renderLog, renderObjects, renderOutcome, renderStatus } from './panels.js';
 
 const $ = (selector) => document.querySelector(selector);
@@ -103,7 +104,7 @@ function showState(next) {
   renderStatus(state);
   renderObjects(state, send);
   windows.render(state);
-  question.render(state.waiting);
+  question.render(state);
   fixDialog.render(state);
   view.setArmed(state.slots);
   view.setVisibility(state.objects);
@@ -132,6 +133,7 @@ async function fetchLog() {
   try {
     const { text, event } = await api.getLog();
     renderLog(text);
+    changes.read(text.split('\n'), true);
     logEvent = event;
   } catch (error) {
     report(error.message);
@@ -156,6 +158,7 @@ async function applyChange(id, change) {
   }
   if (id > logEvent) {
     appendLog(change.log ?? []);
+    changes.read(change.log ?? [], false);
     logEvent = id;
   }
 }
@@ -195,9 +198,15 @@ function listen() {
     }).catch((error) => report(`the studio could not be loaded: ${error.message}`));
   });
   events.addEventListener('error', () => {
-    // The browser reconnects by itself and the server sends what was missed.
+    // The browser reconnects by itself and the server sends what was missed; but an event
+    // stream says nothing of why it failed, and a refused token would be retried forever.
     connection.dataset.state = 'lost';
     connection.textContent = 'connection lost; retrying';
+    api.getState().catch((error) => {
+      if (error.status !== 403) return;
+      events.close();
+      showRefused();
+    });
   });
   events.addEventListener('change', (event) => enqueue(event, applyChange));
   // While the host waits on the person, a question or the fix-mode dialog is up: only the
@@ -318,27 +327,57 @@ const pathWord = (path) => (/\s/.test(path) ? quoted(path) : path);
 
 function setUpControls() {
   for (const button of document.querySelectorAll('button[data-line]')) {
-    button.addEventListener('click', () => send(button.dataset.line));
+    hint(button, button.dataset.line);
+    button.addEventListener('click', () => {
+      if (button.dataset.line !== 'new' || changes.keep('new')) send(button.dataset.line);
+    });
   }
+  const toolLine = (form) => `${form.dataset.tool} ${numbers(form).join(' ')}${$('#tool-all').checked ? ' all' : ''}`;
+  const planeLine = () => `select plane ${$('#plane-axis').value} ${numbers($('#plane-form')).join(' ')}`;
+  const lines = [
+    ...[...document.querySelectorAll('form.tool')].map((form) => [form.querySelector('button'), () => toolLine(form)]),
+    [$('#plane-form button'), planeLine],
+    [$('#load-form button'), () => `load ${pathWord($('#load-path').value.trim() || 'PATH')}`],
+    [$('#save-form button'), () => `save ${pathWord($('#save-path').value.trim() || 'PATH')}`],
+  ];
+  // The hints follow what is typed: each button says the line it would send now.
+  const showLines = () => {
+    for (const [button, line] of lines) {
+      try {
+        hint(button, line());
+      } catch (error) {
+        button.title = error.message;
+      }
+    }
+  };
   for (const form of document.querySelectorAll('form.tool')) {
     form.addEventListener('submit', (event) => {
       event.preventDefault();
-      send(() => `${form.dataset.tool} ${numbers(form).join(' ')}${$('#tool-all').checked ? ' all' : ''}`);
+      send(() => toolLine(form));
     });
   }
   $('#plane-form').addEventListener('submit', (event) => {
     event.preventDefault();
-    send(() => `select plane ${$('#plane-axis').value} ${numbers(event.target).join(' ')}`);
+    send(planeLine);
   });
+  keepSettings(showLines);
   $('#load-form').addEventListener('submit', (event) => {
     event.preventDefault();
     const path = $('#load-path').value.trim();
-    if (path) send(() => `load ${pathWord(path)}`);
+    if (!path) {
+      renderOutcome('', { errors: ['type a file name to load, e.g. examples/head.obj (from the folder simhost serve started in), or open a file'] });
+      return;
+    }
+    if (changes.keep('load')) send(() => `load ${pathWord(path)}`);
   });
   $('#save-form').addEventListener('submit', (event) => {
     event.preventDefault();
     const path = $('#save-path').value.trim();
-    if (path) send(() => `save ${pathWord(path)}`);
+    if (!path) {
+      renderOutcome('', { errors: ['type a file name to save under the output folder, e.g. studio.obj, or download the OBJ'] });
+      return;
+    }
+    send(() => `save ${pathWord(path)}`);
   });
   $('#upload-file').addEventListener('change', async (event) => {
     const file = event.target.files[0];
@@ -347,6 +386,7 @@ function setUpControls() {
     try {
       // The server keeps only plain names: letters, digits, dot, dash and underscore.
       const name = file.name.replace(/[^A-Za-z0-9._-]/g, '_').replace(/^\./, '_');
+      if (!changes.keep('load')) return;
       const { path } = await api.uploadObj(name, await file.text());
       send(() => `load ${pathWord(path)}`);
     } catch (error) {
@@ -374,9 +414,139 @@ function setUpControls() {
     input.value = back === 0 ? '' : history[history.length - back];
   });
   $('#log-download').href = api.logDownloadUrl();
+  $('#document-download').href = api.documentDownloadUrl();
+  // A download is the document kept, as a save is, until the next change.
+  $('#document-download').addEventListener('click', () => changes.saved());
   $('#fit-view').addEventListener('click', () => view.frameAll());
+}
+
+// ---- what the page keeps and explains ----
+
+// The line a button sends, as its tooltip and, where the button has room for it, beside
+// its words.
+function hint(button, line) {
+  button.title = `sends: ${line}`;
+  const code = button.querySelector('.sends');
+  if (code) code.textContent = line;
+}
+
+// Whether the document changed since it was last loaded, saved or made new, read from
+// the log: the studio draws after every line that changed the document, and after no
+// other, so a line followed by `draw` is a change.
+const changes = {
+  changed: false,
+  previous: '',
+  failing: false,
+  read(lines, whole) {
+    if (whole) {
+      this.changed = false;
+      this.previous = '';
+    }
+    for (const raw of lines) {
+      const line = raw.trim();
+      if (line === '' || line.startsWith('#')) {
+        this.failing ||= line.startsWith('# the next line failed');
+        continue;
+      }
+      const word = line.split(/\s+/)[0];
+      if (word === 'draw' && this.previous !== '') {
+        const before = this.previous.split(/\s+/)[0];
+        if (before === 'load' || before === 'new') this.changed = false;
+        else if (before !== 'draw' && before !== 'save') this.changed = true;
+      } else if (word === 'save' && !this.failing) {
+        this.changed = false;
+      }
+      this.failing = false;
+      this.previous = line;
+    }
+    $('#document-changed').hidden = !this.changed;
+  },
+  saved() {
+    this.changed = false;
+    $('#document-changed').hidden = true;
+  },
+  // Asks before a line that throws the document away, when there is something to lose.
+  keep(word) {
+    if (!this.changed) return true;
+    return window.confirm(`The document has changed since it was last loaded, saved or made new. ` +
+      `${word === 'new' ? 'Make a new one' : 'Load another'} and lose those changes?`);
+  },
+};
+
+// The tools' numbers and the names typed are kept across a reload, in this browser.
+const SETTINGS = 'simhost-studio-settings';
+function keepSettings(changed) {
+  const fields = [...document.querySelectorAll('[data-keep]')];
+  let kept = {};
+  try {
+    kept = JSON.parse(localStorage.getItem(SETTINGS) ?? '{}') ?? {};
+  } catch {
+    // Settings from elsewhere that do not read are left for the defaults.
+  }
+  for (const field of fields) {
+    const value = kept[field.dataset.keep];
+    if (value === undefined) continue;
+    if (field.type === 'checkbox') field.checked = value === true;
+    else field.value = String(value);
+  }
+  const store = () => {
+    const now = Object.fromEntries(fields.map((field) =>
+      [field.dataset.keep, field.type === 'checkbox' ? field.checked : field.value]));
+    try {
+      localStorage.setItem(SETTINGS, JSON.stringify(now));
+    } catch {
+      // A browser that keeps nothing for the page still runs it.
+    }
+    changed();
+  };
+  for (const field of fields) {
+    field.addEventListener('input', store);
+    field.addEventListener('change', store);
+  }
+  changed();
+}
+
+function setUpHelp() {
+  const help = $('#help');
+  $('#help-gestures tbody').replaceChildren(...GESTURES.map((gesture) => {
+    const row = document.createElement('tr');
+    for (const text of gesture) row.append(Object.assign(document.createElement('td'), { textContent: text }));
+    return row;
+  }));
+  const close = () => {
+    help.hidden = true;
+    $('#help-open').focus();
+  };
+  $('#help-open').addEventListener('click', () => {
+    help.hidden = false;
+    $('#help-close').focus();
+  });
+  $('#help-close').addEventListener('click', close);
+  help.addEventListener('click', (event) => { if (event.target === help) close(); });
+  // Taken first: the view's keys do nothing while the panel is up.
+  window.addEventListener('keydown', (event) => {
+    if (help.hidden) return;
+    event.stopPropagation();
+    if (event.key === 'Escape') {
+      event.preventDefault();
+      close();
+    }
+  }, true);
+}
+
+// The server refused the page's token: retrying would not help; the address would.
+function showRefused() {
+  const connection = $('#connection');
+  connection.dataset.state = 'refused';
+  connection.textContent = 'no token';
+  if (new URLSearchParams(location.search).get('token')) {
+    connection.textContent = 'wrong token';
+    $('#no-token-title').textContent = "The token in this page's address is not this run's: the studio refused it.";
+  }
+  $('#no-token').hidden = false;
 }
 
 setUpControls();
 setUpSelecting();
+setUpHelp();
 listen();
