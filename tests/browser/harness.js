@@ -134,3 +134,12 @@ export async function api(studio, method, apiPath, { body, token = studio.token,
   }
   return { status: response.status, text, json };
 }
+
+// A picture of the page for the README: in build/browser/NAME, and with
+// STELMARIN_UPDATE_SCREENSHOT=1 in docs/NAME too, where the README shows it.
+export async function screenshot(page, name) {
+  const shots = path.join(repo, 'build/browser');
+  await mkdir(shots, { recursive: true });
+  await page.screenshot({ path: path.join(shots, name) });
+  if (process.env.STELMARIN_UPDATE_SCREENSHOT === '1') await copyFile(path.join(shots, name), path.join(repo, 'docs', name));
+}

@@ -4,10 +4,8 @@
 // handled as a web page handles them, a page without its token, a small screen, long
 // lines shortened, and the tools' settings kept across a reload.
 import assert from 'node:assert/strict';
-import { copyFile, mkdir } from 'node:fs/promises';
-import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { api, launchBrowser, openStudio, repo, runLine, settled, startStudio } from './harness.js';
+import { api, launchBrowser, openStudio, runLine, screenshot, settled, startStudio } from './harness.js';
 
 let chromium;
 before(async () => { chromium = await launchBrowser(); });
@@ -51,13 +49,6 @@ async function clickAsking(page, label, { keys = [], button = 'left', meanwhile 
   for (const key of keys) await page.keyboard.up(key);
   await meanwhile();
   await settled(page, mark);
-}
-
-async function screenshot(page, name) {
-  const shots = path.join(repo, 'build/browser');
-  await mkdir(shots, { recursive: true });
-  await page.screenshot({ path: path.join(shots, name) });
-  if (process.env.STELMARIN_UPDATE_SCREENSHOT === '1') await copyFile(path.join(shots, name), path.join(repo, 'docs', name));
 }
 
 test('closing the window after X0 and smoothing: "Pins not held:", a verdict not green, the centre line off the plane', async (t) => {
