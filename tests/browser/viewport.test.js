@@ -3,10 +3,9 @@
 // what the camera sees or of everything "through"; and the bounds tree's cost at a
 // million vertices.
 import assert from 'node:assert/strict';
-import { mkdir } from 'node:fs/promises';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { api, launchBrowser, openStudio, repo, runLine, settled, startStudio } from './harness.js';
+import { api, launchBrowser, openStudio, runLine, screenshot, settled, startStudio } from './harness.js';
 
 let chromium;
 before(async () => { chromium = await launchBrowser(); });
@@ -27,7 +26,6 @@ async function session(t) {
 const waitFor = (page, fn, ...args) => page.waitForFunction(fn, { timeout: 20000, polling: 50 }, ...args);
 const log = (page) => page.$eval('#log', (e) => e.textContent);
 const camera = (page) => page.$eval('#view-canvas', (c) => ({ view: c.dataset.view, projection: c.dataset.projection }));
-const shots = path.join(repo, 'build/browser');
 
 async function load(page, file) {
   await runLine(page, `load ${file}`);
@@ -93,8 +91,7 @@ test('views, the X = 0 plane, keys that wait while typing, the camera across a r
   assert.ok(row.some((pixel) => pixel.join() !== BACKGROUND.join()), `the X = 0 plane shows above the head: ${JSON.stringify(row)}`);
   const beside = await onScreen(page, [0.5, top[1], 0]);
   assert.ok((await pixelRow(page, beside, 3)).every((pixel) => pixel.join() === BACKGROUND.join()), 'and nothing beside it');
-  await mkdir(shots, { recursive: true });
-  await page.screenshot({ path: path.join(shots, 'front-view.png') });
+  await screenshot(page, 'front-view.png');
 
   // Box select from the front takes the front's vertices; through, every one.
   await chooseMode(page, 'select');
