@@ -1,7 +1,8 @@
 // The studio's 3D view as a modeller uses it: the six views and the X = 0 plane, the
 // keypad's keys (and not while typing), the camera kept across a reload; box select of
-// what the camera sees or of everything "through"; and the bounds tree's cost at a
-// million vertices.
+// what the camera sees or of everything "through"; a grab stroke across the head's pinned
+// seam, sent one paced sample at a time, undone and redone from the keys; and the bounds
+// tree's cost at a million vertices.
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
@@ -153,6 +154,101 @@ test('views, the X = 0 plane, keys that wait while typing, the camera across a r
   assert.ok(Math.abs(back.zoom - kept.zoom) < 1e-9);
   assert.equal(await page.$eval('input[name="view-mode"]:checked', (e) => e.value), 'select', 'the mode is kept too');
 
+  assert.deepEqual(problems, []);
+});
+
+test('a grab stroke across the pinned seam: paced samples between stroke begin and end, the seam held, Ctrl-Z and Ctrl-Shift-Z', async (t) => {
+  const { page, problems } = await session(t);
+  await runLine(page, 'init');
+  await runLine(page, 'activate');
+  await load(page, 'head.obj');
+  await page.waitForSelector('.plugin-window #slot-button-X0', { timeout: 20000 });
+  const clicked = await page.evaluate(() => window.studio.applied);
+  await page.click('#slot-button-X0');
+  await settled(page, clicked);
+  await waitFor(page, () => document.querySelector('#slot-X0')?.dataset.pins === '96');
+  await page.click('#view-toolbar [data-view="front"]');
+  await chooseMode(page, 'brush');
+  await page.select('#brush-kind', 'grab');
+  await page.$eval('#brush-radius', (e) => { e.value = '0.3'; e.dispatchEvent(new Event('change')); });
+
+  // Counts the commands on their way at once, as the server sees them come; each sample's
+  // answer is held back a while, as from a busy server, so that the hand outruns it.
+  await page.evaluate(() => {
+    const fetched = window.fetch;
+    window.inFlight = { now: 0, most: 0 };
+    window.fetch = async (...args) => {
+      const counted = String(args[0]).startsWith('/api/command');
+      if (counted) window.inFlight.most = Math.max(window.inFlight.most, ++window.inFlight.now);
+      try {
+        const response = await fetched(...args);
+        await response.clone().text();
+        if (String(args[1]?.body).includes('"brush ')) await new Promise((resolve) => setTimeout(resolve, 150));
+        return response;
+      } finally {
+        if (counted) --window.inFlight.now;
+      }
+    };
+  });
+  const seamBefore = await page.evaluate(() => {
+    const object = window.studioView.objects[0];
+    return [...object.marks['slot 0'].geometry.index.array].map((v) => object.positions[3 * v]);
+  });
+  const positionsBefore = await page.evaluate(() => [...window.studioView.objects[0].positions]);
+  const start = await onScreen(page, [-0.12, 0.2, 0.9]);
+  const end = { x: start.x + 160, y: start.y };
+  await page.mouse.move(start.x, start.y);
+  await page.mouse.down();
+  await page.mouse.move(end.x, end.y, { steps: 40 });
+  await page.mouse.up();
+  await waitFor(page, () => window.studioSculpting.stroke === null && window.studio.pending === 0);
+
+  const lines = (await log(page)).split('\n');
+  const begin = lines.lastIndexOf('stroke begin');
+  const finish = lines.lastIndexOf('stroke end');
+  assert.ok(begin >= 0 && finish > begin, 'the stroke is bounded in the log');
+  const samples = lines.slice(begin + 1, finish).filter((line) => line.startsWith('brush '));
+  assert.ok(samples.length >= 2, `${samples.length} samples`);
+  for (const sample of samples) assert.match(sample, /^brush grab( -?\d+(\.\d+)?){6} 0\.3 1$/);
+  // Folded or not, the samples carry the whole drag: 160 pixels of the front view.
+  const perPixel = await page.evaluate(() => 2 / window.studioView.orthographic.zoom / window.studioView.canvas.clientHeight);
+  const dragged = samples.reduce((sum, line) => sum + Number(line.split(' ')[5]), 0);
+  assert.ok(Math.abs(dragged - 160 * perPixel) < 2 * perPixel, `dragged ${dragged}, the hand ${160 * perPixel}`);
+  const { most } = await page.evaluate(() => window.inFlight);
+  assert.equal(most, 1, 'never more than one line of the stroke on its way');
+  const counts = await page.evaluate(() => window.studioSculpting.counts);
+  t.diagnostic(`a 40-move grab: ${counts.samples} samples sent, ${counts.folded} moves folded into waiting samples`);
+  assert.ok(counts.folded > 0 && counts.samples === samples.length && samples.length < 40, `${counts.samples} samples, ${counts.folded} folded`);
+
+  const stroked = await page.evaluate(() => {
+    const object = window.studioView.objects[0];
+    return {
+      seam: [...object.marks['slot 0'].geometry.index.array].map((v) => object.positions[3 * v]),
+      positions: [...object.positions],
+    };
+  });
+  const moved = stroked.positions.reduce((most, value, i) => Math.max(most, Math.abs(value - positionsBefore[i])), 0);
+  assert.ok(moved > 0.05, `the grab moved the head by ${moved}`);
+  assert.ok(Math.max(...stroked.seam.map(Math.abs)) < 1e-5, `the seam stays on X = 0: ${Math.max(...stroked.seam.map(Math.abs))}`);
+  assert.ok(Math.max(...seamBefore.map(Math.abs)) < 1e-5);
+  await mkdir(shots, { recursive: true });
+  await page.mouse.move(start.x, start.y);
+  await page.screenshot({ path: path.join(shots, 'brush-stroke.png') });
+  const refit = await page.evaluate(() => window.studioView.timings.refit);
+  t.diagnostic(`the head's bounds tree refitted after a sample in ${refit?.toFixed(2)} ms`);
+
+  // Ctrl-Z takes back the whole stroke, and the redo keys make it again.
+  const positions = () => page.evaluate(() => [...window.studioView.objects[0].positions]);
+  const farthest = (a, b) => a.reduce((most, value, i) => Math.max(most, Math.abs(value - b[i])), 0);
+  for (const [keys, line, expected] of [[['Control', 'z'], 'undo', positionsBefore], [['Control', 'Shift', 'Z'], 'redo', stroked.positions],
+    [['Control', 'z'], 'undo', positionsBefore], [['Control', 'y'], 'redo', stroked.positions]]) {
+    const mark = await page.evaluate(() => window.studio.applied);
+    for (const key of keys) await page.keyboard.down(key);
+    for (const key of [...keys].reverse()) await page.keyboard.up(key);
+    await settled(page, mark);
+    assert.equal((await log(page)).trimEnd().split('\n').filter((l) => l !== 'draw').at(-1), line, keys.join('+'));
+    assert.ok(farthest(await positions(), expected) < 1e-6, `${keys.join('+')} sends ${line}`);
+  }
   assert.deepEqual(problems, []);
 });
 
