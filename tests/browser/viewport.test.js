@@ -231,9 +231,8 @@ test('a grab stroke across the pinned seam: paced samples between stroke begin a
   assert.ok(moved > 0.05, `the grab moved the head by ${moved}`);
   assert.ok(Math.max(...stroked.seam.map(Math.abs)) < 1e-5, `the seam stays on X = 0: ${Math.max(...stroked.seam.map(Math.abs))}`);
   assert.ok(Math.max(...seamBefore.map(Math.abs)) < 1e-5);
-  await mkdir(shots, { recursive: true });
   await page.mouse.move(start.x, start.y);
-  await page.screenshot({ path: path.join(shots, 'brush-stroke.png') });
+  await screenshot(page, 'brush-stroke.png');
   const refit = await page.evaluate(() => window.studioView.timings.refit);
   t.diagnostic(`the head's bounds tree refitted after a sample in ${refit?.toFixed(2)} ms`);
 
