@@ -330,20 +330,27 @@ test('the session log downloaded from the page replays to the same report', asyn
   await tool(page, 'jitter', [0.02, 11]);
   await tool(page, 'smooth', [2]);
   await tool(page, 'move', [0.05, 0, 0], false);
+  // Strokes and the steps taken back and made again replay as they ran.
+  for (const line of ['stroke begin', 'brush grab -0.05 0 1 0.03 0 0.01 0.3 1', 'brush grab 0 0 1 0.03 0 0.01 0.3 1', 'stroke end',
+    'stroke begin', 'brush inflate 0 -0.3 0.9 0 0 0 0.3 0.5', 'stroke end', 'undo', 'redo', 'undo']) {
+    await runLine(page, line);
+  }
   await runLine(page, 'report studio.json');
 
   await page.click('#log-download');
   const saved = path.join(downloads, 'studio.session');
   for (let tries = 0; !existsSync(saved) && tries < 100; ++tries) await new Promise((r) => setTimeout(r, 100));
   assert.ok(existsSync(saved), `the log was downloaded as studio.session: ${await readdir(downloads)}`);
+  assert.match(await readFile(saved, 'utf8'), /answer ok\n[^]*stroke begin\nbrush grab [^]*stroke end\n[^]*undo\ndraw\nredo\ndraw\nundo\ndraw\n/);
 
-  // Paths in the log are as typed, from the folder the studio started in.
-  const replayed = path.join(studio.work, 'replay.session');
+  // Paths in the log are as typed, from the folder the studio started in: replayed from
+  // the downloads, --base names that folder.
+  const replayed = path.join(downloads, 'replay.session');
   await copyFile(saved, replayed);
   await appendFile(replayed, 'report replay.json\n');
   const replayOut = path.join(studio.dir, 'replay-out');
-  const run = spawnSync(simhostPath, ['--settings', path.join(studio.dir, 'replay-settings.xml'), '--out', replayOut, '--quiet', 'run', replayed],
-    { cwd: studio.work, encoding: 'utf8', timeout: 60000 });
+  const run = spawnSync(simhostPath, ['--settings', path.join(studio.dir, 'replay-settings.xml'), '--out', replayOut, '--quiet',
+    'run', replayed, '--base', studio.work], { cwd: downloads, encoding: 'utf8', timeout: 60000 });
   assert.equal(run.status, 0, `the replay failed:\n${run.stdout}\n${run.stderr}`);
   const studioReport = JSON.parse(await readFile(path.join(studio.out, 'studio.json'), 'utf8'));
   const replayReport = JSON.parse(await readFile(path.join(replayOut, 'replay.json'), 'utf8'));
