@@ -183,7 +183,7 @@ test('a grab stroke across the pinned seam: paced samples between stroke begin a
       try {
         const response = await fetched(...args);
         await response.clone().text();
-        if (String(args[1]?.body).includes('"brush ')) await new Promise((resolve) => setTimeout(resolve, 150));
+        if (String(args[1]?.body).includes('"brush ')) await new Promise((resolve) => setTimeout(resolve, 400));
         return response;
       } finally {
         if (counted) --window.inFlight.now;
@@ -218,7 +218,8 @@ test('a grab stroke across the pinned seam: paced samples between stroke begin a
   assert.equal(most, 1, 'never more than one line of the stroke on its way');
   const counts = await page.evaluate(() => window.studioSculpting.counts);
   t.diagnostic(`a 40-move grab: ${counts.samples} samples sent, ${counts.folded} moves folded into waiting samples`);
-  assert.ok(counts.folded > 0 && counts.samples === samples.length && samples.length < 40, `${counts.samples} samples, ${counts.folded} folded`);
+  // However slowly the hand moves on a busy machine, an answer held this long is outrun.
+  assert.ok(counts.folded > 0 && counts.samples === samples.length, `${counts.samples} samples, ${counts.folded} folded`);
 
   const stroked = await page.evaluate(() => {
     const object = window.studioView.objects[0];
