@@ -93,10 +93,13 @@ test('the Windows DLL under Wine: its questions answered and its fix-mode dialog
     return;
   }
   // The machine sees this machine's files read-only, and the project's folder writable:
-  // what the studio writes goes inside it.
+  // what the studio writes goes inside it. A studio already serving owns its folder,
+  // with the log its caller reads once it stops.
   const folder = path.join(repo, 'build/browser/windows-studio');
-  await rm(folder, { recursive: true, force: true });
-  await mkdir(folder, { recursive: true });
+  if (!given) {
+    await rm(folder, { recursive: true, force: true });
+    await mkdir(folder, { recursive: true });
+  }
   const served = given ? { url: given } : await startWindowsStudio(folder);
   const chromium = await launchBrowser();
   t.after(() => chromium.close());
