@@ -2,6 +2,7 @@
 // a headless Chromium from Debian (puppeteer-core downloads none) with the studio's page
 // open and ready. Nothing here waits for the network to go idle: the event stream never
 // does. Tests wait on what the page says it has applied.
+import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { copyFile, mkdir, mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
@@ -142,4 +143,18 @@ export async function screenshot(page, name) {
   await mkdir(shots, { recursive: true });
   await page.screenshot({ path: path.join(shots, name) });
   if (process.env.STELMARIN_UPDATE_SCREENSHOT === '1') await copyFile(path.join(shots, name), path.join(repo, 'docs', name));
+}
+
+// A studio and its page for one test, both gone at its end; the page must have logged
+// no error and the server must stop cleanly.
+export async function studioSession(browser, t, options) {
+  const studio = await startStudio(options);
+  const { page, problems } = await openStudio(browser, studio);
+  t.after(async () => {
+    await page.close();
+    const end = await studio.stop();
+    await studio.remove();
+    assert.equal(end.code, 0, `simhost serve ended with ${end.code}:\n${end.stderr}`);
+  });
+  return { studio, page, problems };
 }

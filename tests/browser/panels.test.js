@@ -5,23 +5,13 @@
 // lines shortened, and the tools' settings kept across a reload.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { api, launchBrowser, openStudio, runLine, screenshot, settled, startStudio } from './harness.js';
+import { api, launchBrowser, runLine, screenshot, settled, startStudio, studioSession } from './harness.js';
 
 let chromium;
 before(async () => { chromium = await launchBrowser(); });
 after(async () => { await chromium?.close(); });
 
-async function session(t) {
-  const studio = await startStudio();
-  const { page, problems } = await openStudio(chromium.browser, studio);
-  t.after(async () => {
-    await page.close();
-    const end = await studio.stop();
-    await studio.remove();
-    assert.equal(end.code, 0, `simhost serve ended with ${end.code}:\n${end.stderr}`);
-  });
-  return { studio, page, problems };
-}
+const session = (t) => studioSession(chromium.browser, t);
 
 const waitFor = (page, fn, ...args) => page.waitForFunction(fn, { timeout: 20000, polling: 50 }, ...args);
 const text = (page, selector) => page.$eval(selector, (e) => e.textContent);

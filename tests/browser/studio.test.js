@@ -10,25 +10,13 @@ import http from 'node:http';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { api, launchBrowser, openStudio, repo, runLine, settled, simhostPath, startStudio } from './harness.js';
+import { api, launchBrowser, repo, runLine, settled, simhostPath, studioSession } from './harness.js';
 
 let chromium;
 before(async () => { chromium = await launchBrowser(); });
 after(async () => { await chromium?.close(); });
 
-// A studio and its page for one test, both gone at its end; the page must have logged
-// no error and the server must stop cleanly.
-async function session(t, options) {
-  const studio = await startStudio(options);
-  const { page, problems } = await openStudio(chromium.browser, studio);
-  t.after(async () => {
-    await page.close();
-    const end = await studio.stop();
-    await studio.remove();
-    assert.equal(end.code, 0, `simhost serve ended with ${end.code}:\n${end.stderr}`);
-  });
-  return { studio, page, problems };
-}
+const session = (t, options) => studioSession(chromium.browser, t, options);
 
 const slot = (page, label) => page.$eval(`#slot-${label}`, (row) => ({ ...row.dataset }));
 const pressed = (page, selector) => page.$eval(selector, (button) => button.getAttribute('aria-pressed'));
