@@ -284,5 +284,14 @@ test('a million vertices: the bounds tree built once, refitted after a change, b
     + `after one moved in ${lifted.toFixed(2)} ms; a box round all of it, each vertex's view tested, in ${boxed.toFixed(0)} ms`);
   assert.equal(seen, 1002001, 'the whole grid faces the camera, nothing hides it');
   assert.ok(built.build < 4000 && timings.refit < 400 && lifted < timings.refit && boxed < 60000);
+
+  // Asked for, the dense grid's edges are made and drawn: each of its 1000 × 1001 both ways once.
+  await page.click('#view-edges');
+  const edges = await page.evaluate(() => {
+    const { edgeLines } = window.studioView.objects[0];
+    return { count: edgeLines.geometry.index?.count, visible: edgeLines.visible, took: window.studioView.timings.edges };
+  });
+  t.diagnostic(`a million vertices: its edges made when asked for in ${edges.took?.toFixed(0)} ms`);
+  assert.deepEqual([edges.count, edges.visible], [2 * 2 * 1000 * 1001, true]);
   assert.deepEqual(problems, []);
 });
