@@ -524,7 +524,7 @@ test('a mesh of a million vertices loads, changes in place and is picked from', 
   const parts = change.copy + change.normals + change.refit;
   const fetched = change.event ? `, the event fetched in ${change.event.eventFetch?.toFixed(0)} ms and resolved in ${change.event.eventResolve?.toFixed(0)} ms` : '';
   t.diagnostic(`a million vertices moved: the change applied in ${change.change.toFixed(0)} ms of script (copied ${change.copy.toFixed(0)}, `
-    + `normals ${change.normals.toFixed(0)}, tree refitted ${change.refit.toFixed(0)}, decoding ${(change.change - parts).toFixed(0)})${fetched}; `
+    + `normals ${change.normals.toFixed(0)}, tree refitted ${change.refit.toFixed(0)}, the rest, the event's positions decoded among it, ${(change.change - parts).toFixed(0)})${fetched}; `
     + `the next frame drawn in ${change.render.toFixed(0)} ms; in the view ${applied} ms after it was sent`);
   assert.ok(change.change < 600, `a full change takes ${change.change} ms of script`);
   // The page holds what the server holds, to the last bit a float's text carries.

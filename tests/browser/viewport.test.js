@@ -285,7 +285,7 @@ test('a million vertices: the bounds tree built once, refitted after a change, b
   assert.equal(seen, 1002001, 'the whole grid faces the camera, nothing hides it');
   assert.ok(built.build < 4000 && timings.refit < 400 && lifted < timings.refit && boxed < 60000);
 
-  // Asked for, the dense grid's edges are made and drawn: each of its 1000 × 1001 both ways once.
+  // Asked for, the dense grid's edges are made and drawn: each of its 1000 by 1001 both ways once.
   await page.click('#view-edges');
   const edges = await page.evaluate(() => {
     const { edgeLines } = window.studioView.objects[0];

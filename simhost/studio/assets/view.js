@@ -466,7 +466,7 @@ export class View {
       index: object.index, name, vertexCount, positions, position, deleted, group, faceMesh, edgeLines, triangles,
       // Its edges are made when first drawn: a dense object's only when asked for.
       faceStarts, corners, sideCount, dense: sideCount / 2 > MOST_EDGES,
-      // Made when first needed or when the page is idle (see prepare).
+      // Made when first needed or once the page is idle (see surroundingsOf).
       surroundings: null,
       // The points that mark some of its vertices, by kind: a slot's pins, the selected
       // vertices, those moved back.
@@ -643,8 +643,8 @@ export class View {
     });
     object.surroundings = {
       bvh, around: facesAround(t, object.vertexCount), normals, leafOf, parentOf,
-      // Each change and box select marks the faces and vertices it met with a number of
-      // its own, so that the marks need no clearing.
+      // Each change marks the faces and vertices it met with a number of its own, so
+      // that the marks need no clearing.
       faceMarks: new Uint32Array(faceCount), vertexMarks: new Uint32Array(object.vertexCount), stamp: 0,
     };
     this.time('surroundings', started);
