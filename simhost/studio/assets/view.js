@@ -1027,7 +1027,7 @@ export class View {
     this.camera.updateMatrixWorld();
     const m = this.camera.projectionMatrix.clone().multiply(this.camera.matrixWorldInverse).elements;
     const row = (i) => [m[i], m[4 + i], m[8 + i], m[12 + i]];
-    const [rx, ry, , rw] = [row(0), row(1), row(2), row(3)];
+    const rx = row(0), ry = row(1), rw = row(3);
     // The rectangle in the camera's clip space, as planes in the world: a point is inside
     // where each is not negative, in front of the camera too.
     const xLeft = (2 * left) / this.canvas.clientWidth - 1;
