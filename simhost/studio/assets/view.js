@@ -5,7 +5,9 @@
 // views; the brush's ring on the surface. Everything lives in typed arrays shared between
 // the faces, the edges and the points, so that a mesh of a million vertices stays
 // interactive and a change is copied in place; picking goes through a bounds tree of each
-// object's triangles (three-mesh-bvh), built once per mesh and refitted after a change.
+// object's triangles (three-mesh-bvh), built once per mesh while the page is idle after a
+// load, and after a change only what it touched is redone: the vertex normals round the
+// moved vertices, the tree's boxes over their faces, the uploads of their ranges.
 //
 // Sections:
 //   constants      the view's colours, the marks' sizes, the limits on edges and uploads
@@ -13,16 +15,19 @@
 //   the view       renderer, cameras, light and materials; frames; the mode of the mouse
 //   guides         the X = 0 plane, the ground grid, the axis gizmo
 //   objects        the document afresh, each object built and disposed of; wireframe
+//                  and edges
 //   marks          pins, selected vertices and those moved back; armed slots; visibility
-//   changes        moved vertices copied in place
+//   surroundings   per object, built once: the faces round each vertex, the vertex
+//                  normals, the bounds tree and which of its nodes holds each face
+//   changes        moved vertices copied in place; normals and tree redone round them
 //   camera         projections, the six views, framing, the state kept across a reload
-//   picking        the bounds trees; the surface and the vertex under a point, the
-//                  vertices in a rectangle that the camera sees; the brush's ring
+//   picking        the surface and the vertex under a point, the vertices in a
+//                  rectangle that the camera sees; the brush's ring
 import {
-  BufferAttribute, BufferGeometry, CanvasTexture, Color, DirectionalLight, DoubleSide, GridHelper, Group,
-  HemisphereLight, LineBasicMaterial, LineLoop, LineSegments, MOUSE, Mesh, MeshBasicMaterial, MeshBVH,
-  MeshStandardMaterial, OrbitControls, OrthographicCamera, PerspectiveCamera, Plane, Points, PointsMaterial, Ray,
-  Raycaster, Scene, Sprite, SpriteMaterial, Vector2, Vector3, WebGLRenderer,
+  BufferAttribute, BufferGeometry, CONTAINED, CanvasTexture, Color, DirectionalLight, DoubleSide, GridHelper, Group,
+  HemisphereLight, INTERSECTED, LineBasicMaterial, LineLoop, LineSegments, MOUSE, Mesh, MeshBasicMaterial, MeshBVH,
+  MeshStandardMaterial, NOT_INTERSECTED, OrbitControls, OrthographicCamera, PerspectiveCamera, Plane, Points,
+  PointsMaterial, Ray, Raycaster, Scene, Sprite, SpriteMaterial, Vector2, Vector3, WebGLRenderer,
 } from './vendor-generated/three.bundle.js';
 import { decodeArray } from './api.js';
 import { SLOT_COLOURS } from './slot-colours.js';
@@ -44,11 +49,23 @@ const AXIS_COLOURS = { X: '#e5484d', Y: '#4cc46b', Z: '#4d8ef0' };
 const GIZMO_SIZE = 84; // CSS pixels, in the view's top right corner
 const RING_SEGMENTS = 64;
 // Past this many edges in one object they cover every pixel of it and only darken it,
-// at the cost of drawing as much again as its faces: such an object is drawn without,
-// unless the person asks for the wireframe.
+// at the cost of drawing as much again as its faces, and sorting them out of the faces
+// takes a second at a million vertices: such an object's edges are neither made nor
+// drawn unless the person asks for them ("edges") or for the wireframe. Counted before
+// they are made, as half the faces' sides: an edge inside a surface is a side of two.
 const MOST_EDGES = 600000;
 // Beyond this many runs one upload of the span they cover costs less than one call each.
 const MAX_UPDATE_RANGES = 64;
+// Past this share of an object's vertices moved, one pass over all its faces (normals,
+// the tree's boxes) costs less than finding the faces round each moved vertex. Measured
+// at a million vertices: redone round an eighth of them, a third of a whole pass; round a
+// quarter, as much as one.
+const MOST_MOVED_SHARE = 1 / 5;
+// Faces per leaf of the bounds tree. Measured at a million vertices: twice the library's
+// 10 makes the tree in about 85% of the time; a ray still meets few faces, and a pick
+// takes microseconds. Past that the rays of a box select slow down more than the making
+// speeds up.
+const FACES_PER_LEAF = 20;
 const FIELD_OF_VIEW = 40;
 const TAN_HALF_FIELD = Math.tan((FIELD_OF_VIEW * Math.PI) / 360);
 // Where each view puts the camera, seen from the target: +Y is up and +Z the front, as in
@@ -111,9 +128,10 @@ function labelTexture(text, colour) {
   return new CanvasTexture(canvas);
 }
 
-// Faces as triangle fans and each edge once, from the server's faceStarts and corners.
-// Corners that name no vertex of the object are refused before WebGL reads past its data.
-function buildTopology(faceStarts, corners, vertexCount, name) {
+// Faces as triangle fans, from the server's faceStarts and corners, and how many sides
+// the faces have; the faces as given, for their edges. Corners that name no vertex of
+// the object are refused before WebGL reads past its data.
+function buildTriangles(faceStarts, corners, vertexCount, name) {
   let triangleCount = 0;
   let sideCount = 0;
   for (let f = 0; f + 1 < faceStarts.length; ++f) {
@@ -126,11 +144,7 @@ function buildTopology(faceStarts, corners, vertexCount, name) {
     if (corners[c] < 0 || corners[c] >= vertexCount) throw new Error(`object "${name}": a corner names vertex ${corners[c]} of ${vertexCount}`);
   }
   const triangles = new Uint32Array(triangleCount * 3);
-  // Each side as one number, smaller index first, so that sorting brings a side shared by
-  // two faces together and it is drawn once.
-  const sides = new Float64Array(sideCount);
   let t = 0;
-  let s = 0;
   for (let f = 0; f + 1 < faceStarts.length; ++f) {
     const first = faceStarts[f];
     const size = faceStarts[f + 1] - first;
@@ -139,6 +153,19 @@ function buildTopology(faceStarts, corners, vertexCount, name) {
       triangles[t++] = corners[first + k];
       triangles[t++] = corners[first + k + 1];
     }
+  }
+  return { faceStarts, corners, triangles, sideCount };
+}
+
+// Each edge of the faces once, from corners buildTriangles checked.
+function buildEdges(faceStarts, corners, vertexCount, sideCount) {
+  // Each side as one number, smaller index first, so that sorting brings a side shared by
+  // two faces together and it is drawn once.
+  const sides = new Float64Array(sideCount);
+  let s = 0;
+  for (let f = 0; f + 1 < faceStarts.length; ++f) {
+    const first = faceStarts[f];
+    const size = faceStarts[f + 1] - first;
     if (size < 2) continue;
     for (let k = 0; k < size; ++k) {
       const a = corners[first + k];
@@ -156,7 +183,47 @@ function buildTopology(faceStarts, corners, vertexCount, name) {
     edges[e++] = Math.floor(sides[i] / vertexCount);
     edges[e++] = sides[i] % vertexCount;
   }
-  return { triangles, edges };
+  return edges;
+}
+
+// The faces round each vertex, as one list in the vertices' order (compressed rows):
+// vertex v's faces are faces[starts[v]] to faces[starts[v + 1] - 1], as triangle numbers.
+function facesAround(triangles, vertexCount) {
+  const starts = new Uint32Array(vertexCount + 1);
+  for (let i = 0; i < triangles.length; ++i) ++starts[triangles[i] + 1];
+  for (let v = 0; v < vertexCount; ++v) starts[v + 1] += starts[v];
+  const next = starts.slice(0, vertexCount);
+  const faces = new Uint32Array(triangles.length);
+  for (let i = 0; i < triangles.length; ++i) faces[next[triangles[i]]++] = (i / 3) | 0;
+  return { starts, faces };
+}
+
+// Adds face t's normal, as long as it is twice its area, to each of its corners'.
+function addFaceNormal(normals, p, triangles, t) {
+  const a = 3 * triangles[3 * t], b = 3 * triangles[3 * t + 1], c = 3 * triangles[3 * t + 2];
+  const ux = p[b] - p[a], uy = p[b + 1] - p[a + 1], uz = p[b + 2] - p[a + 2];
+  const wx = p[c] - p[a], wy = p[c + 1] - p[a + 1], wz = p[c + 2] - p[a + 2];
+  const nx = uy * wz - uz * wy, ny = uz * wx - ux * wz, nz = ux * wy - uy * wx;
+  normals[a] += nx; normals[a + 1] += ny; normals[a + 2] += nz;
+  normals[b] += nx; normals[b + 1] += ny; normals[b + 2] += nz;
+  normals[c] += nx; normals[c + 1] += ny; normals[c + 2] += nz;
+}
+
+// Vertex v's normal afresh: the sum of its faces' normals, as addFaceNormal makes them.
+function vertexNormal(normals, p, triangles, around, v) {
+  let x = 0, y = 0, z = 0;
+  for (let k = around.starts[v], end = around.starts[v + 1]; k < end; ++k) {
+    const t = 3 * around.faces[k];
+    const a = 3 * triangles[t], b = 3 * triangles[t + 1], c = 3 * triangles[t + 2];
+    const ux = p[b] - p[a], uy = p[b + 1] - p[a + 1], uz = p[b + 2] - p[a + 2];
+    const wx = p[c] - p[a], wy = p[c + 1] - p[a + 1], wz = p[c + 2] - p[a + 2];
+    x += uy * wz - uz * wy;
+    y += uz * wx - ux * wz;
+    z += ux * wy - uy * wx;
+  }
+  normals[3 * v] = x;
+  normals[3 * v + 1] = y;
+  normals[3 * v + 2] = z;
 }
 
 // ---- the view ----
@@ -181,8 +248,10 @@ export class View {
     this.controls.addEventListener('change', () => this.cameraChanged());
     this.objects = [];
     this.wireframe = false;
-    // What picking cost last, in milliseconds, for whoever measures it.
-    this.timings = {};
+    this.allEdges = false;
+    // What the view's work cost last, in milliseconds, for whoever measures it: picking,
+    // the bounds tree, a change applied, a frame drawn; and how many frames were drawn.
+    this.timings = { frames: 0 };
     this.armed = [true, true, true, true];
     this.disc = markTexture(true);
     this.ring = markTexture(false);
@@ -229,9 +298,21 @@ export class View {
     this.frameAsked = true;
     requestAnimationFrame(() => {
       this.frameAsked = false;
+      const started = performance.now();
       this.renderer.render(this.scene, this.camera);
       this.drawGizmo();
+      this.time('render', started);
+      ++this.timings.frames;
     });
+  }
+
+  // What a piece of the view's work took: in timings, and as the page's latest measure of
+  // that name for the browser's performance tools (one kept per name, however often).
+  time(name, started) {
+    const ended = performance.now();
+    performance.clearMeasures(`view ${name}`);
+    performance.measure(`view ${name}`, { start: started, end: ended });
+    this.timings[name] = ended - started;
   }
 
   setMode(mode) {
@@ -341,6 +422,11 @@ export class View {
     for (const old of this.objects) if (old) this.disposeObject(old);
     this.objects = [];
     for (const object of built) this.objects[object.index] = object;
+    // A million vertices' tree takes about a second to make: made at the first pick, that
+    // second is a stall under the person's click or brush. Made once the page is idle
+    // after the mesh came, it is ready before the hand is; a pick that comes sooner makes
+    // it there and then.
+    for (const object of built) requestIdleCallback(() => { if (!object.disposed) this.surroundingsOf(object); });
     this.setSelected(mesh.selected ?? []);
     this.setPins(mesh.pins);
     this.setMovedBack(mesh.movedBack);
@@ -357,7 +443,7 @@ export class View {
     if (!Number.isInteger(vertexCount) || vertexCount !== object.vertexCount) {
       throw new Error(`object "${name}": ${positions.length} position values for ${object.vertexCount} vertices`);
     }
-    const { triangles, edges } = buildTopology(
+    const { faceStarts, corners, triangles, sideCount } = buildTriangles(
       decodeArray(object.faceStarts, Int32Array, `object "${name}" faceStarts`),
       decodeArray(object.corners, Int32Array, `object "${name}" corners`), vertexCount, name);
     const deleted = new Uint8Array(vertexCount);
@@ -370,7 +456,6 @@ export class View {
     faces.setIndex(new BufferAttribute(triangles, 1));
     const lines = new BufferGeometry();
     lines.setAttribute('position', position);
-    lines.setIndex(new BufferAttribute(edges, 1));
     const group = new Group();
     const faceMesh = new Mesh(faces, this.faceMaterial);
     const edgeLines = new LineSegments(lines, this.edgeMaterial);
@@ -381,9 +466,10 @@ export class View {
     this.scene.add(group);
     const built = {
       index: object.index, name, vertexCount, positions, position, deleted, group, faceMesh, edgeLines, triangles,
-      edgeCount: edges.length / 2,
-      // Its bounds tree, made when first picked from; stale once vertices moved.
-      bvh: null, bvhStale: false,
+      // Its edges are made when first drawn: a dense object's only when asked for.
+      faceStarts, corners, sideCount, dense: sideCount / 2 > MOST_EDGES,
+      // Made when first needed or once the page is idle (see surroundingsOf).
+      surroundings: null,
       // The points that mark some of its vertices, by kind: a slot's pins, the selected
       // vertices, those moved back.
       marks: {},
@@ -393,6 +479,7 @@ export class View {
   }
 
   disposeObject(object) {
+    object.disposed = true;
     this.scene.remove(object.group);
     object.group.traverse((part) => part.geometry?.dispose());
   }
@@ -405,10 +492,25 @@ export class View {
     this.redraw();
   }
 
+  // The faint edges of dense objects too, made the first time they are shown.
+  setAllEdges(on) {
+    this.allEdges = on;
+    for (const object of this.objects) if (object) this.applyLook(object);
+    this.redraw();
+  }
+
   applyLook(object) {
     object.faceMesh.visible = !this.wireframe;
     object.edgeLines.material = this.wireframe ? this.wireMaterial : this.edgeMaterial;
-    object.edgeLines.visible = this.wireframe || object.edgeCount <= MOST_EDGES;
+    const shown = this.wireframe || this.allEdges || !object.dense;
+    if (shown && !object.edgeLines.geometry.index) {
+      const started = performance.now();
+      const edges = buildEdges(object.faceStarts, object.corners, object.vertexCount, object.sideCount);
+      object.edgeLines.geometry.setIndex(new BufferAttribute(edges, 1));
+      object.faceStarts = object.corners = null;
+      this.timings.edges = performance.now() - started;
+    }
+    object.edgeLines.visible = shown;
   }
 
   // ---- marks ----
@@ -500,16 +602,69 @@ export class View {
     this.redraw();
   }
 
+  // ---- surroundings ----
+
+  // What picking and a change need of an object beyond what it draws, made once per mesh:
+  // the faces round each vertex, the vertex normals (the sum of their faces', weighted by
+  // area), the bounds tree, and the tree's leaf that holds each face with each node's
+  // parent, so that a change refits only what lies over its faces. Null for an object
+  // without faces. The faces are flat-shaded: the normals are the box select's, and stay
+  // here, never sent to the graphics card.
+  surroundingsOf(object) {
+    if (object.triangles.length === 0) return null;
+    if (object.surroundings) return object.surroundings;
+    const started = performance.now();
+    // The tree orders the faces for itself, in the index they are drawn from: a refit
+    // then reads each leaf's faces side by side, twice as fast as through an order of its
+    // own (indirect), and the index goes to the graphics card once more. What follows
+    // names faces in that order. Split down the middle of the longest side (the library's
+    // default, CENTER): the surface area heuristic makes a tree that answers a ray no
+    // faster here, and takes four times as long to make.
+    const bvh = new MeshBVH(object.faceMesh.geometry, { targetLeafSize: FACES_PER_LEAF, verbose: false });
+    object.faceMesh.geometry.index.needsUpdate = true;
+    this.time('build', started);
+    const t = object.triangles;
+    const faceCount = t.length / 3;
+    const normals = new Float32Array(object.vertexCount * 3);
+    for (let f = 0; f < faceCount; ++f) addFaceNormal(normals, object.positions, t, f);
+    const leafOf = new Uint32Array(faceCount);
+    // Nodes are named by the library by their place in its buffer; the root is 0, and a
+    // depth-first walk meets each node's parent last at the depth above it.
+    const parentOf = [0];
+    const lastAt = [0];
+    bvh.shapecast({
+      intersectsBounds: (box, isLeaf, score, depth, node) => {
+        parentOf[node] = lastAt[depth - 1];
+        lastAt[depth] = node;
+        return INTERSECTED;
+      },
+      intersectsRange: (offset, count, contained, depth, node) => {
+        for (let i = offset; i < offset + count; ++i) leafOf[bvh.resolveTriangleIndex(i)] = node;
+        return false;
+      },
+    });
+    object.surroundings = {
+      bvh, around: facesAround(t, object.vertexCount), normals, leafOf, parentOf,
+      // Each change marks the faces and vertices it met with a number of its own, so
+      // that the marks need no clearing.
+      faceMarks: new Uint32Array(faceCount), vertexMarks: new Uint32Array(object.vertexCount), stamp: 0,
+    };
+    this.time('surroundings', started);
+    return object.surroundings;
+  }
+
   // ---- changes ----
 
   // A change event's `changed`: per object, runs of [first, count] and their positions in
   // the same order. Returns false, having changed none of that object, when they do not
   // fit the object the page holds; the page then fetches the mesh again.
   applyChanged(changed) {
+    const began = performance.now();
     for (const entry of changed) {
       const object = this.objects[entry.object];
       if (!object) return false;
       const values = decodeArray(entry.positions, Float32Array, 'changed positions');
+      const started = performance.now();
       let total = 0;
       for (const [first, count] of entry.runs) {
         if (!(first >= 0 && count >= 0 && first + count <= object.vertexCount)) return false;
@@ -521,22 +676,82 @@ export class View {
         object.positions.set(values.subarray(at, at + count * 3), first * 3);
         at += count * 3;
       }
-      const attribute = object.position;
-      attribute.clearUpdateRanges();
-      if (entry.runs.length <= MAX_UPDATE_RANGES) {
-        for (const [first, count] of entry.runs) attribute.addUpdateRange(first * 3, count * 3);
-      } else {
-        const [start] = entry.runs[0];
-        const [lastFirst, lastCount] = entry.runs[entry.runs.length - 1];
-        attribute.addUpdateRange(start * 3, (lastFirst + lastCount - start) * 3);
-      }
-      attribute.needsUpdate = true;
+      this.uploadRuns(object.position, entry.runs);
       object.faceMesh.geometry.boundingSphere = null;
-      // The tree's boxes are refitted when next picked from: the triangles are the same.
-      if (entry.runs.length > 0) object.bvhStale = true;
+      this.time('copy', started);
+      if (total > 0 && object.surroundings) this.redoAround(object, entry.runs, total / 3);
     }
+    this.time('change', began);
+    this.timings.changedAt = this.timings.frames;
     this.redraw();
     return true;
+  }
+
+  // Only the moved runs go to the graphics card, with those of changes not yet drawn:
+  // the renderer sends the ranges when it next draws and then forgets them.
+  uploadRuns(attribute, runs) {
+    for (const [first, count] of runs) if (count > 0) attribute.addUpdateRange(first * 3, count * 3);
+    if (attribute.updateRanges.length > MAX_UPDATE_RANGES) {
+      let start = Infinity;
+      let end = 0;
+      for (const range of attribute.updateRanges) {
+        start = Math.min(start, range.start);
+        end = Math.max(end, range.start + range.count);
+      }
+      attribute.clearUpdateRanges();
+      attribute.addUpdateRange(start, end - start);
+    }
+    attribute.needsUpdate = true;
+  }
+
+  // After `moved` vertices of an object moved: the normals of the vertices of their faces,
+  // and the tree's boxes over those faces. Past a share of the object one pass over every
+  // face costs less than finding them.
+  redoAround(object, runs, moved) {
+    const surroundings = object.surroundings;
+    const { bvh, around, normals, leafOf, parentOf, faceMarks, vertexMarks } = surroundings;
+    const p = object.positions;
+    const t = object.triangles;
+    let started = performance.now();
+    if (moved > object.vertexCount * MOST_MOVED_SHARE) {
+      normals.fill(0);
+      for (let f = 0, count = t.length / 3; f < count; ++f) addFaceNormal(normals, p, t, f);
+      this.time('normals', started);
+      started = performance.now();
+      bvh.refit();
+      this.time('refit', started);
+      return;
+    }
+    const stamp = ++surroundings.stamp;
+    const faces = [];
+    for (const [first, count] of runs) {
+      for (let v = first; v < first + count; ++v) {
+        for (let k = around.starts[v], end = around.starts[v + 1]; k < end; ++k) {
+          const f = around.faces[k];
+          if (faceMarks[f] === stamp) continue;
+          faceMarks[f] = stamp;
+          faces.push(f);
+        }
+      }
+    }
+    for (const f of faces) {
+      for (let c = 3 * f; c < 3 * f + 3; ++c) {
+        const v = t[c];
+        if (vertexMarks[v] === stamp) continue;
+        vertexMarks[v] = stamp;
+        vertexNormal(normals, p, t, around, v);
+      }
+    }
+    this.time('normals', started);
+    started = performance.now();
+    // The leaves that hold the faces and every node above them; the library refits those
+    // and leaves the rest of the tree alone.
+    const nodes = new Set();
+    for (const f of faces) {
+      for (let node = leafOf[f]; node !== 0 && !nodes.has(node); node = parentOf[node]) nodes.add(node);
+    }
+    if (nodes.size > 0) bvh.refit(nodes);
+    this.time('refit', started);
   }
 
   // ---- camera ----
@@ -700,24 +915,6 @@ export class View {
 
   // ---- picking ----
 
-  // The object's bounds tree, made on first use and refitted after vertices moved: the
-  // triangles stay, only their boxes change. Null for an object without faces.
-  bvhOf(object) {
-    if (object.triangles.length === 0) return null;
-    const started = performance.now();
-    if (!object.bvh) {
-      // The tree orders the triangles for itself, in the index the faces are drawn from.
-      object.bvh = new MeshBVH(object.faceMesh.geometry, { verbose: false });
-      object.faceMesh.geometry.index.needsUpdate = true;
-      this.timings.build = performance.now() - started;
-    } else if (object.bvhStale) {
-      object.bvh.refit();
-      this.timings.refit = performance.now() - started;
-    }
-    object.bvhStale = false;
-    return object.bvh;
-  }
-
   // The ray from the camera through a point of the canvas, in CSS pixels from its top left.
   rayAt(x, y) {
     const raycaster = new Raycaster();
@@ -729,14 +926,15 @@ export class View {
   // object `only` when given: {object, point, normal}, the normal turned to the camera;
   // null over nothing.
   pickSurface(x, y, only) {
+    const started = performance.now();
     const ray = this.rayAt(x, y);
     let best = null;
     for (const object of this.objects) {
       if (!object || !object.group.visible || (only !== undefined && object.index !== only)) continue;
-      const bvh = this.bvhOf(object);
-      const hit = bvh?.raycastFirst(ray, DoubleSide);
+      const hit = this.surroundingsOf(object)?.bvh.raycastFirst(ray, DoubleSide);
       if (hit && (!best || hit.distance < best.hit.distance)) best = { object, hit };
     }
+    this.time('pick', started);
     if (!best) return null;
     const normal = best.hit.face.normal.clone();
     if (normal.dot(ray.direction) > 0) normal.negate();
@@ -754,15 +952,16 @@ export class View {
   }
 
   // Where each vertex of an object falls on the canvas, in CSS pixels from its top left;
-  // visit(index, x, y) is called for every vertex in use in front of the camera.
-  projectVertices(object, visit) {
+  // visit(index, x, y) is called for every vertex in use in front of the camera, of
+  // those marked in `wanted` when given.
+  projectVertices(object, visit, wanted) {
     this.camera.updateMatrixWorld();
     const m = this.camera.projectionMatrix.clone().multiply(this.camera.matrixWorldInverse).elements;
     const width = this.canvas.clientWidth;
     const height = this.canvas.clientHeight;
     const p = object.positions;
     for (let v = 0; v < object.vertexCount; ++v) {
-      if (object.deleted[v]) continue;
+      if (object.deleted[v] || (wanted && !wanted[v])) continue;
       const x = p[3 * v], y = p[3 * v + 1], z = p[3 * v + 2];
       const w = m[3] * x + m[7] * y + m[11] * z + m[15];
       if (w <= 0) continue;
@@ -780,7 +979,9 @@ export class View {
     if (!object || !object.group.visible) return -1;
     const width = this.canvas.clientWidth;
     const height = this.canvas.clientHeight;
-    const hit = this.bvhOf(object)?.raycastFirst(this.rayAt(x, y), DoubleSide);
+    const started = performance.now();
+    const hit = this.surroundingsOf(object)?.bvh.raycastFirst(this.rayAt(x, y), DoubleSide);
+    this.time('pick', started);
     const screen = (v) => new Vector3().fromArray(object.positions, 3 * v).project(this.camera);
     const distance = (v) => {
       const s = screen(v);
@@ -811,10 +1012,56 @@ export class View {
     const started = performance.now();
     this.projectVertices(object, (v, sx, sy) => {
       if (sx >= left && sx <= right && sy >= top && sy <= bottom) inside.push(v);
-    });
+    }, this.cornersInRect(object, left, top, right, bottom));
     const seen = through ? inside : this.seenFromCamera(object, inside);
-    this.timings.boxSelect = performance.now() - started;
+    this.time('boxSelect', started);
     return seen;
+  }
+
+  // The vertices an object's tree puts in or near a rectangle of the canvas, marked: the
+  // corners of the faces in the leaves whose boxes reach into the part of the world the
+  // rectangle sees, and the vertices of no face. Null, for every vertex, for an object
+  // without faces.
+  cornersInRect(object, left, top, right, bottom) {
+    const surroundings = this.surroundingsOf(object);
+    if (!surroundings) return null;
+    const { bvh, around } = surroundings;
+    this.camera.updateMatrixWorld();
+    const m = this.camera.projectionMatrix.clone().multiply(this.camera.matrixWorldInverse).elements;
+    const row = (i) => [m[i], m[4 + i], m[8 + i], m[12 + i]];
+    const rx = row(0), ry = row(1), rw = row(3);
+    // The rectangle in the camera's clip space, as planes in the world: a point is inside
+    // where each is not negative, in front of the camera too.
+    const xLeft = (2 * left) / this.canvas.clientWidth - 1;
+    const xRight = (2 * right) / this.canvas.clientWidth - 1;
+    const yBottom = 1 - (2 * bottom) / this.canvas.clientHeight;
+    const yTop = 1 - (2 * top) / this.canvas.clientHeight;
+    const planes = [
+      rx.map((a, i) => a - xLeft * rw[i]), rx.map((a, i) => xRight * rw[i] - a),
+      ry.map((a, i) => a - yBottom * rw[i]), ry.map((a, i) => yTop * rw[i] - a), rw,
+    ];
+    // Of a box, the largest and smallest a plane takes, at the corners the plane leans to.
+    const reach = (plane, box, most) => {
+      const pick = (axis, i) => ((plane[i] > 0) === most ? box.max[axis] : box.min[axis]);
+      return plane[0] * pick('x', 0) + plane[1] * pick('y', 1) + plane[2] * pick('z', 2) + plane[3];
+    };
+    const wanted = new Uint8Array(object.vertexCount);
+    const t = object.triangles;
+    bvh.shapecast({
+      intersectsBounds: (box) => {
+        if (planes.some((plane) => reach(plane, box, true) < 0)) return NOT_INTERSECTED;
+        return planes.every((plane) => reach(plane, box, false) >= 0) ? CONTAINED : INTERSECTED;
+      },
+      intersectsRange: (offset, count) => {
+        for (let i = offset; i < offset + count; ++i) {
+          const f = 3 * bvh.resolveTriangleIndex(i);
+          wanted[t[f]] = wanted[t[f + 1]] = wanted[t[f + 2]] = 1;
+        }
+        return false;
+      },
+    });
+    for (let v = 0; v < object.vertexCount; ++v) if (around.starts[v] === around.starts[v + 1]) wanted[v] = 1;
+    return wanted;
   }
 
   // Of some vertices of an object, those whose normal (the sum of their faces' normals,
@@ -823,23 +1070,8 @@ export class View {
   seenFromCamera(object, vertices) {
     if (vertices.length === 0 || object.triangles.length === 0) return vertices;
     const p = object.positions;
-    const wanted = new Uint8Array(object.vertexCount);
-    for (const v of vertices) wanted[v] = 1;
-    const normals = new Float32Array(object.vertexCount * 3);
-    const t = object.triangles;
-    for (let i = 0; i < t.length; i += 3) {
-      const a = t[i], b = t[i + 1], c = t[i + 2];
-      if (!(wanted[a] | wanted[b] | wanted[c])) continue;
-      const ux = p[3 * b] - p[3 * a], uy = p[3 * b + 1] - p[3 * a + 1], uz = p[3 * b + 2] - p[3 * a + 2];
-      const wx = p[3 * c] - p[3 * a], wy = p[3 * c + 1] - p[3 * a + 1], wz = p[3 * c + 2] - p[3 * a + 2];
-      const nx = uy * wz - uz * wy, ny = uz * wx - ux * wz, nz = ux * wy - uy * wx;
-      for (const v of [a, b, c]) {
-        normals[3 * v] += nx;
-        normals[3 * v + 1] += ny;
-        normals[3 * v + 2] += nz;
-      }
-    }
-    const occluders = this.objects.filter((o) => o && o.group.visible).map((o) => this.bvhOf(o)).filter(Boolean);
+    const { normals } = this.surroundingsOf(object);
+    const occluders = this.objects.filter((o) => o && o.group.visible).map((o) => this.surroundingsOf(o)?.bvh).filter(Boolean);
     const bounds = this.shownBounds();
     const centre = bounds.low.clone().add(bounds.high).multiplyScalar(0.5);
     const radius = bounds.high.distanceTo(bounds.low) / 2;
@@ -868,7 +1100,9 @@ export class View {
       }
       const n = 3 * v;
       if (normals[n] * ray.direction.x + normals[n + 1] * ray.direction.y + normals[n + 2] * ray.direction.z > 0) continue;
-      if (!occluders.some((bvh) => bvh.raycastFirst(ray, DoubleSide, 0, length - slack))) seen.push(v);
+      let hidden = false;
+      for (let o = 0; o < occluders.length && !hidden; ++o) hidden = occluders[o].raycastFirst(ray, DoubleSide, 0, length - slack) !== null;
+      if (!hidden) seen.push(v);
     }
     return seen;
   }

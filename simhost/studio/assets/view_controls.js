@@ -5,7 +5,8 @@
 //
 // Sections:
 //   kept across a reload   the camera and the toolbar's settings in the browser's storage
-//   the toolbar            views, projection, wireframe, framing, the selection's count
+//   the toolbar            views, projection, wireframe and edges, framing, the
+//                          selection's count
 //   keys                   when the page's keys are the view's, and what each does
 
 // ---- kept across a reload ----
@@ -67,16 +68,24 @@ export function setUpViewControls({ view, send, setMode }) {
   projection.addEventListener('click', toggleProjection);
   $('#frame-selected').addEventListener('click', () => view.frameSelected());
 
-  const settings = { mode: 'orbit', wireframe: false, through: false, ...stored(SETTINGS) };
+  const settings = { mode: 'orbit', wireframe: false, edges: false, through: false, ...stored(SETTINGS) };
   const wireframe = $('#view-wireframe');
+  const edges = $('#view-edges');
   const through = $('#select-through');
   const keepSettings = () => store(SETTINGS, settings);
   wireframe.checked = settings.wireframe === true;
+  edges.checked = settings.edges === true;
   through.checked = settings.through === true;
   view.setWireframe(wireframe.checked);
+  view.setAllEdges(edges.checked);
   wireframe.addEventListener('change', () => {
     settings.wireframe = wireframe.checked;
     view.setWireframe(wireframe.checked);
+    keepSettings();
+  });
+  edges.addEventListener('change', () => {
+    settings.edges = edges.checked;
+    view.setAllEdges(edges.checked);
     keepSettings();
   });
   through.addEventListener('change', () => {
