@@ -104,8 +104,9 @@ using CMQVertexHandle = std::shared_ptr<CMQVertex>;
 // Makes vertex records for a walk that lets each one go before it makes the next, as the
 // selection capture does for every vertex of an object. Each record still comes on the
 // heap through a shared handle of its own; only the block of the last one let go is kept
-// for the next, so that the walk asks the heap once instead of twice per vertex. Every
-// handle made here must be let go before this is destroyed.
+// for the next, so that the walk takes one block from the heap in all instead of taking
+// and giving back one per vertex. Every handle made here must be let go before this is
+// destroyed.
 class CMQVertexRecords {
 public:
     CMQVertexRecords() = default;
