@@ -1,5 +1,5 @@
-// The cost of the draw pass and of the centre-line capture, each beside its floor: a bare
-// loop that makes exactly the same host calls from a flat array. Both run against the
+// The cost of the draw pass and of the centre-line and selection captures, each beside its
+// floor: a bare loop that makes exactly the same host calls from a flat array. Both run against the
 // stand-in host's module, so host work is the same on both sides and the difference is
 // the plug-in's own.
 #include <benchmark/benchmark.h>
@@ -138,6 +138,57 @@ void CentreLineCaptureFloor(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(pins.size()));
 }
 
+// The current object with every vertex selected, recorded into a selection slot emptied
+// first, as the window does after "Overwrite?".
+void SelectionCapture(benchmark::State &state) {
+    Scene scene(static_cast<int>(state.range(0)));
+    for (int i = 0; i < scene.object->VertexCount(); ++i) scene.object->vertex(i).selected = true;
+    simhost::Host::PluginCall inside(scene.host);
+    stelmarin::PinStore store;
+    for (auto _ : state) {
+        store.ClearSlot(1);
+        stelmarin::CaptureSelection(store, true, scene.doc(), 1);
+    }
+    state.counters["pins"] = static_cast<double>(store.pins[1].PinCount());
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(store.pins[1].PinCount()));
+}
+
+// The same host calls as the selection capture's walk, with the results stored into a
+// flat array.
+void SelectionCaptureFloor(benchmark::State &state) {
+    Scene scene(static_cast<int>(state.range(0)));
+    for (int i = 0; i < scene.object->VertexCount(); ++i) scene.object->vertex(i).selected = true;
+    simhost::Host::PluginCall inside(scene.host);
+    const auto &table = Host();
+    MQDocument doc = scene.doc();
+    std::vector<FlatPin> pins;
+    for (auto _ : state) {
+        pins.clear();
+        MQObject object = table.MQDoc_GetObject(doc, table.MQDoc_GetCurrentObjectIndex(doc));
+        if (object == nullptr) continue;
+        benchmark::DoNotOptimize(table.MQObj_GetIntValue(object, stelmarin::kObjectUniqueID));
+        int index = 0;
+        if (table.MQObj_GetVertexCount(object) > 0 && table.MQObj_GetVertexRefCount(object, 0) <= 0) index = -1;
+        while (index != table.MQObj_GetVertexCount(object)) {
+            if (index >= 0) {
+                MQPoint position;
+                table.MQObj_GetVertex(object, index, &position);
+                const int objectIndex = table.MQDoc_GetObjectIndex(doc, object);
+                if (table.MQDoc_IsSelectVertex(doc, objectIndex, index) != 0) {
+                    const int uniqueID = table.MQObj_GetVertexUniqueID(object, index);
+                    table.MQObj_GetVertex(object, index, &position);
+                    pins.push_back({uniqueID, position});
+                }
+            }
+            const int count = table.MQObj_GetVertexCount(object);
+            ++index;
+            while (index < count && table.MQObj_GetVertexRefCount(object, index) <= 0) ++index;
+        }
+        benchmark::DoNotOptimize(pins.data());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(pins.size()));
+}
+
 void Sizes(benchmark::internal::Benchmark *bench) {
     bench->Arg(1'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 }
@@ -148,6 +199,8 @@ BENCHMARK_CAPTURE(DrawPass, mask1, 1)->Apply(Sizes);
 BENCHMARK_CAPTURE(DrawPassFloor, mask1, 1)->Apply(Sizes);
 BENCHMARK(CentreLineCapture)->Apply(Sizes);
 BENCHMARK(CentreLineCaptureFloor)->Apply(Sizes);
+BENCHMARK(SelectionCapture)->Apply(Sizes);
+BENCHMARK(SelectionCaptureFloor)->Apply(Sizes);
 
 }  // namespace
 

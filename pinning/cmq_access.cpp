@@ -33,28 +33,10 @@ CMQVertexIterator CMQObject::begin() {
     return first;
 }
 
-CMQVertexIterator CMQObject::end() { return CMQVertexIterator(VertexCount(), this, true); }
-
-CMQVertexIterator &CMQVertexIterator::operator++() {
-    const int count = object_->VertexCount();
-    ++index_;
-    while (index_ >= 0 && index_ < count && object_->VertexRefCount(index_) <= 0) ++index_;
-    return *this;
-}
-
-CMQVertexHandle CMQVertexIterator::operator*() const {
-    return std::make_shared<CMQVertex>(index_, object_, object_->GetVertex(index_));
-}
-
 CMQVertex::~CMQVertex() {
     index = -1;
     object = nullptr;
     x = y = z = 0.0f;
-}
-
-bool CMQVertex::IsSelected() const {
-    const int objectIndex = Host().MQDoc_GetObjectIndex(object->document(), object->handle());
-    return Host().MQDoc_IsSelectVertex(object->document(), objectIndex, index) != 0;
 }
 
 }  // namespace cmq

@@ -3,7 +3,10 @@
 // handles held here never outlive the event or callback that produced them.
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <new>
+#include <utility>
 
 #include "host/contract_codes.h"
 #include "host/host_abi.h"
@@ -68,8 +71,10 @@ public:
     void SetVertex(int index, MQPoint position) const { Host().MQObj_SetVertex(object_, index, &position); }
 
     // The vertices in use, in increasing index; the end is re-read on every comparison.
+    // The walk's steps are inline, like the single calls above: captures take them for
+    // every vertex of an object.
     CMQVertexIterator begin();
-    CMQVertexIterator end();
+    inline CMQVertexIterator end();
 
 private:
     MQObject object_;
@@ -91,10 +96,60 @@ struct CMQVertex {
     CMQVertex(const CMQVertex &) = delete;
     CMQVertex &operator=(const CMQVertex &) = delete;
 
-    bool IsSelected() const;
+    inline bool IsSelected() const;
 };
 
 using CMQVertexHandle = std::shared_ptr<CMQVertex>;
+
+// Makes vertex records for a walk that lets each one go before it makes the next, as the
+// selection capture does for every vertex of an object. Each record still comes on the
+// heap through a shared handle of its own; only the block of the last one let go is kept
+// for the next, so that the walk takes one block from the heap in all instead of taking
+// and giving back one per vertex. Every handle made here must be let go before this is
+// destroyed.
+class CMQVertexRecords {
+public:
+    CMQVertexRecords() = default;
+    CMQVertexRecords(const CMQVertexRecords &) = delete;
+    CMQVertexRecords &operator=(const CMQVertexRecords &) = delete;
+    ~CMQVertexRecords() { ::operator delete(spare_); }
+
+    CMQVertexHandle Make(int index, CMQObject *object, MQPoint position) {
+        return std::allocate_shared<CMQVertex>(Allocator<CMQVertex>(this), index, object, position);
+    }
+
+private:
+    template <typename T>
+    struct Allocator {
+        using value_type = T;
+        explicit Allocator(CMQVertexRecords *owner) : records(owner) {}
+        template <typename U>
+        Allocator(const Allocator<U> &other) : records(other.records) {}
+        template <typename U>
+        bool operator==(const Allocator<U> &other) const {
+            return records == other.records;
+        }
+
+        T *allocate(size_t n) {
+            static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
+            const size_t bytes = n * sizeof(T);
+            if (records->spare_ != nullptr && records->spareBytes_ == bytes) {
+                return static_cast<T *>(std::exchange(records->spare_, nullptr));
+            }
+            return static_cast<T *>(::operator new(bytes));
+        }
+        void deallocate(T *block, size_t n) {
+            if (records->spare_ != nullptr) return ::operator delete(block);
+            records->spare_ = block;
+            records->spareBytes_ = n * sizeof(T);
+        }
+
+        CMQVertexRecords *records;
+    };
+
+    void *spare_ = nullptr;
+    size_t spareBytes_ = 0;
+};
 
 // Walks the vertices in use of one object. `object` is not owned.
 class CMQVertexIterator {
@@ -103,7 +158,7 @@ public:
         : index_(index), object_(object), isEnd_(isEnd) {}
 
     int index() const { return index_; }
-    CMQVertexIterator &operator++();
+    inline CMQVertexIterator &operator++();
     // Equal when the indices are; the objects are not compared. The end made by
     // CMQObject::end() is also reached from past it: the host's count is read anew for
     // every comparison and may have shrunk behind the walk.
@@ -113,12 +168,34 @@ public:
         return index_ == other.index_;
     }
     // A new snapshot of the vertex, its position read from the host now.
-    CMQVertexHandle operator*() const;
+    inline CMQVertexHandle operator*() const;
+    // The same, made by `records`.
+    CMQVertexHandle Snapshot(CMQVertexRecords &records) const {
+        return records.Make(index_, object_, object_->GetVertex(index_));
+    }
 
 private:
     int index_;
     CMQObject *object_;
     bool isEnd_;
 };
+
+CMQVertexIterator CMQObject::end() { return CMQVertexIterator(VertexCount(), this, true); }
+
+CMQVertexIterator &CMQVertexIterator::operator++() {
+    const int count = object_->VertexCount();
+    ++index_;
+    while (index_ >= 0 && index_ < count && object_->VertexRefCount(index_) <= 0) ++index_;
+    return *this;
+}
+
+CMQVertexHandle CMQVertexIterator::operator*() const {
+    return std::make_shared<CMQVertex>(index_, object_, object_->GetVertex(index_));
+}
+
+bool CMQVertex::IsSelected() const {
+    const int objectIndex = Host().MQDoc_GetObjectIndex(object->document(), object->handle());
+    return Host().MQDoc_IsSelectVertex(object->document(), objectIndex, index) != 0;
+}
 
 }  // namespace cmq

@@ -1,6 +1,8 @@
 #include "pinning/pin_store.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace stelmarin {
 
@@ -8,6 +10,45 @@ namespace {
 
 bool ByID(const PinnedVertex &a, const PinnedVertex &b) { return a.uniqueID < b.uniqueID; }
 bool SameID(const PinnedVertex &a, const PinnedVertex &b) { return a.uniqueID == b.uniqueID; }
+
+// The ID as an unsigned key in the same order: negative IDs first.
+uint32_t SortKey(int32_t uniqueID) { return static_cast<uint32_t>(uniqueID) ^ 0x8000'0000u; }
+
+// Least significant byte first, each pass a stable counting sort, so that equal IDs keep
+// their order and the first recorded stays first. A pass whose byte is the same in every
+// key is skipped: IDs handed out in rising order rarely reach the top byte.
+void RadixSortByID(std::vector<PinnedVertex> &pins) {
+    constexpr size_t kPasses = 4;
+    constexpr size_t kDigits = 256;
+    std::array<std::array<size_t, kDigits>, kPasses> counts{};
+    for (const PinnedVertex &pin : pins) {
+        const uint32_t key = SortKey(pin.uniqueID);
+        for (size_t pass = 0; pass < kPasses; ++pass) ++counts[pass][(key >> (8 * pass)) & 0xFFu];
+    }
+    std::vector<PinnedVertex> buffer(pins.size());
+    const uint32_t firstKey = SortKey(pins.front().uniqueID);
+    for (size_t pass = 0; pass < kPasses; ++pass) {
+        const unsigned shift = 8 * static_cast<unsigned>(pass);
+        std::array<size_t, kDigits> &next = counts[pass];
+        if (next[(firstKey >> shift) & 0xFFu] == pins.size()) continue;
+        size_t offset = 0;
+        for (size_t &count : next) offset += std::exchange(count, offset);
+        for (const PinnedVertex &pin : pins) buffer[next[(SortKey(pin.uniqueID) >> shift) & 0xFFu]++] = pin;
+        pins.swap(buffer);
+    }
+}
+
+// Sorts by ID and keeps the first of each run of equal IDs. A capture walks vertices in
+// index order, and hosts mostly number vertices in that order, so a batch usually comes
+// already rising and one look at it is all the work.
+void SortUniqueByID(std::vector<PinnedVertex> &pins) {
+    const auto stall = std::adjacent_find(pins.begin(), pins.end(), [](const PinnedVertex &a, const PinnedVertex &b) {
+        return b.uniqueID <= a.uniqueID;
+    });
+    if (stall == pins.end()) return;
+    if (!std::is_sorted(stall, pins.end(), ByID)) RadixSortByID(pins);
+    pins.erase(std::unique(pins.begin(), pins.end(), SameID), pins.end());
+}
 
 }  // namespace
 
@@ -26,8 +67,7 @@ bool VertexPinMap::Insert(int32_t uniqueID, MQPoint position) {
 
 void VertexPinMap::InsertAll(std::vector<PinnedVertex> batch) {
     if (batch.empty()) return;
-    std::stable_sort(batch.begin(), batch.end(), ByID);
-    batch.erase(std::unique(batch.begin(), batch.end(), SameID), batch.end());
+    SortUniqueByID(batch);
     if (pins_.empty()) {
         pins_ = std::move(batch);
         pins_.shrink_to_fit();

@@ -2,7 +2,10 @@
 // which host calls each makes.
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "plugin_in_host.h"
 
@@ -343,6 +346,57 @@ TEST(VertexPinMap, ARecordedPositionIsNeverReplaced) {
     EXPECT_TRUE(SamePoint(*pins.Find(7), {3, 3, 3})) << "among repeats in one batch the first wins";
     EXPECT_TRUE(SamePoint(*pins.Find(1), {6, 6, 6}));
     EXPECT_EQ(pins.Find(2), nullptr);
+}
+
+// Batches in every order a capture can bring: scattered IDs with repeats across all four
+// bytes and both signs, IDs apart only in their top byte, IDs already rising, and rising
+// with repeats. Each leaves the map a stable sort by ID would, the first of repeats kept,
+// and a batch into a map that has pins keeps those.
+TEST(VertexPinMap, ABatchInAnyOrderIsKeptSortedByIDWithTheFirstOfRepeats) {
+    auto pin = [](int32_t id, float tag) { return PinnedVertex{id, {tag, static_cast<float>(id % 1000), 0.0f}}; };
+    std::mt19937 random(7);
+    std::vector<PinnedVertex> scattered;
+    std::uniform_int_distribution<int32_t> anyID(std::numeric_limits<int32_t>::min(),
+                                                 std::numeric_limits<int32_t>::max());
+    for (int i = 0; i < 3000; ++i) scattered.push_back(pin(anyID(random), static_cast<float>(i)));
+    for (int32_t id : {0, -1, 1, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()}) {
+        scattered.push_back(pin(id, -1.0f));
+        scattered.push_back(pin(id, -2.0f));
+    }
+    for (int i = 0; i < 500; ++i) {
+        const PinnedVertex &earlier = scattered[random() % scattered.size()];
+        scattered.push_back(pin(earlier.uniqueID, 1e6f + static_cast<float>(i)));
+    }
+    std::shuffle(scattered.begin() + 3000, scattered.end(), random);
+    std::vector<PinnedVertex> topByte;
+    for (int32_t high : {5, -3, 0, 5, 127, -128}) topByte.push_back(pin(high * (1 << 24), static_cast<float>(high)));
+    std::vector<PinnedVertex> rising;
+    for (int32_t id = -50; id < 50; id += 3) rising.push_back(pin(id, 0.5f));
+    std::vector<PinnedVertex> risingWithRepeats;
+    for (int32_t id = 0; id < 40; ++id) risingWithRepeats.push_back(pin(id / 3, static_cast<float>(id)));
+
+    for (const auto &batch : {scattered, topByte, rising, risingWithRepeats}) {
+        std::vector<PinnedVertex> expected = batch;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const PinnedVertex &a, const PinnedVertex &b) { return a.uniqueID < b.uniqueID; });
+        expected.erase(
+            std::unique(expected.begin(), expected.end(),
+                        [](const PinnedVertex &a, const PinnedVertex &b) { return a.uniqueID == b.uniqueID; }),
+            expected.end());
+        VertexPinMap pins;
+        pins.InsertAll(batch);
+        const std::vector<PinnedVertex> kept(pins.begin(), pins.end());
+        ASSERT_EQ(kept.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(kept[i].uniqueID, expected[i].uniqueID) << i;
+            EXPECT_TRUE(SamePoint(kept[i].position, expected[i].position)) << "ID " << kept[i].uniqueID;
+        }
+    }
+
+    VertexPinMap pins;
+    pins.Insert(0, {9, 9, 9});
+    pins.InsertAll(scattered);
+    EXPECT_TRUE(SamePoint(*pins.Find(0), {9, 9, 9})) << "a pin already in the map stays";
 }
 
 }  // namespace
