@@ -38,6 +38,11 @@ inline constexpr size_t kInlineIndicesMost = 4096;
 // which must not change until then.
 class BinaryBody {
 public:
+    BinaryBody() = default;
+    // Its pieces point into the lists it owns: a copy would point into the original's.
+    BinaryBody(const BinaryBody &) = delete;
+    BinaryBody &operator=(const BinaryBody &) = delete;
+
     // Where the next piece goes, in bytes.
     size_t Size() const { return size_; }
     // Adds the bytes of 4-byte numbers, which must stay as they are until the body is
