@@ -356,8 +356,7 @@ export class View {
     if (!Number.isInteger(vertexCount) || vertexCount !== object.vertexCount) {
       throw new Error(`object "${name}": ${positions.length} position values for ${object.vertexCount} vertices`);
     }
-    const { triangles, edges } = buildTopology(
-      object.faceStarts, object.corners, vertexCount, name);
+    const { triangles, edges } = buildTopology(object.faceStarts, object.corners, vertexCount, name);
     const deleted = new Uint8Array(vertexCount);
     for (const v of object.deleted) {
       if (v >= 0 && v < vertexCount) deleted[v] = 1;
