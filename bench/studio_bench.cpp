@@ -1,11 +1,10 @@
 // The studio as a page meets it: a real server on a socket of this machine, a command
-// posted, and the change event it publishes read off the event stream, parsed and its
-// positions decoded into the page's copy of the mesh. What a person waits for after a
+// posted, and the change event it publishes read off the event stream, parsed, its binary
+// data fetched and its positions copied into the page's copy of the mesh. What a person waits for after a
 // stroke, and how many bytes a stroke costs on the wire beside the positions it changed.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <array>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -17,6 +16,7 @@
 #include <mutex>
 #include <optional>
 #include <random>
+#include <span>
 #include <string>
 #include <thread>
 #include <variant>
@@ -34,51 +34,23 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 using Clock = std::chrono::steady_clock;
 
-// Appends the bytes `text` stands for in base64 (with padding); false if it is not that.
-bool AppendBase64(const std::string &text, std::vector<unsigned char> &out) {
-    static const std::array<int8_t, 256> kValues = [] {
-        std::array<int8_t, 256> values{};
-        values.fill(-1);
-        const char *digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-        for (int i = 0; i < 64; ++i) values[static_cast<unsigned char>(digits[i])] = static_cast<int8_t>(i);
-        return values;
-    }();
-    if (text.size() % 4 != 0) return false;
-    size_t padding = 0;
-    while (padding < 2 && padding < text.size() && text[text.size() - 1 - padding] == '=') ++padding;
-    out.reserve(out.size() + text.size() / 4 * 3);
-    for (size_t at = 0; at < text.size(); at += 4) {
-        const bool last = at + 4 == text.size();
-        uint32_t group = 0;
-        for (size_t i = at; i < at + 4; ++i) {
-            const int value = last && i >= text.size() - padding ? 0 : kValues[static_cast<unsigned char>(text[i])];
-            if (value < 0) return false;
-            group = group << 6 | static_cast<uint32_t>(value);
-        }
-        out.push_back(static_cast<unsigned char>(group >> 16));
-        if (!last || padding < 2) out.push_back(static_cast<unsigned char>(group >> 8 & 0xFF));
-        if (!last || padding < 1) out.push_back(static_cast<unsigned char>(group & 0xFF));
+// The floats of a reference {"at", "length"} into `body`, checked to lie inside it.
+std::span<const float> FloatsAt(const json &reference, const std::string &body) {
+    const size_t at = reference.at("at").get<size_t>();
+    const size_t length = reference.at("length").get<size_t>();
+    if (at % 4 != 0 || at > body.size() || length > (body.size() - at) / sizeof(float)) {
+        throw std::runtime_error("a reference outside the binary body");
     }
-    return true;
-}
-
-std::vector<float> DecodedFloats(const std::string &text) {
-    std::vector<unsigned char> bytes;
-    if (!AppendBase64(text, bytes) || bytes.size() % sizeof(float) != 0) {
-        throw std::runtime_error("positions that are not base64 of float32");
-    }
-    std::vector<float> values(bytes.size() / sizeof(float));
-    std::memcpy(values.data(), bytes.data(), bytes.size());
-    return values;
+    return {reinterpret_cast<const float *>(body.data() + at), length};
 }
 
 // A change event as the page took it in.
 struct Received {
     long number = 0;  // the event's number, as the answer to its command names it
     std::string result;
-    size_t wireBytes = 0;  // the whole event as it came: id, name, data, blank line
+    size_t wireBytes = 0;  // the whole event as it came (id, name, data, blank line) and its binary data
     size_t changedVertices = 0;
-    double readMs = 0;  // parsing it and applying its positions
+    double readMs = 0;  // parsing it, fetching its data and applying its positions
     std::string fault;  // what was wrong with it, if anything
 };
 
@@ -160,26 +132,32 @@ public:
         return fault;
     }
 
-    std::optional<json> Get(const std::string &path) {
-        const httplib::Result answer = client_->Get(path);
-        if (!answer || answer->status != 200) return std::nullopt;
-        json body = json::parse(answer->body, nullptr, false);
-        if (body.is_discarded()) return std::nullopt;
-        return body;
-    }
-
-    // Takes the meshes as the page does when it opens, then listens to the event stream
-    // until it is open; the fault, if any.
+    // Takes the meshes as the page does when it opens (a uint32 length, the JSON, the
+    // binary body its references point into), then listens to the event stream until it is
+    // open; the fault, if any.
     std::optional<std::string> Listen() {
-        const std::optional<json> mesh = Get("/api/mesh");
-        if (!mesh) return "GET /api/mesh failed";
+        const httplib::Result answer = client_->Get("/api/mesh");
+        if (!answer || answer->status != 200) return "GET /api/mesh failed";
         try {
-            for (const json &object : (*mesh)["objects"]) {
-                positions_.push_back(DecodedFloats(object["positions"].get<std::string>()));
+            const std::string &frame = answer->body;
+            uint32_t length = 0;
+            if (frame.size() >= 4) std::memcpy(&length, frame.data(), 4);
+            if (frame.size() < 4 + size_t{length} || length % 4 != 0) throw std::runtime_error("not a frame");
+            const std::string body = frame.substr(4 + size_t{length});
+            const json mesh = json::parse(frame.substr(4, length));
+            for (const json &object : mesh.at("objects")) {
+                const std::span<const float> floats = FloatsAt(object.at("positions"), body);
+                positions_.emplace_back(floats.begin(), floats.end());
             }
         } catch (const std::exception &error) {
             return std::string("the meshes could not be read: ") + error.what();
         }
+        fetcher_ = std::make_unique<httplib::Client>("127.0.0.1", port_);
+        fetcher_->set_default_headers({{"X-Simhost-Token", options_.token}});
+        fetcher_->set_connection_timeout(patience_);
+        fetcher_->set_read_timeout(patience_);
+        // A page's fetches share a connection that stays open, as a browser's do.
+        fetcher_->set_keep_alive(true);
         reader_ = std::thread([this] { Read(); });
         std::unique_lock lock(mutex_);
         if (!arrived_.wait_for(lock, patience_, [&] { return connected_ || ended_; }) || !connected_) {
@@ -231,10 +209,21 @@ private:
             const json change = json::parse(data);
             event.number = std::stol(id);
             event.result = change.at("result").get<std::string>();
+            // The positions come in the event's binary data, fetched as the page does.
+            std::string body;
+            if (change.contains("data") && change["data"].at("bytes").get<size_t>() > 0) {
+                const httplib::Result fetched = fetcher_->Get("/api/event-data?event=" + id);
+                if (!fetched || fetched->status != 200) throw std::runtime_error("its data could not be fetched");
+                body = std::move(fetched->body);
+                if (body.size() != change["data"]["bytes"].get<size_t>()) {
+                    throw std::runtime_error("data of another size than the event says");
+                }
+                event.wireBytes += body.size();
+            }
             for (const json &object : change.at("changed")) {
                 const size_t index = object.at("object").get<size_t>();
                 const size_t count = object.at("count").get<size_t>();
-                const std::vector<float> moved = DecodedFloats(object.at("positions").get<std::string>());
+                const std::span<const float> moved = FloatsAt(object.at("positions"), body);
                 if (index >= positions_.size() || moved.size() != 3 * count) {
                     throw std::runtime_error("positions do not match their count");
                 }
@@ -299,6 +288,7 @@ private:
     std::thread serving_;
     std::atomic<bool> served_{false};
     std::unique_ptr<httplib::Client> client_;
+    std::unique_ptr<httplib::Client> fetcher_;  // the reader's, for the events' data
     std::thread reader_;
 
     std::vector<std::vector<float>> positions_;  // the page's copy; the reader's alone once it runs
@@ -414,6 +404,7 @@ void StudioBrushSample(benchmark::State &state) {
     int64_t sample = 0;
     size_t changedVertices = 0;
     double answered = 0;
+    double read = 0;
     for (auto _ : state) {
         const double x = 0.02 * static_cast<double>((sample % 20) - 10);
         const std::string drag = sample % 2 == 0 ? " 0.004 0.002 0 " : " -0.004 -0.002 0 ";
@@ -425,10 +416,12 @@ void StudioBrushSample(benchmark::State &state) {
             break;
         }
         changedVertices += std::get<Received>(event).changedVertices;
+        read += std::get<Received>(event).readMs;
     }
     const double samples = static_cast<double>(std::max<int64_t>(sample, 1));
     state.counters["changed_vertices"] = static_cast<double>(changedVertices) / samples;
     state.counters["answer_ms"] = answered / samples;
+    state.counters["page_read_ms"] = read / samples;
     state.SetLabel(kind);
 }
 

@@ -228,17 +228,22 @@ TEST_F(Studio, AToolIsFollowedByADrawAndAnEventWithThePositionsItChanged) {
     ASSERT_EQ(event["changed"].size(), 1u);
     const json &changed = event["changed"][0];
     EXPECT_EQ(changed["count"], 12);
-    const std::vector<float> positions = Decoded<float>(changed["positions"]);
+    ASSERT_EQ(event["data"]["bytes"], 36 * sizeof(float));
+    const HttpResponse body = EventBody(after);
+    ASSERT_EQ(body.status, 200) << body.body;
+    EXPECT_EQ(body.contentType, "application/octet-stream");
+    EXPECT_EQ(body.body.size(), event["data"]["bytes"].get<size_t>());
+    const std::vector<float> positions = Values<float>(changed["positions"], body.body);
     ASSERT_EQ(positions.size(), 36u);
     std::set<int> indices;
     for (const json &run : changed["runs"]) {
         for (int i = 0; i < run[1].get<int>(); ++i) indices.insert(run[0].get<int>() + i);
     }
     EXPECT_EQ(indices.size(), 12u);
-    const json mesh = json::parse(Get(std::string("/api/mesh?token=") + kToken).body);
-    const std::vector<float> all = Decoded<float>(mesh["objects"][0]["positions"]);
-    const std::vector<int32_t> pins = Decoded<int32_t>(mesh["pins"][0][0]["indices"]);
-    const std::vector<int32_t> movedBack = Decoded<int32_t>(event["movedBack"][0]["indices"]);
+    const Frame mesh = Mesh();
+    const std::vector<float> all = Values<float>(mesh.document["objects"][0]["positions"], mesh.body);
+    const std::vector<int32_t> pins = Values<int32_t>(mesh.document["pins"][0][0]["indices"], mesh.body);
+    const std::vector<int32_t> movedBack = Values<int32_t>(event["movedBack"][0]["indices"], body.body);
     EXPECT_EQ(pins, movedBack);
     size_t at = 0;
     for (int index : indices) {
@@ -264,6 +269,105 @@ json EventData(simhost::EventStream &events, uint64_t number) {
     if (!wire || wire->rfind("id: " + std::to_string(number) + "\n", 0) != 0) return nullptr;
     const std::string data = wire->substr(wire->find("data: ") + 6);
     return json::parse(data.substr(0, data.find('\n')));
+}
+
+TEST_F(Studio, AKeptEventsDataIsThePositionsItChangedAndADroppedOnesIsGone) {
+    ASSERT_EQ(Command("make grid g 3 3").status, 200);
+    const json moved = json::parse(Command("move 0 0.25 0 all").body);
+    ASSERT_EQ(moved["result"], "ok");
+    const uint64_t number = moved["event"];
+    const json event = EventData(Api().events(), number);
+    ASSERT_EQ(event["changed"].size(), 1u);
+    EXPECT_EQ(event["changed"][0]["positions"], json({{"at", 0}, {"length", 16 * 3}}));
+    // Every vertex moved: the body is the mesh's positions, as the mesh gives them.
+    const HttpResponse kept = EventBody(number);
+    ASSERT_EQ(kept.status, 200) << kept.body;
+    EXPECT_EQ(HeaderOf(kept, "Cache-Control"), "no-store");
+    const Frame mesh = Mesh();
+    const std::vector<float> all = Values<float>(mesh.document["objects"][0]["positions"], mesh.body);
+    ASSERT_EQ(all.size(), 16u * 3);
+    EXPECT_EQ(kept.body, std::string(reinterpret_cast<const char *>(all.data()), all.size() * sizeof(float)));
+    EXPECT_EQ(all[1], 0.25f);
+    // An event that changed no position has nothing to fetch.
+    const json report = json::parse(Command("report").body);
+    EXPECT_FALSE(EventData(Api().events(), report["event"]).contains("data"));
+    EXPECT_EQ(EventBody(report["event"]).body, "");
+
+    for (size_t i = 0; i < simhost::EventStream::kKept; ++i) ASSERT_EQ(Command("report").status, 200);
+    const HttpResponse gone = EventBody(number);
+    EXPECT_EQ(gone.status, 410);
+    EXPECT_THAT(gone.body, HasSubstr("event " + std::to_string(number) + " "));
+    EXPECT_THAT(gone.body, HasSubstr("/api/mesh"));
+    EXPECT_EQ(EventBody(Api().events().Latest()).status, 200);
+    // A client's mistake is a 4xx, whatever it wrote.
+    EXPECT_EQ(EventBody(0).status, 404);
+    EXPECT_EQ(EventBody(Api().events().Latest() + 1).status, 404);
+    for (const std::string bad : {"", "abc", "-1", "+1", "1e3", "0x10", "%201", "99999999999999999999", "1.0"}) {
+        const HttpResponse refused = Get("/api/event-data?event=" + bad + "&token=" + kToken);
+        EXPECT_EQ(refused.status, 400) << bad;
+        EXPECT_THAT(refused.body, HasSubstr("event")) << bad;
+    }
+    EXPECT_EQ(Get(std::string("/api/event-data?token=") + kToken).status, 400);
+    EXPECT_EQ(Get("/api/event-data?event=1").status, 403);
+    EXPECT_EQ(Post(std::string("/api/event-data?event=1&token=") + kToken, "").status, 405);
+}
+
+TEST_F(Studio, AFullChangeOfAMillionVerticesTravelsInAtMostTwoPercentMoreThanItsPositions) {
+    for (const char *line : {"init", "activate", "make grid \"sheet\" 1000 1000", "click X0"}) {
+        ASSERT_EQ(json::parse(Command(line).body)["result"], "ok") << line;
+    }
+    uint64_t after = Api().events().Latest();
+    const json jittered = json::parse(Command("jitter 0.001 1 all").body);
+    ASSERT_EQ(jittered["result"], "ok");
+    const std::optional<std::string> wire = Api().events().Next(after, std::chrono::milliseconds(0));
+    ASSERT_TRUE(wire);
+    const HttpResponse data = EventBody(jittered["event"]);
+    ASSERT_EQ(data.status, 200);
+    const json event = EventData(Api().events(), jittered["event"]);
+    size_t changed = 0;
+    for (const json &object : event["changed"]) changed += object["count"].get<size_t>();
+    // All but the pinned seam.
+    EXPECT_GT(changed, 990000u);
+    EXPECT_EQ(data.body.size(), changed * 12);
+    EXPECT_LE(static_cast<double>(wire->size() + data.body.size()), 1.02 * static_cast<double>(changed * 12));
+}
+
+TEST_F(Studio, TheMeshFrameHoldsTheDocumentsPositionsExactlyAndLongListsInItsBody) {
+    std::ofstream(dir / "work" / "exact.obj") << "v 0.1 -2.5e-7 3.4028234e38\nv 1e-40 -0 7\nv 0 1 0\nf 1 2 3\n";
+    const HttpResponse loaded = Command("load \"" + (dir / "work" / "exact.obj").generic_string() + "\"");
+    ASSERT_EQ(json::parse(loaded.body)["result"], "ok") << loaded.body;
+    ASSERT_EQ(json::parse(Command("make grid g 100 100").body)["result"], "ok");
+    ASSERT_EQ(json::parse(Command("select all").body)["result"], "ok");
+    const std::string bytes = Get(std::string("/api/mesh?token=") + kToken).body;
+    uint32_t length = 0;
+    std::memcpy(&length, bytes.data(), 4);
+    ASSERT_EQ((4 + length) % 4, 0u);
+    const Frame frame = ParseFrame(bytes);
+    ASSERT_TRUE(frame.document.is_object()) << bytes.substr(0, 200);
+    EXPECT_EQ(frame.document["event"], Api().events().Latest());
+    const json &objects = frame.document["objects"];
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(
+        Values<float>(objects[0]["positions"], frame.body),
+        (std::vector<float>{static_cast<float>(0.1), static_cast<float>(-2.5e-7), static_cast<float>(3.4028234e38),
+                            static_cast<float>(1e-40), -0.0f, 7.0f, 0.0f, 1.0f, 0.0f}));
+    // A triangle's lists are short and go inline; the grid's are long and go in the body.
+    EXPECT_TRUE(objects[0]["corners"].is_string());
+    const json &grid = objects[1];
+    const int vertices = grid["vertexCount"];
+    EXPECT_EQ(vertices, 101 * 101);
+    EXPECT_EQ(Values<float>(grid["positions"], frame.body).size(), 3u * 101 * 101);
+    const std::vector<int32_t> starts = Values<int32_t>(grid["faceStarts"], frame.body);
+    const std::vector<int32_t> corners = Values<int32_t>(grid["corners"], frame.body);
+    ASSERT_EQ(starts.size(), 100u * 100 + 1);
+    EXPECT_EQ(starts.back(), static_cast<int32_t>(corners.size()));
+    EXPECT_TRUE(std::all_of(corners.begin(), corners.end(), [&](int32_t c) { return c >= 0 && c < vertices; }));
+    const json &selected = frame.document["selected"];
+    ASSERT_EQ(selected.size(), 1u);
+    EXPECT_TRUE(selected[0]["indices"].is_object());
+    const std::vector<int32_t> indices = Values<int32_t>(selected[0]["indices"], frame.body);
+    ASSERT_EQ(indices.size(), static_cast<size_t>(vertices));
+    EXPECT_EQ(indices.back(), vertices - 1);
 }
 
 TEST_F(Studio, AnAnswerNamesItsEventWhichCarriesTheLinesItAddedToTheLog) {
@@ -404,6 +508,25 @@ TEST(StudioHostThread, EveryJobRunsOnTheOneThreadInTurnAndItsFaultComesBack) {
     EXPECT_EQ(overlapped, 0);
     EXPECT_THROW(host.Call([]() -> int { throw std::runtime_error("plug-in gone"); }), std::runtime_error);
     EXPECT_EQ(host.Call([] { return 7; }), 7);
+}
+
+TEST(StudioEvents, AnEventsBodyIsKeptWithItAndCountsTowardTheBytesKept) {
+    using Kind = simhost::EventStream::Data::Kind;
+    simhost::EventStream events;
+    EXPECT_EQ(events.DataOf(0).kind, Kind::NotPublished);
+    EXPECT_EQ(events.DataOf(1).kind, Kind::NotPublished);
+    // Two of these bodies fit in the bytes kept, a third does not, however short the text.
+    const auto body = std::make_shared<const std::string>(simhost::EventStream::kKeptBytes * 7 / 16, 'b');
+    for (int i = 0; i < 3; ++i) events.Publish("change", "{}", body);
+    events.Publish("change", "{}");
+    EXPECT_EQ(events.DataOf(1).kind, Kind::Dropped);
+    ASSERT_EQ(events.DataOf(2).kind, Kind::Kept);
+    EXPECT_EQ(*events.DataOf(2).bytes, *body);
+    ASSERT_EQ(events.DataOf(4).kind, Kind::Kept);
+    EXPECT_EQ(*events.DataOf(4).bytes, "");
+    EXPECT_EQ(events.DataOf(5).kind, Kind::NotPublished);
+    uint64_t reader = 0;
+    EXPECT_THAT(*events.Next(reader, std::chrono::milliseconds(0)), HasSubstr("event: resync"));
 }
 
 TEST(StudioEvents, AReaderThatFellBehindIsToldToFetchEverythingAgain) {

@@ -66,6 +66,33 @@ std::vector<T> Decoded(const std::string &text) {
     return values;
 }
 
+// A frame of the studio (GET /api/mesh): its JSON, and the binary body its references
+// point into.
+struct Frame {
+    json document;
+    std::string body;
+};
+inline Frame ParseFrame(const std::string &frame) {
+    uint32_t length = 0;
+    if (frame.size() < 4) return {nullptr, ""};
+    std::memcpy(&length, frame.data(), 4);
+    if (frame.size() < 4 + size_t{length} || (4 + size_t{length}) % 4 != 0) return {nullptr, ""};
+    return {json::parse(frame.substr(4, length), nullptr, false), frame.substr(4 + size_t{length})};
+}
+
+// The numbers of an array as the studio sends it: inline base64, or a reference
+// {"at", "length"} into `body`. Empty when the reference points outside the body.
+template <class T>
+std::vector<T> Values(const json &array, const std::string &body) {
+    if (array.is_string()) return Decoded<T>(array.get<std::string>());
+    const size_t at = array.at("at").get<size_t>();
+    const size_t length = array.at("length").get<size_t>();
+    if (at % 4 != 0 || at > body.size() || length > (body.size() - at) / sizeof(T)) return {};
+    std::vector<T> values(length);
+    std::memcpy(values.data(), body.data() + at, length * sizeof(T));
+    return values;
+}
+
 class Studio : public ::testing::Test {
 protected:
     Studio() {
@@ -136,6 +163,10 @@ protected:
         return Post("/api/command", json{{"line", line}}.dump(), {{"X-Simhost-Token", kToken}});
     }
     json State() { return json::parse(Get(std::string("/api/state?token=") + kToken).body); }
+    Frame Mesh() { return ParseFrame(Get(std::string("/api/mesh?token=") + kToken).body); }
+    HttpResponse EventBody(uint64_t number) {
+        return Get("/api/event-data?event=" + std::to_string(number) + "&token=" + kToken);
+    }
     std::string Log() { return Get(std::string("/api/log?token=") + kToken).body; }
 
     // Closes the studio, then replays its log from its working folder, as `simhost run`

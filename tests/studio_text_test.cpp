@@ -53,7 +53,7 @@ TEST_F(StudioText, ALatin1NameLoadsAndEveryAnswerAfterShowsItAsAReplacement) {
     EXPECT_EQ(State()["objects"][0]["name"], "T" + kReplaced + "te");
     const HttpResponse mesh = Get("/api/mesh?token="s + kToken);
     ASSERT_EQ(mesh.status, 200) << mesh.body;
-    EXPECT_EQ(json::parse(mesh.body)["objects"][0]["name"], "T" + kReplaced + "te");
+    EXPECT_EQ(ParseFrame(mesh.body).document["objects"][0]["name"], "T" + kReplaced + "te");
     EXPECT_THAT(Log(), HasSubstr("latin.obj\"\n")) << "the load succeeded";
 
     // The page names the object as it sees it; the files written keep the document's bytes.

@@ -6,20 +6,29 @@ std::string EventWire(uint64_t id, const std::string &name, const std::string &d
     return "id: " + std::to_string(id) + "\nevent: " + name + "\ndata: " + data + "\n\n";
 }
 
-uint64_t EventStream::Publish(const std::string &name, const std::string &data) {
+uint64_t EventStream::Publish(const std::string &name, const std::string &data,
+                              std::shared_ptr<const std::string> binary) {
+    if (!binary) binary = std::make_shared<const std::string>();
     uint64_t id = 0;
     {
         std::lock_guard lock(mutex_);
         id = ++latest_;
-        kept_.push_back({id, EventWire(id, name, data)});
-        keptBytes_ += kept_.back().wire.size();
+        kept_.push_back({id, EventWire(id, name, data), std::move(binary)});
+        keptBytes_ += kept_.back().Bytes();
         while (kept_.size() > 1 && (kept_.size() > kKept || keptBytes_ > kKeptBytes)) {
-            keptBytes_ -= kept_.front().wire.size();
+            keptBytes_ -= kept_.front().Bytes();
             kept_.pop_front();
         }
     }
     published_.notify_all();
     return id;
+}
+
+EventStream::Data EventStream::DataOf(uint64_t id) const {
+    std::lock_guard lock(mutex_);
+    if (id == 0 || id > latest_) return {};
+    if (kept_.empty() || id < kept_.front().id) return {Data::Kind::Dropped, nullptr};
+    return {Data::Kind::Kept, kept_[id - kept_.front().id].binary};
 }
 
 uint64_t EventStream::Latest() const {

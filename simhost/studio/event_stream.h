@@ -1,11 +1,13 @@
 // The updates the studio sends its pages as Server-Sent Events: each one numbered, a few
-// of the latest kept for readers that fall behind, every reader woken when one comes.
+// of the latest kept for readers that fall behind, with the binary body each may carry,
+// every reader woken when one comes.
 #pragma once
 
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -15,17 +17,27 @@ namespace simhost {
 
 class EventStream {
 public:
-    // How many of the latest events are kept, and how many bytes of them at most (the
-    // latest is kept whatever its size). An event carries the positions a command changed,
-    // 16 MB at a million vertices, so few are; a reader further behind fetches everything
-    // again.
+    // How many of the latest events are kept, and how many bytes of them at most, text and
+    // binary body together (the latest is kept whatever its size). An event's body holds
+    // the positions a command changed, 12 MB at a million vertices, so few are; a reader
+    // further behind fetches everything again.
     static constexpr size_t kKept = 16;
     static constexpr size_t kKeptBytes = size_t{64} << 20;
 
-    // Adds an event of kind `name` with `data` (one line of JSON); returns its number,
-    // counted from 1.
-    uint64_t Publish(const std::string &name, const std::string &data);
+    // Adds an event of kind `name` with `data` (one line of JSON) and the binary body its
+    // references point into, if any; returns its number, counted from 1.
+    uint64_t Publish(const std::string &name, const std::string &data,
+                     std::shared_ptr<const std::string> binary = nullptr);
     uint64_t Latest() const;
+
+    // The binary body of event `id`: empty for an event that has none. A page that asks
+    // for it too late has missed the event and must fetch everything again, which is not
+    // the same as asking for one that never was.
+    struct Data {
+        enum class Kind { Kept, Dropped, NotPublished } kind = Kind::NotPublished;
+        std::shared_ptr<const std::string> bytes;  // when kept
+    };
+    Data DataOf(uint64_t id) const;
 
     // What a reader who has had the events up to `after` gets next, in the wire format
     // ("id: N\nevent: NAME\ndata: ...\n\n" each). It waits up to `timeout` for one to
@@ -48,6 +60,9 @@ private:
     struct Event {
         uint64_t id;
         std::string wire;
+        std::shared_ptr<const std::string> binary;  // never null
+
+        size_t Bytes() const { return wire.size() + binary->size(); }
     };
     mutable std::mutex mutex_;
     std::condition_variable published_;

@@ -14,6 +14,7 @@
 #include <ifaddrs.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -143,7 +144,13 @@ Ready WaitWritable(const Socket &socket, std::chrono::milliseconds timeout) { re
 
 Socket Accept(const Socket &listener) {
     Socket connection(static_cast<intptr_t>(accept(NativeOf(listener), nullptr, nullptr)));
-    if (connection.Valid() && !MakeNonBlocking(NativeOf(connection))) return {};
+    if (!connection.Valid()) return connection;
+    if (!MakeNonBlocking(NativeOf(connection))) return {};
+    // Each answer and each event goes out in one write: holding a small one back until the
+    // last is acknowledged (Nagle) only delays it, by as long as the client delays its
+    // acknowledgement, a millisecond or more on a stroke's event.
+    int yes = 1;
+    setsockopt(NativeOf(connection), IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char *>(&yes), sizeof yes);
     return connection;
 }
 

@@ -2,7 +2,8 @@
 // is in studio_person.cpp. Sections:
 //   the desk      starting, stopping and closing the modeller on the host thread
 //   guarding      Host, Origin, token, route, before any body is read
-//   routes        the page's files, state, mesh, log, the document as OBJ, command, events
+//   routes        the page's files, state, mesh, log, the document as OBJ, command, events,
+//                 an event's binary body
 #include "simhost/studio/studio_api.h"
 
 #include <algorithm>
@@ -70,6 +71,7 @@ constexpr Route kRoutes[] = {{"/api/state", "GET", 0},
                              {"/api/log", "GET", 0},
                              {"/api/document.obj", "GET", 0},
                              {"/api/events", "GET", 0},
+                             {"/api/event-data", "GET", 0},
                              {"/api/command", "POST", StudioApi::kCommandBodyLimit},
                              {"/api/answer", "POST", StudioApi::kCommandBodyLimit},
                              {"/api/dialog", "POST", StudioApi::kCommandBodyLimit},
@@ -290,6 +292,7 @@ HttpResponse StudioApi::Handle(const HttpRequest &request) {
     try {
         if (path == "/api/command") return Command(request);
         if (path == "/api/events") return Events(request);
+        if (path == "/api/event-data") return EventData(query);
         if (path == "/api/answer" || path == "/api/dialog") return PersonActs(request, path);
         if (path == "/api/upload") return Upload(query, request.body);
         // The number of the latest event goes with the state, so that a page takes only
@@ -303,12 +306,18 @@ HttpResponse StudioApi::Handle(const HttpRequest &request) {
             }
             return {200, "application/json", {}, state ? *state : "null", false};
         }
+        // The meshes in one frame (README, "Studio"): the JSON, then the arrays it refers
+        // to, which a page views where they lie.
         if (path == "/api/mesh") {
-            return JsonAnswer(200, host_.Request([this] {
-                json mesh = MeshJson(desk_->runner.bench());
+            std::string frame = host_.Request([this] {
+                BinaryBody body;
+                json mesh = MeshJson(desk_->runner.bench(), body);
                 mesh["event"] = events_.Latest();
-                return mesh;
-            }));
+                return Framed(mesh, body);
+            });
+            HttpResponse mesh{200, "application/octet-stream", {}, std::move(frame), false};
+            mesh.headers.emplace_back("Cache-Control", "no-store");
+            return mesh;
         }
         // Save, as a download: the bytes `save` would write, of the document as it stands
         // between two commands.
@@ -411,8 +420,10 @@ StudioApi::Outcome StudioApi::RunOnHost(const std::string &line, ScriptCommand c
         for (const std::string &added : logged) desk.log += added + "\n";
         const StepResult overall = result != StepResult::Ok ? result : drawn;
         json event = {{"line", line}, {"result", ResultName(overall)}, {"drew", drew}, {"log", std::move(logged)}};
-        event.update(ChangesSince(before, bench, drew));
-        auto [state, number] = PublishState("change", std::move(event));
+        BinaryBody body;
+        event.update(ChangesSince(before, bench, drew, body));
+        if (body.Size() > 0) event["data"] = {{"bytes", body.Size()}};
+        auto [state, number] = PublishState("change", std::move(event), body.Bytes());
         return Outcome{200,
                        {{"result", ResultName(overall)},
                         {"line", line},
@@ -437,6 +448,29 @@ HttpResponse StudioApi::Events(const HttpRequest &request) {
         }
     }
     return stream;
+}
+
+// Read off the event stream, not on the host thread: a page fetches the positions of a
+// stroke while the next one runs.
+HttpResponse StudioApi::EventData(const std::string &query) const {
+    const std::optional<std::string> given = QueryValue(query, "event");
+    if (!given) return Problem(400, "name the event: /api/event-data?event=N");
+    // Digits only, and few enough for a number: no sign, space or exponent slips through.
+    const bool decimal = !given->empty() && given->size() <= 19 &&
+                         std::all_of(given->begin(), given->end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!decimal) return Problem(400, "event=\"" + *given + "\" is not an event's number");
+    const uint64_t number = std::stoull(*given);
+    const EventStream::Data data = events_.DataOf(number);
+    if (data.kind == EventStream::Data::Kind::NotPublished) {
+        return Problem(404, "no event " + std::to_string(number) + " has been published");
+    }
+    if (data.kind == EventStream::Data::Kind::Dropped) {
+        return Problem(410, "event " + std::to_string(number) +
+                                " is no longer kept; fetch the state (/api/state) and the mesh (/api/mesh) again");
+    }
+    HttpResponse bytes{200, "application/octet-stream", {}, *data.bytes, false};
+    bytes.headers.emplace_back("Cache-Control", "no-store");
+    return bytes;
 }
 
 }  // namespace simhost

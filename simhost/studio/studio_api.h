@@ -105,9 +105,12 @@ private:
     // page, for whatever the log did not queue.
     void AttendToPerson();
     // On the host thread: the state now, kept for /api/state, and an event of `kind`
-    // (none for ""). The state, and the number of the latest event.
+    // (none for "") with the binary body its references point into. The state, and the
+    // number of the latest event.
     std::pair<nlohmann::json, uint64_t> PublishState(const std::string &kind,
-                                                     nlohmann::json event = nlohmann::json::object());
+                                                     nlohmann::json event = nlohmann::json::object(),
+                                                     std::shared_ptr<const std::string> binary = nullptr);
+    HttpResponse EventData(const std::string &query) const;
 
     StudioOptions options_;
     std::string own_;                 // the address listened on, with the port

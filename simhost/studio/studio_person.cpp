@@ -80,7 +80,8 @@ void StudioApi::AttendToPerson() {
     };
 }
 
-std::pair<json, uint64_t> StudioApi::PublishState(const std::string &kind, json event) {
+std::pair<json, uint64_t> StudioApi::PublishState(const std::string &kind, json event,
+                                                  std::shared_ptr<const std::string> binary) {
     // Serialised before the lock, with bytes that are not UTF-8 shown as U+FFFD: a page
     // asking for the state waits on no event of millions of vertices being written out.
     json state = StateJson(desk_->runner);
@@ -88,7 +89,7 @@ std::pair<json, uint64_t> StudioApi::PublishState(const std::string &kind, json 
     uint64_t number = events_.Latest();
     if (!kind.empty()) {
         event["state"] = state;
-        number = events_.Publish(kind, JsonText(event));
+        number = events_.Publish(kind, JsonText(event), std::move(binary));
     }
     state["event"] = number;
     auto published = std::make_shared<const std::string>(JsonText(state));

@@ -2,11 +2,14 @@
 //   parts         widgets, pins, moved-back and selected vertices as JSON
 //   the state     slots, whether their pins are held, the centre line, last draw, windows,
 //                 questions, objects
-//   the meshes    positions and faces, compactly
+//   the body      the binary body beside the JSON, and the frame that holds both
+//   the meshes    positions and faces
 //   changes       a snapshot before a command, and what the command changed
 #include "simhost/studio/studio_state.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <map>
 #include <span>
 
@@ -15,6 +18,7 @@
 #include "simhost/host/widget_host.h"
 #include "simhost/language/command_support.h"
 #include "simhost/modeller/pin_holding.h"
+#include "simhost/studio/http_message.h"
 
 namespace simhost {
 
@@ -24,10 +28,10 @@ using nlohmann::json;
 
 namespace {
 
-// Positions go out as the document holds them, three float32 a vertex.
+// Positions go out as the document holds them, three float32 a vertex, and numbers as
+// this machine holds them: a page reads them little-endian.
 static_assert(sizeof(MQPoint) == 3 * sizeof(float));
-
-std::string Base64Of(std::span<const int32_t> values) { return Base64(values.data(), values.size_bytes()); }
+static_assert(std::endian::native == std::endian::little);
 
 json WidgetValueJson(const WidgetValue &value) {
     return std::visit(
@@ -71,7 +75,7 @@ json WindowsJson(const WidgetHost &widgets) {
 }
 
 // A slot's pins by object, as vertex indices of the objects' present numbering.
-json PinsJson(const Document &document, const PositionSet &pins) {
+json PinsJson(const Document &document, const PositionSet &pins, BinaryBody &body) {
     json objects = json::array();
     for (const ObjectPositions &entry : pins) {
         const Object *object = document.ObjectFromUniqueID(entry.objectID);
@@ -81,19 +85,20 @@ json PinsJson(const Document &document, const PositionSet &pins) {
         for (int id : entry.vertexIDs) {
             if (const int index = object->IndexFromUniqueID(id); index >= 0) indices.push_back(index);
         }
+        const size_t count = indices.size();
         objects.push_back(
-            {{"object", document.IndexOf(object)}, {"count", indices.size()}, {"indices", Base64Of(indices)}});
+            {{"object", document.IndexOf(object)}, {"count", count}, {"indices", body.Indices(std::move(indices))}});
     }
     return objects;
 }
 
-json AllPinsJson(const Workbench &bench) {
+json AllPinsJson(const Workbench &bench, BinaryBody &body) {
     json slots = json::array();
-    for (const LedgerSlot &slot : bench.ledger().slots) slots.push_back(PinsJson(bench.document(), slot.pins));
+    for (const LedgerSlot &slot : bench.ledger().slots) slots.push_back(PinsJson(bench.document(), slot.pins, body));
     return slots;
 }
 
-json MovedBackJson(const Workbench &bench) {
+json MovedBackJson(const Workbench &bench, BinaryBody &body) {
     std::map<int, std::vector<int32_t>> byObject;
     if (bench.lastDraw()) {
         for (const auto &[objectID, vertexID] : bench.lastDraw()->moved) {
@@ -107,7 +112,8 @@ json MovedBackJson(const Workbench &bench) {
     json moved = json::array();
     for (auto &[object, indices] : byObject) {
         std::sort(indices.begin(), indices.end());
-        moved.push_back({{"object", object}, {"count", indices.size()}, {"indices", Base64Of(indices)}});
+        const size_t count = indices.size();
+        moved.push_back({{"object", object}, {"count", count}, {"indices", body.Indices(std::move(indices))}});
     }
     return moved;
 }
@@ -121,14 +127,15 @@ std::vector<int32_t> SelectedOf(const Object &object) {
 }
 
 // Per object with any selected vertex: {object, count, indices}.
-json SelectedJson(const Document &document) {
+json SelectedJson(const Document &document, BinaryBody &body) {
     json objects = json::array();
     for (int index = 0; index < document.ObjectCount(); ++index) {
         const Object *object = document.ObjectAt(index);
         if (object == nullptr) continue;
-        const std::vector<int32_t> selected = SelectedOf(*object);
+        std::vector<int32_t> selected = SelectedOf(*object);
         if (!selected.empty()) {
-            objects.push_back({{"object", index}, {"count", selected.size()}, {"indices", Base64Of(selected)}});
+            const size_t count = selected.size();
+            objects.push_back({{"object", index}, {"count", count}, {"indices", body.Indices(std::move(selected))}});
         }
     }
     return objects;
@@ -160,6 +167,47 @@ std::string Base64(const void *bytes, size_t size) {
         out += '=';
     }
     return out;
+}
+
+// ---- the body ----
+
+void BinaryBody::Add(const void *values, size_t bytes) {
+    if (bytes == 0) return;
+    pieces_.emplace_back(static_cast<const char *>(values), bytes);
+    size_ += bytes;
+}
+
+json BinaryBody::ReferenceFrom(size_t at) const { return {{"at", at}, {"length", (size_ - at) / 4}}; }
+
+json BinaryBody::Indices(std::vector<int32_t> values) {
+    if (values.size() <= kInlineIndicesMost) return Base64(values.data(), values.size() * sizeof(int32_t));
+    const size_t at = size_;
+    owned_.push_back(std::move(values));
+    Add(owned_.back().data(), owned_.back().size() * sizeof(int32_t));
+    return ReferenceFrom(at);
+}
+
+void BinaryBody::AppendTo(std::string &out) const {
+    out.reserve(out.size() + size_);
+    for (const auto &[bytes, size] : pieces_) out.append(bytes, size);
+}
+
+std::shared_ptr<const std::string> BinaryBody::Bytes() const {
+    std::string bytes;
+    AppendTo(bytes);
+    return std::make_shared<const std::string>(std::move(bytes));
+}
+
+std::string Framed(const json &document, const BinaryBody &body) {
+    std::string text = JsonText(document);
+    text.append((4 - text.size() % 4) % 4, ' ');
+    const auto length = static_cast<uint32_t>(text.size());
+    std::string frame;
+    frame.reserve(4 + text.size() + body.Size());
+    frame.append(reinterpret_cast<const char *>(&length), 4);
+    frame += text;
+    body.AppendTo(frame);
+    return frame;
 }
 
 // ---- the state ----
@@ -263,7 +311,7 @@ json StateJson(ScriptRunner &runner) {
 
 // ---- the meshes ----
 
-json MeshJson(Workbench &bench) {
+json MeshJson(Workbench &bench, BinaryBody &body) {
     const Document &document = bench.document();
     json objects = json::array();
     for (int index = 0; index < document.ObjectCount(); ++index) {
@@ -280,19 +328,21 @@ json MeshJson(Workbench &bench) {
             if (object->vertex(v).deleted) deleted.push_back(v);
         }
         const std::span<const MQPoint> positions = object->positions();
+        const size_t at = body.Size();
+        body.Add(positions.data(), positions.size_bytes());
         objects.push_back({{"index", index},
                            {"name", ValidUtf8(object->name())},
                            {"visible", object->visible},
                            {"vertexCount", object->VertexCount()},
-                           {"positions", Base64(positions.data(), positions.size_bytes())},
-                           {"faceStarts", Base64Of(starts)},
-                           {"corners", Base64Of(corners)},
-                           {"deleted", Base64Of(deleted)}});
+                           {"positions", body.ReferenceFrom(at)},
+                           {"faceStarts", body.Indices(std::move(starts))},
+                           {"corners", body.Indices(std::move(corners))},
+                           {"deleted", body.Indices(std::move(deleted))}});
     }
     return {{"objects", std::move(objects)},
-            {"selected", SelectedJson(document)},
-            {"pins", AllPinsJson(bench)},
-            {"movedBack", MovedBackJson(bench)}};
+            {"selected", SelectedJson(document, body)},
+            {"pins", AllPinsJson(bench, body)},
+            {"movedBack", MovedBackJson(bench, body)}};
 }
 
 // ---- changes ----
@@ -315,24 +365,28 @@ MeshSnapshot TakeSnapshot(Workbench &bench) {
     return snapshot;
 }
 
-json ChangesSince(const MeshSnapshot &before, Workbench &bench, bool drew) {
+json ChangesSince(const MeshSnapshot &before, Workbench &bench, bool drew, BinaryBody &body) {
     const Document &document = bench.document();
     bool topology = static_cast<int>(before.objects.size()) != document.ObjectCount();
+    for (size_t index = 0; !topology && index < before.objects.size(); ++index) {
+        const MeshSnapshot::Entry &was = before.objects[index];
+        const Object *object = document.ObjectAt(static_cast<int>(index));
+        topology =
+            (object == nullptr) != (was.uniqueID == 0) ||
+            (object != nullptr && (object->uniqueID() != was.uniqueID || object->topologyVersion() != was.topology ||
+                                   object->name() != was.name || object->positions().size() != was.positions.size()));
+    }
+    // With the topology changed the page fetches the meshes again: no positions go with it.
     json changed = json::array();
     for (size_t index = 0; !topology && index < before.objects.size(); ++index) {
         const MeshSnapshot::Entry &was = before.objects[index];
         const Object *object = document.ObjectAt(static_cast<int>(index));
-        if ((object == nullptr) != (was.uniqueID == 0)) topology = true;
-        if (object == nullptr || topology) continue;
-        if (object->uniqueID() != was.uniqueID || object->topologyVersion() != was.topology ||
-            object->name() != was.name || object->positions().size() != was.positions.size()) {
-            topology = true;
-            continue;
-        }
+        if (object == nullptr) continue;
         // Runs of consecutive changed indices: a brush changes whole regions, so runs are
-        // few and cost less than an index each.
+        // few and cost less than an index each. Each run's positions go in the body as the
+        // document holds them, copied only when the body is written.
         json runs = json::array();
-        std::vector<MQPoint> now;
+        const size_t at = body.Size();
         const std::span<const MQPoint> positions = object->positions();
         for (size_t v = 0; v < positions.size();) {
             if (SamePlace(positions[v], was.positions[v])) {
@@ -340,28 +394,29 @@ json ChangesSince(const MeshSnapshot &before, Workbench &bench, bool drew) {
                 continue;
             }
             const size_t first = v;
-            while (v < positions.size() && !SamePlace(positions[v], was.positions[v])) now.push_back(positions[v++]);
+            while (v < positions.size() && !SamePlace(positions[v], was.positions[v])) ++v;
             runs.push_back({first, v - first});
+            body.Add(&positions[first], (v - first) * sizeof(MQPoint));
         }
-        if (now.empty()) continue;
+        if (runs.empty()) continue;
         changed.push_back({{"object", index},
-                           {"count", now.size()},
+                           {"count", (body.Size() - at) / sizeof(MQPoint)},
                            {"runs", std::move(runs)},
-                           {"positions", Base64(now.data(), now.size() * sizeof(MQPoint))}});
+                           {"positions", body.ReferenceFrom(at)}});
     }
-    json changes = {{"topology", topology}, {"changed", topology ? json::array() : std::move(changed)}};
+    json changes = {{"topology", topology}, {"changed", std::move(changed)}};
     bool pinsChanged = topology;
     for (size_t slot = 0; slot < kSlots; ++slot) {
         pinsChanged = pinsChanged || !SamePins(before.pins[slot], bench.ledger().slots[slot].pins);
     }
-    if (pinsChanged) changes["pins"] = AllPinsJson(bench);
+    if (pinsChanged) changes["pins"] = AllPinsJson(bench, body);
     bool selectionChanged = topology;
     for (size_t index = 0; !selectionChanged && index < before.objects.size(); ++index) {
         const Object *object = document.ObjectAt(static_cast<int>(index));
         selectionChanged = object != nullptr && SelectedOf(*object) != before.objects[index].selected;
     }
-    if (selectionChanged) changes["selected"] = SelectedJson(document);
-    if (drew) changes["movedBack"] = MovedBackJson(bench);
+    if (selectionChanged) changes["selected"] = SelectedJson(document, body);
+    if (drew) changes["movedBack"] = MovedBackJson(bench, body);
     return changes;
 }
 

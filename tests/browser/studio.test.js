@@ -197,12 +197,12 @@ test('two pages that send the same line each wait for the event of their own, an
       return;
     }
     held.push(fetch(request.url(), { headers: request.headers() }).then(async (response) => ({
-      request, status: response.status, body: await response.text(),
+      request, status: response.status, body: Buffer.from(await response.arrayBuffer()),
     })));
   });
   const release = async () => {
     const { request, status, body } = await held.shift();
-    await request.respond({ status, contentType: 'application/json', body });
+    await request.respond({ status, contentType: 'application/octet-stream', body });
   };
   const waitForHeld = async (count) => {
     for (let tries = 0; held.length < count && tries < 200; ++tries) await new Promise((r) => setTimeout(r, 50));
@@ -235,6 +235,61 @@ test('two pages that send the same line each wait for the event of their own, an
   assert.equal(await page.$eval('#log', (e) => e.textContent), (await api(studio, 'GET', '/api/log')).text);
   assert.match(await page.$eval('#log', (e) => e.textContent), /make grid g 2 2\ndraw\nmake grid g 2 2\ndraw\n$/);
   assert.deepEqual(problems, []);
+});
+
+// The positions of the first object as the server holds them, read from the mesh's frame.
+async function serverPositions(studio) {
+  const response = await fetch(`${studio.origin}/api/mesh`, { headers: { 'X-Simhost-Token': studio.token } });
+  assert.equal(response.headers.get('content-type'), 'application/octet-stream');
+  const frame = await response.arrayBuffer();
+  const length = new DataView(frame).getUint32(0, true);
+  assert.equal((4 + length) % 4, 0, 'the binary body starts 4-aligned');
+  const mesh = JSON.parse(new TextDecoder().decode(new Uint8Array(frame, 4, length)));
+  const { at, length: values } = mesh.objects[0].positions;
+  return [...new Float32Array(frame, 4 + length + at, values)];
+}
+
+test('a page that misses an event\'s data fetches everything again and shows the server\'s positions', async (t) => {
+  const { studio, page, problems } = await session(t);
+  await runLine(page, 'make grid g 3 3');
+  const fetches = await page.evaluate(() => window.studio.meshFetches);
+  // The server answers 410 once the event is no longer kept: here, the first time asked.
+  let refused = 0;
+  let asked = 0;
+  await page.setRequestInterception(true);
+  page.on('request', (request) => {
+    if (new URL(request.url()).pathname !== '/api/event-data') {
+      request.continue();
+      return;
+    }
+    ++asked;
+    if (refused > 0) {
+      request.continue();
+      return;
+    }
+    ++refused;
+    request.respond({
+      status: 410,
+      contentType: 'application/json',
+      body: JSON.stringify({ error: 'event 3 is no longer kept; fetch the state (/api/state) and the mesh (/api/mesh) again' }),
+    });
+  });
+  await runLine(page, 'move 0.25 0.5 0 all');
+  assert.equal(refused, 1);
+  assert.equal(await page.evaluate(() => window.studio.meshFetches), fetches + 1, 'the mesh was fetched again');
+  assert.deepEqual(await page.evaluate(() => [...window.studioView.objects[0].positions]), await serverPositions(studio));
+  assert.equal(await page.$eval('#log', (e) => e.textContent), (await api(studio, 'GET', '/api/log')).text);
+  assert.equal(await page.$eval('#command-errors', (e) => e.children.length), 0);
+
+  // The next event's data comes, and is copied in place.
+  await runLine(page, 'move 0 -0.5 0 all');
+  assert.equal(asked, 2);
+  assert.equal(await page.evaluate(() => window.studio.meshFetches), fetches + 1, 'the change was copied in place');
+  assert.deepEqual(await page.evaluate(() => [...window.studioView.objects[0].positions]), await serverPositions(studio));
+  const timings = await page.evaluate(() => window.studioTimings);
+  assert.ok(timings.eventFetch >= 0 && timings.eventResolve >= 0, JSON.stringify(timings));
+  // The browser reports the refused fetch itself; the page reported nothing.
+  assert.deepEqual(problems, ['console error: Failed to load resource: the server responded with a status of 410 (Gone)']);
 });
 
 test('the fix-mode dialog is worked at the page: a toggle clicked, a key pressed, Escape, a right click', async (t) => {

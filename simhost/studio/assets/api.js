@@ -31,7 +31,82 @@ async function request(method, path, body, contentType) {
 }
 
 export const getState = () => request('GET', '/api/state');
-export const getMesh = () => request('GET', '/api/mesh');
+
+// A binary answer's bytes; a refusal as an ApiError with the server's message.
+async function bytes(path) {
+  const response = await fetch(path, { headers: { 'X-Simhost-Token': token }, cache: 'no-store' });
+  if (!response.ok) {
+    let message = `GET ${path}: the server answered ${response.status}`;
+    try {
+      message = (await response.json()).error ?? message;
+    } catch {
+      // No JSON to explain it: the status says what there is.
+    }
+    throw new ApiError(response.status, message);
+  }
+  return response.arrayBuffer();
+}
+
+// The meshes as a frame: a uint32 length H, H bytes of JSON padded to a multiple of 4, then
+// the binary body its references point into. Every array comes back a typed array, a view
+// on the buffer where it lies in the body.
+export async function getMesh() {
+  const buffer = await bytes('/api/mesh');
+  const length = buffer.byteLength >= 4 ? new DataView(buffer).getUint32(0, true) : -1;
+  if (length < 0 || 4 + length > buffer.byteLength || length % 4 !== 0) {
+    throw new Error(`the mesh: ${buffer.byteLength} bytes that are not a frame`);
+  }
+  const mesh = JSON.parse(new TextDecoder().decode(new Uint8Array(buffer, 4, length)));
+  const body = { buffer, offset: 4 + length };
+  for (const object of mesh.objects) {
+    const name = `object "${object.name}"`;
+    object.positions = resolveArray(object.positions, Float32Array, body, `${name} positions`);
+    for (const key of ['faceStarts', 'corners', 'deleted']) {
+      object[key] = resolveArray(object[key], Int32Array, body, `${name} ${key}`);
+    }
+  }
+  resolveMarks(mesh, body);
+  return mesh;
+}
+
+// The binary body of event `n`; an ApiError with status 410 once the server no longer keeps
+// it, which means the page missed the event.
+export const getEventData = (n) => bytes(`/api/event-data?event=${encodeURIComponent(n)}`);
+
+// A change event's arrays as typed arrays, in place: its changed positions, and its pins,
+// selected and moved-back indices. `buffer` is its binary body, null when it has none.
+export function resolveEvent(event, buffer) {
+  const body = buffer ? { buffer, offset: 0 } : null;
+  for (const entry of event.changed ?? []) {
+    entry.positions = resolveArray(entry.positions, Float32Array, body, `object ${entry.object}'s changed positions`);
+  }
+  resolveMarks(event, body);
+  return event;
+}
+
+function resolveMarks(holder, body) {
+  const resolveEntries = (entries, what) => {
+    for (const entry of entries ?? []) entry.indices = resolveArray(entry.indices, Int32Array, body, what);
+  };
+  resolveEntries(holder.selected, 'the selected vertices');
+  for (const [slot, entries] of (holder.pins ?? []).entries()) resolveEntries(entries, `slot ${slot}'s pins`);
+  resolveEntries(holder.movedBack, 'the vertices moved back');
+}
+
+// An array as it travels: inline base64, or a reference {at, length} into the body, whose
+// 4-byte values are viewed where they lie.
+function resolveArray(value, Type, body, what) {
+  if (typeof value === 'string') return decodeArray(value, Type, what);
+  const at = value?.at;
+  const length = value?.length;
+  if (!Number.isInteger(at) || !Number.isInteger(length) || at < 0 || length < 0 || at % 4 !== 0) {
+    throw new Error(`${what}: neither base64 nor a reference to the binary body`);
+  }
+  if (!body || at + length * Type.BYTES_PER_ELEMENT > body.buffer.byteLength - body.offset) {
+    throw new Error(`${what}: ${length} values at byte ${at} lie outside the binary body`);
+  }
+  return new Type(body.buffer, body.offset + at, length);
+}
 
 // The log as it stood after the event numbered `event`.
 export async function getLog() {
@@ -58,8 +133,9 @@ export function openEvents() {
   return new EventSource(withToken('/api/events'));
 }
 
-// Binary arrays come as base64 of their little-endian bytes; every machine a browser runs
-// WebGL on is little-endian, so the bytes are the typed array as they stand.
+// Short index lists come inline as base64 of their little-endian bytes, and the rest in a
+// binary body; every machine a browser runs WebGL on is little-endian, so the bytes are the
+// typed array as they stand.
 export function decodeArray(base64, Type, what) {
   const bytes = typeof Uint8Array.fromBase64 === 'function' ? Uint8Array.fromBase64(base64) : bytesOf(base64);
   if (bytes.byteLength % Type.BYTES_PER_ELEMENT !== 0) {

@@ -140,9 +140,37 @@ async function fetchLog() {
   }
 }
 
+// How long the page took over the latest change event's arrays, in ms: fetching its
+// binary data, and making typed arrays of it.
+const timings = { event: 0, eventFetch: 0, eventResolve: 0 };
+window.studioTimings = timings;
+
+// The change's arrays as typed arrays, its binary data fetched first. False when the server
+// no longer keeps the data: the page missed the event, and has fetched everything again as
+// on a resync.
+async function resolveChange(id, change) {
+  const began = performance.now();
+  let data = null;
+  if (change.data?.bytes > 0) {
+    try {
+      data = await api.getEventData(id);
+    } catch (error) {
+      if (error.status !== 410) throw error;
+      await fetchAll();
+      await fetchLog();
+      return false;
+    }
+  }
+  const fetched = performance.now();
+  api.resolveEvent(change, data);
+  Object.assign(timings, { event: id, eventFetch: fetched - began, eventResolve: performance.now() - fetched });
+  return true;
+}
+
 async function applyChange(id, change) {
-  // The mesh and the state fetched at start may already hold what an early event says.
-  if (id > meshEvent) {
+  // The mesh and the state fetched at start may already hold what an early event says. The
+  // mesh is fetched again when its topology changed: the event's arrays are not needed.
+  if (id > meshEvent && (change.topology || await resolveChange(id, change))) {
     if (change.topology || !view.applyChanged(change.changed ?? [])) {
       await fetchMesh();
     } else {

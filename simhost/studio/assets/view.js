@@ -29,7 +29,6 @@ import {
   MeshStandardMaterial, NOT_INTERSECTED, OrbitControls, OrthographicCamera, PerspectiveCamera, Plane, Points,
   PointsMaterial, Ray, Raycaster, Scene, Sprite, SpriteMaterial, Vector2, Vector3, WebGLRenderer,
 } from './vendor-generated/three.bundle.js';
-import { decodeArray } from './api.js';
 import { SLOT_COLOURS } from './slot-colours.js';
 
 // ---- constants ----
@@ -438,16 +437,15 @@ export class View {
 
   buildObject(object) {
     const name = object.name;
-    const positions = decodeArray(object.positions, Float32Array, `object "${name}" positions`);
+    const { positions } = object;
     const vertexCount = positions.length / 3;
     if (!Number.isInteger(vertexCount) || vertexCount !== object.vertexCount) {
       throw new Error(`object "${name}": ${positions.length} position values for ${object.vertexCount} vertices`);
     }
     const { faceStarts, corners, triangles, sideCount } = buildTriangles(
-      decodeArray(object.faceStarts, Int32Array, `object "${name}" faceStarts`),
-      decodeArray(object.corners, Int32Array, `object "${name}" corners`), vertexCount, name);
+      object.faceStarts, object.corners, vertexCount, name);
     const deleted = new Uint8Array(vertexCount);
-    for (const v of decodeArray(object.deleted, Int32Array, `object "${name}" deleted`)) {
+    for (const v of object.deleted) {
       if (v >= 0 && v < vertexCount) deleted[v] = 1;
     }
     const position = new BufferAttribute(positions, 3);
@@ -550,7 +548,7 @@ export class View {
     for (const entry of entries) {
       const object = this.objects[entry.object];
       if (!object) continue;
-      const indices = decodeArray(entry.indices, Int32Array, what);
+      const { indices } = entry;
       object.marks[kind] = this.markPoints(object, indices, material, order, what);
       shown += indices.length;
     }
@@ -663,7 +661,7 @@ export class View {
     for (const entry of changed) {
       const object = this.objects[entry.object];
       if (!object) return false;
-      const values = decodeArray(entry.positions, Float32Array, 'changed positions');
+      const values = entry.positions;
       const started = performance.now();
       let total = 0;
       for (const [first, count] of entry.runs) {
