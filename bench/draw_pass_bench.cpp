@@ -99,6 +99,20 @@ void CentreLineCapture(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(store.pins[0].PinCount()));
 }
 
+// The host calls of the plug-in's walk over the vertices in use of one object, the count
+// read again for every comparison as the walk does; `visit` gets each index.
+template <typename Table, typename Visit>
+void WalkVerticesInUse(const Table &table, MQObject object, Visit visit) {
+    int index = 0;
+    if (table.MQObj_GetVertexCount(object) > 0 && table.MQObj_GetVertexRefCount(object, 0) <= 0) index = -1;
+    while (index != table.MQObj_GetVertexCount(object)) {
+        if (index >= 0) visit(index);
+        const int count = table.MQObj_GetVertexCount(object);
+        ++index;
+        while (index < count && table.MQObj_GetVertexRefCount(object, index) <= 0) ++index;
+    }
+}
+
 // The same host calls as the capture's walk, with the results stored into a flat array.
 void CentreLineCaptureFloor(benchmark::State &state) {
     Scene scene(static_cast<int>(state.range(0)));
@@ -116,22 +130,15 @@ void CentreLineCaptureFloor(benchmark::State &state) {
                 continue;
             }
             benchmark::DoNotOptimize(table.MQObj_GetIntValue(object, stelmarin::kObjectUniqueID));
-            int index = 0;
-            if (table.MQObj_GetVertexCount(object) > 0 && table.MQObj_GetVertexRefCount(object, 0) <= 0) index = -1;
-            while (index != table.MQObj_GetVertexCount(object)) {
-                if (index >= 0) {
-                    MQPoint position;
+            WalkVerticesInUse(table, object, [&](int index) {
+                MQPoint position;
+                table.MQObj_GetVertex(object, index, &position);
+                if (std::fabs(position.x) < 0.001f) {
+                    const int uniqueID = table.MQObj_GetVertexUniqueID(object, index);
                     table.MQObj_GetVertex(object, index, &position);
-                    if (std::fabs(position.x) < 0.001f) {
-                        const int uniqueID = table.MQObj_GetVertexUniqueID(object, index);
-                        table.MQObj_GetVertex(object, index, &position);
-                        pins.push_back({uniqueID, position});
-                    }
+                    pins.push_back({uniqueID, position});
                 }
-                const int count = table.MQObj_GetVertexCount(object);
-                ++index;
-                while (index < count && table.MQObj_GetVertexRefCount(object, index) <= 0) ++index;
-            }
+            });
         }
         benchmark::DoNotOptimize(pins.data());
     }
@@ -167,23 +174,16 @@ void SelectionCaptureFloor(benchmark::State &state) {
         MQObject object = table.MQDoc_GetObject(doc, table.MQDoc_GetCurrentObjectIndex(doc));
         if (object == nullptr) continue;
         benchmark::DoNotOptimize(table.MQObj_GetIntValue(object, stelmarin::kObjectUniqueID));
-        int index = 0;
-        if (table.MQObj_GetVertexCount(object) > 0 && table.MQObj_GetVertexRefCount(object, 0) <= 0) index = -1;
-        while (index != table.MQObj_GetVertexCount(object)) {
-            if (index >= 0) {
-                MQPoint position;
+        WalkVerticesInUse(table, object, [&](int index) {
+            MQPoint position;
+            table.MQObj_GetVertex(object, index, &position);
+            const int objectIndex = table.MQDoc_GetObjectIndex(doc, object);
+            if (table.MQDoc_IsSelectVertex(doc, objectIndex, index) != 0) {
+                const int uniqueID = table.MQObj_GetVertexUniqueID(object, index);
                 table.MQObj_GetVertex(object, index, &position);
-                const int objectIndex = table.MQDoc_GetObjectIndex(doc, object);
-                if (table.MQDoc_IsSelectVertex(doc, objectIndex, index) != 0) {
-                    const int uniqueID = table.MQObj_GetVertexUniqueID(object, index);
-                    table.MQObj_GetVertex(object, index, &position);
-                    pins.push_back({uniqueID, position});
-                }
+                pins.push_back({uniqueID, position});
             }
-            const int count = table.MQObj_GetVertexCount(object);
-            ++index;
-            while (index < count && table.MQObj_GetVertexRefCount(object, index) <= 0) ++index;
-        }
+        });
         benchmark::DoNotOptimize(pins.data());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(pins.size()));
