@@ -576,12 +576,18 @@ test('a mesh of a million vertices loads, changes in place and is picked from', 
   assert.equal(await page.evaluate(() => window.studio.meshFetches), fetches, 'the change was copied in place');
   await page.waitForFunction(() => window.studioView.timings.frames > window.studioView.timings.changedAt, { timeout: 60000, polling: 50 });
   const change = await page.evaluate(() => ({ ...window.studioView.timings, event: window.studioTimings }));
-  const parts = change.copy + change.normals + change.refit;
-  const fetched = change.event ? `, the event fetched in ${change.event.eventFetch?.toFixed(0)} ms and resolved in ${change.event.eventResolve?.toFixed(0)} ms` : '';
-  t.diagnostic(`a million vertices moved: the change applied in ${change.change.toFixed(0)} ms of script (copied ${change.copy.toFixed(0)}, `
-    + `normals ${change.normals.toFixed(0)}, tree refitted ${change.refit.toFixed(0)}, the rest, the event's positions decoded among it, ${(change.change - parts).toFixed(0)})${fetched}; `
-    + `the next frame drawn in ${change.render.toFixed(0)} ms; in the view ${applied} ms after it was sent`);
-  assert.ok(change.change < 600, `a full change takes ${change.change} ms of script`);
+  // The script of a full change: the event's arrays viewed in its fetched body, then the
+  // positions copied, the normals and the tree's boxes redone. The fetch itself is the
+  // network's wait, reported apart.
+  const resolved = change.event?.eventResolve ?? 0;
+  const script = change.change + resolved;
+  t.diagnostic(`a million vertices moved: ${script.toFixed(0)} ms of script (the event's arrays viewed in ${resolved.toFixed(1)}, `
+    + `copied ${change.copy.toFixed(0)}, normals ${change.normals.toFixed(0)}, tree refitted ${change.refit.toFixed(0)}, `
+    + `the rest ${(change.change - change.copy - change.normals - change.refit).toFixed(0)}), its 12 MB of positions fetched in `
+    + `${(change.event?.eventFetch ?? 0).toFixed(0)} ms; the next frame drawn in ${change.render.toFixed(0)} ms; `
+    + `in the view ${applied} ms after it was sent`);
+  // 150 ms on a quiet machine; four times that on a busy one.
+  assert.ok(script < 600, `a full change takes ${script} ms of script`);
   // The page holds what the server holds, to the last bit a float's text carries.
   for (const vertex of [0, 500500, 1002000]) {
     const [x, y, z] = await page.evaluate((v) => [...window.studioView.objects[0].positions.subarray(3 * v, 3 * v + 3)], vertex);
