@@ -14,8 +14,10 @@
 // The plug-in is loaded and the studio started once, not for each input; each input ends
 // with a new document.
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <string>
@@ -108,7 +110,19 @@ simhost::HttpResponse Handled(simhost::StudioApi &api, const simhost::HttpReques
     if (response.status >= 500 && response.status != 503) {
         Finding("answered " + std::to_string(response.status) + ": " + response.body, request);
     }
-    if (!simhost::IsUtf8(response.body)) Finding("the body is not valid UTF-8", request);
+    // Text is UTF-8; binary bodies are an event's raw numbers, or the mesh's frame, whose
+    // JSON is text and whose length must hold within it.
+    if (response.contentType != "application/octet-stream") {
+        if (!simhost::IsUtf8(response.body)) Finding("the body is not valid UTF-8", request);
+    } else if (request.target.rfind("/api/mesh", 0) == 0) {
+        const std::string &frame = response.body;
+        uint32_t length = 0;
+        if (frame.size() >= 4) std::memcpy(&length, frame.data(), 4);
+        if (frame.size() < 4 || length % 4 != 0 || length > frame.size() - 4) {
+            Finding("the mesh is not a frame", request);
+        }
+        if (!simhost::IsUtf8(frame.substr(4, length))) Finding("the mesh frame's JSON is not valid UTF-8", request);
+    }
     return response;
 }
 
