@@ -128,6 +128,23 @@ TEST_F(NestedEvents, ANewDocumentWhileTheQuestionIsUpEndsTheClick) {
     EXPECT_EQ(host().verticesWritten - writtenBefore, 0) << "no pin of the old document reaches the new one";
 }
 
+TEST_F(NestedEvents, AWindowClosedWhileOverwriteIsUpLeavesTheSlotArmedAndItsButtonDown) {
+    simhost::Select(*body, {0, 1});
+    Click(u"2", stelmarin::kCtrlKey);
+    ASSERT_TRUE(Down(u"2"));
+    const int32_t window = widgets().PluginWindow();
+    widgets().ScriptAnswer(1, [&] { widgets().UserCloses(window); });
+    Click(u"2", stelmarin::kCtrlKey);
+    EXPECT_EQ(widgets().questions.back().message, u"Overwrite?");
+    EXPECT_FALSE(session.QueryActivated());
+    EXPECT_TRUE(Down(u"2")) << "the capture, refused once the window closed, left the slot armed: so is its button";
+    session.Activate(true);
+    const long long writtenBefore = host().verticesWritten;
+    simhost::Move(*body, {0.1f, 0.0f, 0.0f}, simhost::Scope::All);
+    session.Draw();
+    EXPECT_EQ(host().verticesWritten - writtenBefore, 2) << "the slot's first two pins hold, as its button says";
+}
+
 TEST_F(NestedEvents, AnExitSentFromInsideAnExitEndsThePlugInOnce) {
     widgets().UserMoves(widgets().PluginWindow(), 300, 200);
     host().NestInside("MQXmlElem_Value", 1, [&] { session.Exit(); });

@@ -56,7 +56,11 @@ int StelmarinWindow::OnSlotLeftDown(MQWidgetBase *sender, MQDocument doc, MouseE
             if (alive.expired() || !confirmed || plugin->newDocuments != document) return 0;
         }
         if (capture) {
-            button.SetDown(plugin->CaptureSelection(doc, slot));
+            // The button shows the slot as the capture left it. A capture refused because
+            // the window was closed while "Overwrite?" was up answers false, yet leaves the
+            // slot armed as it was.
+            plugin->CaptureSelection(doc, slot);
+            button.SetDown(store.armed[static_cast<size_t>(slot)]);
         } else {
             plugin->ClearSlot(slot);
             button.SetDown(false);
